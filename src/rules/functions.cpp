@@ -1,0 +1,161 @@
+#include "rules/functions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace zx {
+
+std::string FormatMoney(std::int64_t amount) {
+    if (amount == 0) return "$0";
+    bool negative = amount < 0;
+    std::uint64_t magnitude = negative ? static_cast<std::uint64_t>(-(amount + 1)) + 1
+                                       : static_cast<std::uint64_t>(amount);
+    std::string digits = std::to_string(magnitude);
+    std::string grouped;
+    int count = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (count > 0 && count % 3 == 0) grouped.insert(grouped.begin(), ',');
+        grouped.insert(grouped.begin(), *it);
+        ++count;
+    }
+    return (negative ? "-$" : "$") + grouped;
+}
+
+namespace {
+int PieceNumber(const GameState& s, int p) {
+    if (p < 1 || p > MaxPlayers) return 0;
+    const std::string& piece = s.PlayerPiece[p];
+    if (piece.size() == 1 && piece[0] >= '1' && piece[0] <= '4') return piece[0] - '0';
+    return 0;
+}
+}  // namespace
+
+Rgb PlayerColor(const GameState& s, int p) {
+    switch (PieceNumber(s, p)) {
+        case 1: return {255, 0, 0};
+        case 2: return {0, 0, 255};
+        case 3: return {0, 128, 0};
+        case 4: return {255, 0, 255};
+        default: return Black;
+    }
+}
+
+Rgb OutlineColor(const GameState& s, int p) {
+    if (PieceNumber(s, p) == 3) return {0, 255, 0};
+    return PlayerColor(s, p);
+}
+
+Rgb GraphColor(const std::string& piece) {
+    if (piece == "1") return {255, 0, 0};
+    if (piece == "2") return {0, 0, 255};
+    if (piece == "3") return {0, 255, 0};
+    if (piece == "4") return {255, 0, 255};
+    return Black;
+}
+
+std::string HeOrShe(const GameState& s, int p) {
+    if (p < 0 || p > MaxPlayers) return "";
+    if (s.PlayerSex[p] == "Male") return "he";
+    if (s.PlayerSex[p] == "Female") return "she";
+    return "";
+}
+
+std::string HisOrHer(const GameState& s, int p) {
+    if (p < 0 || p > MaxPlayers) return "";
+    if (s.PlayerSex[p] == "Male") return "his";
+    if (s.PlayerSex[p] == "Female") return "her";
+    return "";
+}
+
+bool HasEnoughMoney(const GameState& s, int p, std::int64_t amount) {
+    if (p < 0 || p > MaxPlayers) return false;
+    return static_cast<std::int64_t>(s.Cash[p]) >= amount;
+}
+
+double RoundHalfEven(double x) {
+    if (!std::isfinite(x)) return x;
+    double floor = std::floor(x);
+    double diff = x - floor;
+    if (diff > 0.5) return floor + 1;
+    if (diff < 0.5) return floor;
+    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+double RoundHalfEven(double x, int decimals) {
+    double scale = std::pow(10.0, decimals);
+    double scaled = x * scale;
+    // Products such as 0.25 * 10 are exact; 1.15 * 10 is 11.499999..., which
+    // a decimal reader would call a tie. Snap values within a hair of a tie.
+    double nearestHalf = std::floor(scaled) + 0.5;
+    if (std::fabs(scaled - nearestHalf) < 1e-9 * std::max(1.0, std::fabs(scaled))) scaled = nearestHalf;
+    return RoundHalfEven(scaled) / scale;
+}
+
+double LeadingNumber(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digitsStart = i;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+    std::size_t intDigits = i - digitsStart;
+    std::size_t fracDigits = 0;
+    if (i < text.size() && text[i] == '.') {
+        std::size_t j = i + 1;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
+        fracDigits = j - i - 1;
+        if (intDigits > 0 || fracDigits > 0) i = j;
+    }
+    if (intDigits == 0 && fracDigits == 0) return 0.0;
+    // An exponent is part of the number only when digits follow it.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        std::size_t expDigits = j;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
+        if (j > expDigits) i = j;
+    }
+    std::string number = text.substr(start, i - start);
+    if (!number.empty() && number[0] == '+') number.erase(0, 1);
+    double value = 0.0;
+    auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        return number[0] == '-' ? -std::numeric_limits<double>::infinity()
+                                : std::numeric_limits<double>::infinity();
+    }
+    if (result.ec != std::errc()) return 0.0;
+    return value;
+}
+
+std::optional<Money> MillionsToDollars(double millions, int decimals) {
+    if (!std::isfinite(millions)) return std::nullopt;
+    double dollars = RoundHalfEven(RoundHalfEven(millions, decimals) * 1'000'000.0);
+    if (dollars > std::numeric_limits<Money>::max() || dollars < std::numeric_limits<Money>::min())
+        return std::nullopt;
+    return static_cast<Money>(dollars);
+}
+
+std::string ShortestDecimal(double x) {
+    if (x == 0) return "0";
+    for (int precision = 1; precision <= 17; ++precision) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*g", precision, x);
+        if (std::strtod(buffer, nullptr) == x) {
+            std::string text = buffer;
+            if (text.find('e') == std::string::npos) return text;
+            std::snprintf(buffer, sizeof buffer, "%.*f", 17, x);
+            text = buffer;
+            while (!text.empty() && text.back() == '0') text.pop_back();
+            if (!text.empty() && text.back() == '.') text.pop_back();
+            return text;
+        }
+    }
+    return std::to_string(x);
+}
+
+}  // namespace zx

@@ -1,0 +1,203 @@
+#pragma once
+// Zentrix's rules: the main window's procedures and the modules, acting on
+// one GameState and reaching the outside world only through Ui.
+//
+// A turn: Roll Dice passes the turn on (a 6 rolls again, a barred player is
+// skipped once), the dice sound plays, the die is thrown and the piece walks
+// one cell per ten 40 ms ticks. When it stops, DoActions repays loans that
+// fall due and runs the rule of the cell reached; a rule that needs the
+// player's answer sets its mode flag and keeps Roll Dice disabled until the
+// player has answered. Every rule ends with UpdateDisplay, which refreshes
+// the windows, starts the money counting and re-enables Roll Dice when no
+// mode is left. Timers, sounds and windows live outside; their ticks and
+// end reports come back in through the public functions below.
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "rules/forms.h"
+#include "rules/main_view.h"
+#include "rules/player_form.h"
+#include "rules/ui.h"
+#include "state/board.h"
+#include "state/game_state.h"
+
+namespace zx {
+
+class Game {
+public:
+    Game(Ui& ui, Random& random);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState S;
+    MainView Main;
+    Ui& ui;
+    Random& rnd;
+
+    // Window models.
+    BuyCompanyForm BuyForm{*this};
+    WaitForm Wait{*this};
+    SellCompaniesForm SellForm{*this};
+    LoanForm LoanDialog{*this};
+    NewGameForm NewGame{*this};
+    ResultsForm Results{*this};
+    bool GraphLoaded = false;
+
+    // ---- start-up (Form_Load of the main window) ----
+    void Form_Load();
+
+    // ---- display refresh and prompts (mdlUpdateDisplay) ----
+    void ClearPrompts();
+    void SetPromptColor(int p);
+    void ShowPrompts();
+    void DisableRollDice();
+    void EnableRollDiceIfIdle();
+    void UpdateDisplay();
+    void UpdatePlayerWindows();
+    void UpdateBoardFrames();
+    void RefreshPlayerWindows();
+    void ShowCurrentPlayer();
+    // The personal window of slot p, created on first use.
+    PlayerForm& PlayerWindow(int p);
+    bool PlayerWindowLoaded(int p) const;
+    void UnloadPlayerWindow(int p);
+    PlayerForm* PlayerWindowIfLoaded(int p);
+
+    // ---- timers ----
+    void SetTimer(TimerId t, bool enabled);
+    bool TimerEnabled(TimerId t) const;
+
+    // ---- dice and turn order ----
+    void cmdRollDice_Click();
+    void ContinueRollDice();
+    void RollDice();
+    void ChangeTurn();
+    void FindNextPlayer();
+    void IncrementMoves();
+
+    // ---- piece movement ----
+    void MovePieces();
+    void tmrMovePieces_Timer();
+    void ResetOverlap();
+    void FixOverlap();
+
+    // ---- clocks and animations ----
+    void tmrGameTime_Timer();
+    void tmrAutoSave_Timer();
+    void StartReactionTimer(int seconds);
+    void StopReactionTimer();
+    void tmrLimitReactionTime_Timer();
+    void StartMoneyAnimation();
+    void tmrChangeMoney_Timer();
+    void tmrMusicDelay_Timer();
+
+    // ---- position and dispatch ----
+    void DetectPosition();
+    void DoActions();
+    void Box_DblClick(int index);
+    // The cell the current player stands on (0 = none).
+    int CurrentCell() const;
+
+    // ---- cell rules ----
+    void PayCompOwner();
+    void BuyCompany();
+    void FindBuyZoneNumber();
+    void Bank();
+    void Tax();
+    void CalculateTotalTax();
+    void Insurance();
+    void Computer();
+    void DestroyCompanies();
+    void tmrDestroyDelay_Timer();
+    void Box_Click(int index);
+
+    // ---- complexes, estates and victory ----
+    void CheckNewComplexes();
+    void BreakComplex(int k, int p);
+    void CalculateEstate(int p);
+    void RecordEstateHistory();
+    void CheckWin(int p);
+    void PlayerWins(int p);
+    void ReleaseCompanies(int p);
+    void RemovePiece(int p);
+    void RemovePlayerData(int p);
+    void CheckGameEnd();
+    // Closes what a leaving player had open (offers, modes, countdown).
+    void CloseOffersOf(int p);
+
+    // ---- debts and losing ----
+    void Lose(int player);
+    void UnloadForms(int formerLastSlot);
+
+    // ---- personal-window rules ----
+    int FindCompanyNumber(int player, int row);
+    void CalculateInsuranceCost();
+    void InsureCompanies();
+
+    // ---- loans ----
+    void FindBorrower();
+    void RepayDueLoans();
+    void RemoveLoan(int slot);
+    void SettleLoansOfLoser(int p);
+    void SettleLoansOfWinner(int p);
+    // A loan slot being drafted in the open loan dialog (0 when none). It is
+    // not a live loan and is never saved.
+    int LoanDraftSlot = 0;
+
+    // ---- lifecycle: menus, start and close, saving and loading ----
+    void mnuGameNew_Click();
+    void mnuGameClose_Click();
+    void mnuGameExit_Click();
+    void mnuGameSave_Click();
+    void mnuGameSaveAs_Click();
+    void mnuGameLoad_Click();
+    void StartGame();
+    void CloseGame();
+    void ResetGameData();
+    void SetDefaultFileName();
+    // Returns true when the file was written.
+    bool SaveGame();
+    bool SaveGameData();
+    bool LoadGameData(const std::string& path);
+
+    // ---- graph, help, about ----
+    void cmdShowGraph_Click();
+    void mnuHelpHelp_Click();
+    void mnuHelpAbout_Click();
+
+    // ---- sounds and music ----
+    void PlaySoundFile(const std::string& file);
+    void PlayDiceSound();
+    void PlayDiceNumberSound(int n);
+    void PlayMoveSound();
+    void PlayMoneySound();
+    void PlayComputerSound();
+    void PlayStormSound();
+    void PlayEarthquakeSound();
+    void PlayFireSound();
+    void PlayPositiveSound();
+    void PlayNegativeSound();
+    void PlayWaitSound();
+    void PlayWinSound();
+    void PlayLoseSound();
+    void StopSounds();
+    void PlayNextMusic();
+    void StopMusic();
+    void PlayFinishMusic();
+    void mmcSounds_Done();
+    void mmcBackgroundMusic_Done();
+
+    // ---- helpers ----
+    MsgAnswer MsgBox(const std::string& text, const std::string& title, MsgIcon icon,
+                     MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultAnswer = MsgAnswer::Ok);
+    const std::string& Name(int p) const;
+
+private:
+    std::array<std::unique_ptr<PlayerForm>, MaxPlayers + 1> playerForms_;
+    std::array<bool, TimerCount> timers_{};
+};
+
+}  // namespace zx

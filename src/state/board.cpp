@@ -1,0 +1,252 @@
+#include "state/board.h"
+
+#include <array>
+#include <algorithm>
+#include <cmath>
+
+#include "rules/functions.h"
+
+namespace zx {
+namespace {
+
+using K = CellKind;
+using D = Dir;
+
+const std::array<CellInfo, NumCells + 1> kCells{{
+    {0, 0, K::Market, 0, D::Left},  // slot 0 unused
+    {2, 0, K::Market, 3, D::Left},
+    {1, 0, K::Computer, 3, D::Left},
+    {0, 0, K::Tax, 3, D::Down},
+    {0, 1, K::Bank, 3, D::Down},
+    {0, 2, K::Insurance, 3, D::Right},
+    {1, 2, K::Company, 1, D::Down},
+    {1, 3, K::Company, 2, D::Down},
+    {1, 4, K::Company, 3, D::Left},
+    {0, 4, K::Market, 4, D::Down},
+    {0, 5, K::Computer, 4, D::Down},
+    {0, 6, K::Tax, 4, D::Right},
+    {1, 6, K::Bank, 4, D::Right},
+    {2, 6, K::Insurance, 4, D::Up},
+    {2, 5, K::Company, 4, D::Right},
+    {3, 5, K::Company, 5, D::Right},
+    {4, 5, K::Company, 6, D::Down},
+    {4, 6, K::Market, 1, D::Right},
+    {5, 6, K::Computer, 1, D::Right},
+    {6, 6, K::Tax, 1, D::Up},
+    {6, 5, K::Bank, 1, D::Up},
+    {6, 4, K::Insurance, 1, D::Left},
+    {5, 4, K::Company, 7, D::Up},
+    {5, 3, K::Company, 8, D::Up},
+    {5, 2, K::Company, 9, D::Right},
+    {6, 2, K::Market, 2, D::Up},
+    {6, 1, K::Computer, 2, D::Up},
+    {6, 0, K::Tax, 2, D::Left},
+    {5, 0, K::Bank, 2, D::Left},
+    {4, 0, K::Insurance, 2, D::Down},
+    {4, 1, K::Company, 10, D::Left},
+    {3, 1, K::Company, 11, D::Left},
+    {2, 1, K::Company, 12, D::Up},
+}};
+
+const std::array<StartBoxInfo, 5> kStartBoxes{{
+    {0, 0, D::Left},
+    {3, 0, D::Left},
+    {0, 3, D::Down},
+    {3, 6, D::Right},
+    {6, 3, D::Up},
+}};
+
+// Detection rectangles of the piece's top-left corner; every bound is strict.
+// A missing bound is written as a very large or very small number.
+struct Range { double lo, hi; };
+constexpr double kLow = -1e18, kHigh = 1e18;
+struct DetectRect { Range x, y; };
+
+const std::array<DetectRect, NumCells + 1> kCellRects{{
+    {{0, 0}, {0, 0}},
+    {{2200, 3300}, {kLow, 1000}},
+    {{1100, 2200}, {kLow, 1000}},
+    {{kLow, 1000}, {kLow, 1000}},
+    {{kLow, 1000}, {1000, 2000}},
+    {{kLow, 1000}, {2300, 3400}},
+    {{1000, 2000}, {2000, 3000}},
+    {{1000, 2000}, {3000, 4000}},
+    {{1100, 2200}, {4400, 5500}},
+    {{kLow, 1000}, {4500, 5500}},
+    {{kLow, 1000}, {5500, 6500}},
+    {{kLow, 1000}, {6500, 7500}},
+    {{1000, 2000}, {6500, 7500}},
+    {{2300, 3300}, {6500, 7500}},
+    {{2300, 3300}, {5500, 6500}},
+    {{3300, 4400}, {5500, 6500}},
+    {{4500, 5500}, {5500, 6500}},
+    {{4500, 5500}, {6500, 7500}},
+    {{5500, 6500}, {6500, 7500}},
+    {{6500, kHigh}, {6500, 7500}},
+    {{6500, kHigh}, {5500, 6500}},
+    {{6600, kHigh}, {4400, 5500}},
+    {{5500, 6500}, {4400, 5500}},
+    {{5500, 6500}, {3400, 4400}},
+    {{5500, 6500}, {2300, 3300}},
+    {{6600, 7500}, {2300, 3300}},
+    {{6600, 7500}, {1100, 2300}},
+    {{6600, kHigh}, {kLow, 1000}},
+    {{5500, 6600}, {kLow, 1000}},
+    {{4500, 5500}, {kLow, 1000}},
+    {{4400, 5500}, {1100, 2200}},
+    {{3300, 4400}, {1100, 2200}},
+    {{2300, 3300}, {1000, 2000}},
+}};
+
+const std::array<DetectRect, 5> kStartRects{{
+    {{0, 0}, {0, 0}},
+    {{3300, 4400}, {kLow, 1100}},
+    {{kLow, 1100}, {3300, 4400}},
+    {{3300, 4400}, {6600, kHigh}},
+    {{6600, kHigh}, {3300, 4400}},
+}};
+
+bool Inside(const DetectRect& r, double x, double y) {
+    return x > r.x.lo && x < r.x.hi && y > r.y.lo && y < r.y.hi;
+}
+
+const std::array<CatalogueEntry, NumCompanies + 1> kCatalogue{{
+    {0, {"", ""}, {"", ""}},
+    {2'000'000, {"IBM", "GM"},
+     {"International Business Machines [IBM] (Computers Complex)", "General Motors [GM] (US Complex)"}},
+    {1'700'000, {"HP", "Ford"}, {"Hewlett Packard [HP] (Computers Complex)", "Ford (US Complex)"}},
+    {1'500'000, {"Compaq", "Buick"}, {"Compaq (Computers Complex)", "Buick (US Complex)"}},
+    {1'800'000, {"Motorola", "Toyota"}, {"Motorola (CPU Complex)", "Toyota (Japanese Complex)"}},
+    {1'500'000, {"Intel", "Honda"}, {"Intel (CPU Complex)", "Honda (Japanese Complex)"}},
+    {1'300'000, {"AMD", "Nissan"},
+     {"Advanced Micro Devices [AMD] (CPU Complex)", "Nissan (Japanese Complex)"}},
+    {1'600'000, {"Lucent", "VW"},
+     {"Lucent Technologies (Software Complex)", "Volkswagen [VW] (German Complex)"}},
+    {1'300'000, {"Microsoft", "BMW"}, {"Microsoft (Software Complex)", "BMW (German Complex)"}},
+    {1'100'000, {"Sun", "Benz"}, {"Sun Microsystems (Software Complex)", "Mercedes Benz (German Complex)"}},
+    {1'400'000, {"Silicon", "Renault"},
+     {"Silicon Graphics (Multimedia Complex)", "Renault (French Complex)"}},
+    {1'100'000, {"EA", "Peugeot"},
+     {"Electronic Arts [EA] (Multimedia Complex)", "Peugeot (French Complex)"}},
+    {900'000, {"Diamond", "Citroen"},
+     {"Diamond Multimedia (Multimedia Complex)", "Citroen (French Complex)"}},
+}};
+
+const char* const kComplexWords[2][4] = {
+    {"Computers", "CPU", "Software", "Multimedia"},
+    {"US", "Japanese", "German", "French"},
+};
+
+Money Share(Money value, double share) {
+    return static_cast<Money>(RoundHalfEven(static_cast<double>(value) * share));
+}
+
+}  // namespace
+
+const CellInfo& Cell(int i) { return kCells.at(static_cast<std::size_t>(i)); }
+const StartBoxInfo& StartBox(int b) { return kStartBoxes.at(static_cast<std::size_t>(b)); }
+
+int CellLeft(int i) { return PlaceCoord(Cell(i).col); }
+int CellTop(int i) { return PlaceCoord(Cell(i).row); }
+int StartBoxLeft(int b) { return PlaceCoord(StartBox(b).col); }
+int StartBoxTop(int b) { return PlaceCoord(StartBox(b).row); }
+
+int CompanyBox(int k) {
+    if (k < 1 || k > NumCompanies) return 0;
+    static constexpr int kBoxes[NumCompanies + 1] = {0, 6, 7, 8, 14, 15, 16, 22, 23, 24, 30, 31, 32};
+    return kBoxes[k];
+}
+
+int CompanyOnCell(int i) {
+    if (i < 1 || i > NumCells) return 0;
+    return Cell(i).kind == CellKind::Company ? Cell(i).number : 0;
+}
+
+int CellOfKind(CellKind kind, int number) {
+    for (int i = 1; i <= NumCells; ++i)
+        if (Cell(i).kind == kind && Cell(i).number == number) return i;
+    return 0;
+}
+
+int CellAtPiece(double x, double y) {
+    for (int i = 1; i <= NumCells; ++i)
+        if (Inside(kCellRects[static_cast<std::size_t>(i)], x, y)) return i;
+    return 0;
+}
+
+int StartBoxAtPiece(double x, double y) {
+    for (int b = 1; b <= 4; ++b)
+        if (Inside(kStartRects[static_cast<std::size_t>(b)], x, y)) return b;
+    return 0;
+}
+
+const char* CellHoverText(CellKind kind) {
+    switch (kind) {
+        case CellKind::Market: return "Company market cell";
+        case CellKind::Computer: return "Computer cell";
+        case CellKind::Tax: return "Tax cell";
+        case CellKind::Bank: return "Bank cell";
+        case CellKind::Insurance: return "Insurance cell";
+        case CellKind::Company: return "Company cell";
+    }
+    return "";
+}
+
+const CatalogueEntry& Catalogue(int k) { return kCatalogue.at(static_cast<std::size_t>(k)); }
+
+const char* ComplexWord(int companySet, int c) {
+    if (companySet < 1 || companySet > 2 || c < 1 || c > 4) return "";
+    return kComplexWords[companySet - 1][c - 1];
+}
+
+int PiecePictureNumber(int piece, int pieceSet) {
+    // Piece sets are taken modulo three, so a set number out of range still
+    // names one of the three drawn sets.
+    int set = ((pieceSet - 1) % 3 + 3) % 3;
+    return piece + set * 4;
+}
+
+Rect CompanyFrameRect(int k) {
+    int box = CompanyBox(k);
+    return {CellLeft(box), CellTop(box), 1020, 1020};
+}
+
+Rect ComplexFrameRect(int c) {
+    int first = CompanyBox(3 * c - 2);
+    int left = CellLeft(first), top = CellTop(first);
+    for (int k = 3 * c - 2; k <= 3 * c; ++k) {
+        left = std::min(left, CellLeft(CompanyBox(k)));
+        top = std::min(top, CellTop(CompanyBox(k)));
+    }
+    bool vertical = (c == 1 || c == 3);
+    return {left, top, vertical ? 1020 : 3195, vertical ? 3195 : 1020};
+}
+
+Rect DestroyMaskRect(int c) {
+    static constexpr Rect kMasks[5] = {
+        {0, 0, 0, 0},
+        {1100, 2173, 1200, 3375},
+        {2173, 5413, 3375, 1215},
+        {5413, 2173, 1215, 3375},
+        {2173, 1093, 3375, 1215},
+    };
+    if (c < 1 || c > 4) return kMasks[0];
+    return kMasks[c];
+}
+
+void Definitions(GameState& s) {
+    for (int k = 1; k <= NumCompanies; ++k) {
+        Money v = Catalogue(k).value;
+        s.CompanyValue[k] = v;
+        s.CompanyTax[k] = Share(v, 0.05);
+        s.OwnEnteringIncome[k] = Share(v, 0.15);
+        s.EnteringFee[k] = Share(v, 0.30);
+        s.InsurancePrice[k] = Share(v, 0.20);
+        s.OwnComplexEnteringIncome[k] = Share(v, 0.25);
+        s.ComplexEnteringFee[k] = Share(v, 0.50);
+    }
+    s.MsgMustWithdraw = "\rYou must withdraw money from your bank account or sell your companies to provide the money!";
+    s.MsgCanBorrow = "\rHowever, you can provide the money by selling your companies or borrowing money from somebody.";
+}
+
+}  // namespace zx

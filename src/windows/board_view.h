@@ -1,0 +1,83 @@
+#pragma once
+// The board: a QGraphicsView over a scene whose unit is the twip, scaled to
+// fit the view. Cells, start boxes, pieces, ownership outlines and disaster
+// masks are scene items placed with the board's own coordinates.
+
+#include <QGraphicsObject>
+#include <QGraphicsView>
+#include <array>
+
+#include "rules/main_view.h"
+#include "state/board.h"
+
+class QGraphicsSvgItem;
+
+namespace zx {
+
+// A picture on the board that can be clicked (cells, start boxes, pieces).
+class BoardPicture : public QGraphicsObject {
+    Q_OBJECT
+public:
+    BoardPicture(const QString& name, const QRectF& rect, QGraphicsItem* parent = nullptr);
+    void setPicture(const QString& path);
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    QRectF rect_;
+    QString path_;
+};
+
+// An ownership outline or a disaster mask.
+class OutlineItem : public QGraphicsObject {
+    Q_OBJECT
+public:
+    enum class Style { Outline, Mask };
+    OutlineItem(const QString& name, const QRectF& rect, Style style, QGraphicsItem* parent = nullptr);
+    void setColor(const QColor& c);
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    QRectF rect_;
+    Style style_;
+    QColor color_;
+};
+
+class BoardView : public QGraphicsView {
+    Q_OBJECT
+public:
+    explicit BoardView(QWidget* parent = nullptr);
+
+    void render(const MainView& view);
+    // Piece p's position in twips, as drawn.
+    void setPiecePosition(int p, int left, int top);
+
+    BoardPicture* cell(int i) const { return cells_[static_cast<std::size_t>(i)]; }
+    BoardPicture* piece(int p) const { return pieces_[static_cast<std::size_t>(p)]; }
+    OutlineItem* frame(int k) const { return frames_[static_cast<std::size_t>(k)]; }
+    OutlineItem* complexFrame(int c) const { return complexFrames_[static_cast<std::size_t>(c)]; }
+    OutlineItem* mask(int c) const { return masks_[static_cast<std::size_t>(c)]; }
+    // The cell (1..32) under a point of the view, 0 for none.
+    int cellAt(const QPoint& viewPoint) const;
+
+signals:
+    void cellClicked(int index);
+    void cellDoubleClicked(int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QGraphicsScene scene_;
+    std::array<BoardPicture*, NumCells + 1> cells_{};
+    std::array<BoardPicture*, 5> startBoxes_{};
+    std::array<BoardPicture*, MaxPlayers + 1> pieces_{};
+    std::array<OutlineItem*, NumCompanies + 1> frames_{};
+    std::array<OutlineItem*, NumComplexes + 1> complexFrames_{};
+    std::array<OutlineItem*, NumComplexes + 1> masks_{};
+};
+
+}  // namespace zx

@@ -1,0 +1,401 @@
+#include "windows/controller.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "media/sound_system.h"
+#include "windows/about_window.h"
+#include "windows/board_view.h"
+#include "windows/buy_window.h"
+#include "windows/graph_window.h"
+#include "windows/help_window.h"
+#include "windows/loan_window.h"
+#include "windows/main_window.h"
+#include "windows/new_game_window.h"
+#include "windows/player_window.h"
+#include "windows/qt_text.h"
+#include "windows/results_window.h"
+#include "windows/sell_window.h"
+#include "windows/wait_window.h"
+
+namespace zx {
+
+Controller::Controller(Random& random, QObject* parent)
+    : QObject(parent), game_(*this, random), main_(std::make_unique<MainWindow>()),
+      sound_(std::make_unique<SoundSystem>()) {
+    for (int i = 0; i < TimerCount; ++i) {
+        auto id = static_cast<TimerId>(i);
+        auto* t = new QTimer(this);
+        t->setInterval(TimerInterval(id));
+        // The walk and the money counting pace what the players watch.
+        if (id == TimerId::MovePieces || id == TimerId::ChangeMoney) t->setTimerType(Qt::PreciseTimer);
+        connect(t, &QTimer::timeout, this, [this, id] { onTimer(id); });
+        timers_[static_cast<std::size_t>(i)] = t;
+    }
+    connect(sound_.get(), &SoundSystem::soundDone, this, [this] { game_.mmcSounds_Done(); renderAll(); });
+    connect(sound_.get(), &SoundSystem::musicDone, this, [this] { game_.mmcBackgroundMusic_Done(); renderAll(); });
+
+    MainWindow* w = main_.get();
+    auto forward = [this](auto fn) {
+        return [this, fn] {
+            fn();
+            renderAll();
+        };
+    };
+    connect(w->rollDice(), &QPushButton::clicked, this, forward([this] { game_.cmdRollDice_Click(); }));
+    connect(w->showGraph(), &QPushButton::clicked, this, forward([this] { game_.cmdShowGraph_Click(); }));
+    connect(w->mnuGameNew, &QAction::triggered, this, forward([this] { game_.mnuGameNew_Click(); }));
+    connect(w->mnuGameLoad, &QAction::triggered, this, forward([this] { game_.mnuGameLoad_Click(); }));
+    connect(w->mnuGameClose, &QAction::triggered, this, forward([this] { game_.mnuGameClose_Click(); }));
+    connect(w->mnuGameSave, &QAction::triggered, this, forward([this] { game_.mnuGameSave_Click(); }));
+    connect(w->mnuGameSaveAs, &QAction::triggered, this, forward([this] { game_.mnuGameSaveAs_Click(); }));
+    connect(w->mnuGameExit, &QAction::triggered, this, forward([this] { game_.mnuGameExit_Click(); }));
+    connect(w->mnuHelpHelp, &QAction::triggered, this, forward([this] { game_.mnuHelpHelp_Click(); }));
+    connect(w->mnuHelpAbout, &QAction::triggered, this, forward([this] { game_.mnuHelpAbout_Click(); }));
+    connect(w, &MainWindow::closeRequested, this, forward([this] { game_.mnuGameExit_Click(); }));
+    connect(w, &MainWindow::seatsMoved, this, [this] { placePlayerWindows(); });
+    connect(w->board(), &BoardView::cellClicked, this, [this](int i) {
+        game_.Box_Click(i);
+        renderAll();
+    });
+    connect(w->board(), &BoardView::cellDoubleClicked, this, [this](int i) {
+        game_.Box_DblClick(i);
+        renderAll();
+    });
+}
+
+Controller::~Controller() {
+    for (auto* t : timers_) t->stop();
+}
+
+void Controller::start() {
+    game_.Form_Load();
+    main_->show();
+    renderAll();
+}
+
+PlayerWindow* Controller::playerWindow(int p) const {
+    if (p < 1 || p > MaxPlayers) return nullptr;
+    return players_[static_cast<std::size_t>(p)];
+}
+
+BuyWindow* Controller::buyWindow() const { return buy_; }
+WaitWindow* Controller::waitWindow() const { return wait_; }
+SellWindow* Controller::sellWindow() const { return sell_; }
+LoanWindow* Controller::loanWindow() const { return loan_; }
+NewGameWindow* Controller::newGameWindow() const { return newGame_; }
+GraphWindow* Controller::graphWindow() const { return graph_; }
+ResultsWindow* Controller::resultsWindow() const { return results_; }
+AboutWindow* Controller::aboutWindow() const { return about_; }
+HelpWindow* Controller::helpWindow() const { return help_; }
+
+void Controller::onTimer(TimerId t) {
+    switch (t) {
+        case TimerId::MovePieces: game_.tmrMovePieces_Timer(); break;
+        case TimerId::ChangeMoney: game_.tmrChangeMoney_Timer(); break;
+        case TimerId::GameTime: game_.tmrGameTime_Timer(); break;
+        case TimerId::AutoSave: game_.tmrAutoSave_Timer(); break;
+        case TimerId::LimitReactionTime: game_.tmrLimitReactionTime_Timer(); break;
+        case TimerId::MusicDelay: game_.tmrMusicDelay_Timer(); break;
+        case TimerId::DestroyDelay: game_.tmrDestroyDelay_Timer(); break;
+    }
+    renderAll();
+}
+
+void Controller::renderAll() {
+    if (rendering_) return;
+    rendering_ = true;
+    main_->render(game_);
+    for (auto& w : players_)
+        if (w) w->render();
+    for (FormWindow* w : std::initializer_list<FormWindow*>{buy_, wait_, sell_, loan_, newGame_, graph_, results_})
+        if (w) w->render();
+    rendering_ = false;
+}
+
+void Controller::placePlayerWindows() {
+    // Seats: window 1 is at the top left; with two players window 2 is at the
+    // top right; with three or four, 2 is below 1 and 3, 4 are on the right.
+    int n = game_.S.NumOfPlayers;
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        PlayerWindow* w = players_[static_cast<std::size_t>(p)];
+        if (!w) continue;
+        int seat = p;
+        if (n <= 2 && p == 2) seat = 3;
+        else if (p == 3) seat = 3;
+        else if (p == 4) seat = 4;
+        else if (p == 2) seat = 2;
+        QRect r = main_->seatRect(seat);
+        w->setGeometry(r);
+    }
+}
+
+// ---- Ui ----
+
+MsgAnswer Controller::message(const Message& m) {
+    renderAll();
+    if (hooks_) {
+        if (auto a = hooks_->message(m)) return *a;
+    }
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : main_.get();
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setWindowTitle(toQt(m.title));
+    box.setText(toQt(m.text));
+    switch (m.icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    QMessageBox::StandardButtons buttons;
+    switch (m.buttons) {
+        case MsgButtons::Ok: buttons = QMessageBox::Ok; break;
+        case MsgButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+        case MsgButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+        case MsgButtons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    }
+    box.setStandardButtons(buttons);
+    auto toStandard = [](MsgAnswer a) {
+        switch (a) {
+            case MsgAnswer::Ok: return QMessageBox::Ok;
+            case MsgAnswer::Cancel: return QMessageBox::Cancel;
+            case MsgAnswer::Yes: return QMessageBox::Yes;
+            case MsgAnswer::No: return QMessageBox::No;
+        }
+        return QMessageBox::Ok;
+    };
+    if (buttons.testFlag(toStandard(m.defaultAnswer))) box.setDefaultButton(toStandard(m.defaultAnswer));
+    box.exec();
+    auto* clicked = box.clickedButton();
+    QMessageBox::StandardButton pressed = clicked ? box.standardButton(clicked) : QMessageBox::NoButton;
+    switch (pressed) {
+        case QMessageBox::Ok: return MsgAnswer::Ok;
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        default: break;
+    }
+    // Closed without a button (Esc or the close box): the escape answer.
+    switch (m.buttons) {
+        case MsgButtons::Ok: return MsgAnswer::Ok;
+        case MsgButtons::YesNo: return MsgAnswer::No;
+        default: return MsgAnswer::Cancel;
+    }
+}
+
+void Controller::playSound(const std::string& file) { sound_->play(QString::fromStdString(file)); }
+void Controller::stopSounds() { sound_->stop(); }
+void Controller::playMusic(const std::string& file) { sound_->playMusic(QString::fromStdString(file)); }
+void Controller::stopMusic() { sound_->stopMusic(); }
+
+void Controller::setTimer(TimerId timer, bool enabled) {
+    QTimer* t = timers_[static_cast<std::size_t>(timer)];
+    if (enabled && !t->isActive()) t->start();
+    if (!enabled) t->stop();
+}
+
+QWidget* Controller::windowOf(WindowId w, int index) const {
+    switch (w) {
+        case WindowId::Main: return main_.get();
+        case WindowId::Player: return playerWindow(index);
+        case WindowId::BuyCompany: return buy_;
+        case WindowId::Wait: return wait_;
+        case WindowId::SellCompanies: return sell_;
+        case WindowId::Loan: return loan_;
+        case WindowId::NewGame: return newGame_;
+        case WindowId::Graph: return graph_;
+        case WindowId::Results: return results_;
+        case WindowId::About: return about_;
+    }
+    return nullptr;
+}
+
+void Controller::showWindow(WindowId w, int index, bool modal) {
+    FormWindow* window = nullptr;
+    QWidget* parent = main_.get();
+    switch (w) {
+        case WindowId::Main: main_->show(); return;
+        case WindowId::Player: {
+            auto& slot = players_.at(static_cast<std::size_t>(index));
+            if (!slot) slot = new PlayerWindow(*this, index, parent);
+            window = slot;
+            break;
+        }
+        case WindowId::BuyCompany:
+            if (!buy_) buy_ = new BuyWindow(*this, parent);
+            window = buy_;
+            break;
+        case WindowId::Wait:
+            if (!wait_) wait_ = new WaitWindow(*this, parent);
+            window = wait_;
+            break;
+        case WindowId::SellCompanies:
+            if (!sell_) sell_ = new SellWindow(*this, parent);
+            window = sell_;
+            break;
+        case WindowId::Loan:
+            if (!loan_) loan_ = new LoanWindow(*this, parent);
+            window = loan_;
+            break;
+        case WindowId::NewGame:
+            if (!newGame_) newGame_ = new NewGameWindow(*this, parent);
+            window = newGame_;
+            break;
+        case WindowId::Graph:
+            if (graph_) {
+                graph_->raise();
+                graph_->activateWindow();
+                return;
+            }
+            graph_ = new GraphWindow(*this, parent);
+            window = graph_;
+            break;
+        case WindowId::Results:
+            if (!results_) results_ = new ResultsWindow(*this, parent);
+            window = results_;
+            break;
+        case WindowId::About:
+            if (!about_) about_ = new AboutWindow(*this, parent);
+            window = about_;
+            break;
+    }
+    if (!window) return;
+    window->render();
+    if (w == WindowId::Player) placePlayerWindows();
+    if (modal) {
+        QPointer<FormWindow> guard(window);
+        window->setWindowModality(Qt::ApplicationModal);
+        window->exec();
+        if (guard && guard->isVisible()) guard->hide();
+        renderAll();
+    } else {
+        window->show();
+        window->raise();
+    }
+}
+
+void Controller::closeWindow(WindowId w, int index) {
+    QWidget* window = windowOf(w, index);
+    if (!window || w == WindowId::Main) return;
+    if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isModal() && dialog->isVisible())
+        dialog->done(QDialog::Accepted);
+    window->hide();
+    // The window may be closing from inside one of its own handlers.
+    window->deleteLater();
+    switch (w) {
+        case WindowId::Player: players_.at(static_cast<std::size_t>(index)) = nullptr; break;
+        case WindowId::BuyCompany: buy_ = nullptr; break;
+        case WindowId::Wait: wait_ = nullptr; break;
+        case WindowId::SellCompanies: sell_ = nullptr; break;
+        case WindowId::Loan: loan_ = nullptr; break;
+        case WindowId::NewGame: newGame_ = nullptr; break;
+        case WindowId::Graph: graph_ = nullptr; break;
+        case WindowId::Results: results_ = nullptr; break;
+        case WindowId::About: about_ = nullptr; break;
+        case WindowId::Main: break;
+    }
+}
+
+void Controller::raiseWindow(WindowId w, int index) {
+    if (QWidget* window = windowOf(w, index)) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void Controller::focus(FocusId f, int index) {
+    renderAll();
+    switch (f) {
+        case FocusId::MainWindow:
+            main_->activateWindow();
+            main_->setFocus();
+            return;
+        case FocusId::RollDice:
+            main_->activateWindow();
+            main_->rollDice()->setFocus();
+            return;
+        case FocusId::DeskAmount:
+        case FocusId::DeskFirstInsurance:
+            if (auto* w = playerWindow(index)) w->focusControl(f, index);
+            return;
+        case FocusId::BuyFirstOption:
+            if (buy_) buy_->focusControl(f, index);
+            return;
+        case FocusId::SaleCompany:
+        case FocusId::SaleBid:
+        case FocusId::SaleBankOption:
+            if (sell_) sell_->focusControl(f, index);
+            return;
+        case FocusId::LoanAmount:
+            if (loan_) loan_->focusControl(f, index);
+            return;
+        case FocusId::NewGameName:
+            if (newGame_) newGame_->focusControl(f, index);
+            return;
+    }
+}
+
+void Controller::refresh() { renderAll(); }
+
+std::optional<std::string> Controller::saveFileDialog(const std::string& title, const std::string& initialPath) {
+    if (hooks_) {
+        if (auto r = hooks_->saveFile(title, initialPath)) {
+            if (r->empty()) return std::nullopt;
+            return r;
+        }
+    }
+    QFileDialog dialog(QApplication::activeWindow() ? QApplication::activeWindow() : main_.get(), toQt(title));
+    dialog.setObjectName(QStringLiteral("cdbDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Zentrix Save File (*.znx)"));
+    dialog.setDefaultSuffix(QStringLiteral("znx"));
+    dialog.selectFile(toQt(initialPath));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return fromQt(dialog.selectedFiles().first());
+}
+
+std::optional<std::string> Controller::openFileDialog(const std::string& title) {
+    if (hooks_) {
+        if (auto r = hooks_->openFile(title)) {
+            if (r->empty()) return std::nullopt;
+            return r;
+        }
+    }
+    QFileDialog dialog(QApplication::activeWindow() ? QApplication::activeWindow() : main_.get(), toQt(title));
+    dialog.setObjectName(QStringLiteral("cdbDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Zentrix Save File (*.znx)"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return fromQt(dialog.selectedFiles().first());
+}
+
+void Controller::showHelp(const std::string& topic) {
+    if (!help_) help_ = new HelpWindow(*this, main_.get());
+    help_->showTopic(toQt(topic));
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void Controller::quit() {
+    for (auto* t : timers_) t->stop();
+    QApplication::exit(0);
+}
+
+Date Controller::today() {
+    QDate d = QDate::currentDate();
+    return Date{d.day(), d.month(), d.year()};
+}
+
+}  // namespace zx

@@ -1,0 +1,112 @@
+#pragma once
+// Wires the rules to Qt: implements the rules' Ui interface with real
+// windows, message boxes, timers, sound and file dialogs, and forwards
+// every window event and timer tick to the game.
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "rules/game.h"
+#include "rules/ui.h"
+
+namespace zx {
+
+class MainWindow;
+class PlayerWindow;
+class BuyWindow;
+class WaitWindow;
+class SellWindow;
+class LoanWindow;
+class NewGameWindow;
+class GraphWindow;
+class ResultsWindow;
+class AboutWindow;
+class HelpWindow;
+class SoundSystem;
+
+// Lets tests (and the headless checks) answer what a person would answer.
+class DialogHooks {
+public:
+    virtual ~DialogHooks() = default;
+    // Return an answer to skip the real message box.
+    virtual std::optional<MsgAnswer> message(const Message&) { return std::nullopt; }
+    // Return a path (or an empty string for Cancel) to skip the file dialog.
+    virtual std::optional<std::string> saveFile(const std::string&, const std::string&) { return std::nullopt; }
+    virtual std::optional<std::string> openFile(const std::string&) { return std::nullopt; }
+};
+
+class Controller : public QObject, public Ui {
+    Q_OBJECT
+public:
+    Controller(Random& random, QObject* parent = nullptr);
+    ~Controller() override;
+
+    Game& game() { return game_; }
+    MainWindow& mainWindow() { return *main_; }
+    void setHooks(DialogHooks* hooks) { hooks_ = hooks; }
+    // Starts the program: the main window's load, then shows it.
+    void start();
+
+    // Open windows, or null.
+    PlayerWindow* playerWindow(int p) const;
+    BuyWindow* buyWindow() const;
+    WaitWindow* waitWindow() const;
+    SellWindow* sellWindow() const;
+    LoanWindow* loanWindow() const;
+    NewGameWindow* newGameWindow() const;
+    GraphWindow* graphWindow() const;
+    ResultsWindow* resultsWindow() const;
+    AboutWindow* aboutWindow() const;
+    HelpWindow* helpWindow() const;
+    QTimer* timer(TimerId t) const { return timers_[static_cast<std::size_t>(t)]; }
+    SoundSystem& sound() { return *sound_; }
+
+    // Places the personal windows over the seats of the main window.
+    void placePlayerWindows();
+    // Draws every open window from the game.
+    void renderAll();
+
+    // ---- Ui ----
+    MsgAnswer message(const Message& m) override;
+    void playSound(const std::string& file) override;
+    void stopSounds() override;
+    void playMusic(const std::string& file) override;
+    void stopMusic() override;
+    void setTimer(TimerId timer, bool enabled) override;
+    void showWindow(WindowId w, int index, bool modal) override;
+    void closeWindow(WindowId w, int index) override;
+    void raiseWindow(WindowId w, int index) override;
+    void focus(FocusId f, int index) override;
+    void refresh() override;
+    std::optional<std::string> saveFileDialog(const std::string& title, const std::string& initialPath) override;
+    std::optional<std::string> openFileDialog(const std::string& title) override;
+    void showHelp(const std::string& topic) override;
+    void quit() override;
+    Date today() override;
+
+private:
+    QWidget* windowOf(WindowId w, int index) const;
+    void onTimer(TimerId t);
+
+    Game game_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<SoundSystem> sound_;
+    std::array<QTimer*, TimerCount> timers_{};
+    std::array<QPointer<PlayerWindow>, MaxPlayers + 1> players_{};
+    QPointer<BuyWindow> buy_;
+    QPointer<WaitWindow> wait_;
+    QPointer<SellWindow> sell_;
+    QPointer<LoanWindow> loan_;
+    QPointer<NewGameWindow> newGame_;
+    QPointer<GraphWindow> graph_;
+    QPointer<ResultsWindow> results_;
+    QPointer<AboutWindow> about_;
+    QPointer<HelpWindow> help_;
+    DialogHooks* hooks_ = nullptr;
+    bool rendering_ = false;
+};
+
+}  // namespace zx

@@ -1,0 +1,236 @@
+#include "windows/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "media/pictures.h"
+#include "rules/game.h"
+#include "windows/board_view.h"
+#include "windows/picture_box.h"
+#include "windows/qt_text.h"
+
+namespace zx {
+
+namespace {
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, const QString& tip = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    if (!tip.isEmpty()) l->setToolTip(tip);
+    return l;
+}
+
+void setLine(QLabel* label, const TextLine& line) {
+    QString text = toQt(line.text);
+    if (label->text() != text) label->setText(text);
+    QString style = QStringLiteral("color: %1;").arg(toQColor(line.color).name());
+    if (label->styleSheet() != style) label->setStyleSheet(style);
+}
+
+void setText(QLabel* label, const std::string& text) {
+    QString t = toQt(text);
+    if (label->text() != t) label->setText(t);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Zentrix 3.0"));
+    setWindowIcon(QIcon(pictures::iconPath()));
+
+    // ---- menus ----
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("mnuGame"));
+    auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key, bool enabled) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty()) a->setShortcut(key);
+        a->setEnabled(enabled);
+        return a;
+    };
+    mnuGameNew = add(game, "mnuGameNew", QStringLiteral("&New..."), QKeySequence(QStringLiteral("Ctrl+N")), true);
+    mnuGameLoad = add(game, "mnuGameLoad", QStringLiteral("&Load..."), QKeySequence(QStringLiteral("Ctrl+L")), true);
+    mnuGameClose = add(game, "mnuGameClose", QStringLiteral("&Close"), {}, false);
+    game->addSeparator()->setObjectName(QStringLiteral("mnuGameDash1"));
+    mnuGameSave = add(game, "mnuGameSave", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")), false);
+    mnuGameSaveAs = add(game, "mnuGameSaveAs", QStringLiteral("Save &As..."), {}, false);
+    game->addSeparator()->setObjectName(QStringLiteral("mnuGameDash2"));
+    mnuGameExit = add(game, "mnuGameExit", QStringLiteral("E&xit"), {}, true);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpHelp = add(help, "mnuHelpHelp", QStringLiteral("&Help..."), QKeySequence(Qt::Key_F1), true);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelpDash"));
+    mnuHelpAbout = add(help, "mnuHelpAbout", QStringLiteral("&About Zentrix..."), {}, true);
+
+    // ---- the three columns ----
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("MainArea"));
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(4, 4, 4, 4);
+    columns->setSpacing(6);
+
+    auto makeSeat = [this, central](int seat) {
+        auto* frame = new QFrame(central);
+        frame->setObjectName(QStringLiteral("Seat_%1").arg(seat));
+        frame->setFrameShape(QFrame::StyledPanel);
+        frame->setFrameShadow(QFrame::Sunken);
+        frame->setMinimumHeight(120);
+        seats_[static_cast<std::size_t>(seat)] = frame;
+        return frame;
+    };
+
+    // Left column: seats 1 and 2, then the statistics.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    left->addWidget(makeSeat(1), 1);
+    left->addWidget(makeSeat(2), 1);
+    auto* stats = new QGroupBox(QStringLiteral("Statistics"), central);
+    stats->setObjectName(QStringLiteral("fraStatistics"));
+    auto* grid = new QGridLayout(stats);
+    const QString timeTip = QStringLiteral("Amount of time elapsed since game started");
+    const QString movesTip = QStringLiteral("Number of dice rolls or moves since game started");
+    const QString reactTip = QStringLiteral("Reaction time count-down will be shown here");
+    grid->addWidget(makeLabel(QStringLiteral("lblGameTimeLabel"), QStringLiteral("Game time:"), stats, timeTip), 0, 0);
+    lblGameTime_ = makeLabel(QStringLiteral("lblGameTime"), {}, stats, timeTip);
+    grid->addWidget(lblGameTime_, 0, 1);
+    grid->addWidget(makeLabel(QStringLiteral("lblMovesLabel"), QStringLiteral("Moves:"), stats, movesTip), 1, 0);
+    lblMoves_ = makeLabel(QStringLiteral("lblMoves"), {}, stats, movesTip);
+    grid->addWidget(lblMoves_, 1, 1);
+    grid->addWidget(makeLabel(QStringLiteral("lblReactionTimeLabel"), QStringLiteral("Reaction time:"), stats, reactTip),
+                    2, 0);
+    lblReactionTime_ = makeLabel(QStringLiteral("lblReactionTime"), {}, stats, reactTip);
+    grid->addWidget(lblReactionTime_, 2, 1);
+    cmdShowGraph_ = new QPushButton(QStringLiteral("&Trend Graph"), stats);
+    cmdShowGraph_->setObjectName(QStringLiteral("cmdShowGraph"));
+    cmdShowGraph_->setToolTip(QStringLiteral("Compare players' estates in a graph"));
+    grid->addWidget(cmdShowGraph_, 3, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    left->addWidget(stats);
+
+    // Middle: the board over the prompt lines.
+    auto* middle = new QVBoxLayout;
+    middle->setSpacing(4);
+    board_ = new BoardView(central);
+    middle->addWidget(board_, 1);
+    lblPrompt_ = makeLabel(QStringLiteral("lblPrompt"), QStringLiteral("Game prompts are shown here"), central);
+    lblComputerPrompt_ =
+        makeLabel(QStringLiteral("lblComputerPrompt"), QStringLiteral("Computer prompts are shown here"), central);
+    lblHint_ = makeLabel(QStringLiteral("lblHint"), {}, central, QStringLiteral("Game hints are shown here"));
+    QFont promptFont = lblPrompt_->font();
+    promptFont.setBold(true);
+    lblPrompt_->setFont(promptFont);
+    for (QLabel* l : {lblPrompt_, lblComputerPrompt_, lblHint_}) {
+        l->setWordWrap(true);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        l->setFocusPolicy(Qt::NoFocus);
+        middle->addWidget(l);
+    }
+    lblPrompt_->setMinimumHeight(lblPrompt_->fontMetrics().lineSpacing() * 2 + 4);
+    lblHint_->setMinimumHeight(lblHint_->fontMetrics().lineSpacing() * 2 + 4);
+    lblPrompt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblHint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Right column: seats 3 and 4, then the die and the turn.
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(makeSeat(3), 1);
+    right->addWidget(makeSeat(4), 1);
+    auto* turn = new QFrame(central);
+    turn->setObjectName(QStringLiteral("TurnPanel"));
+    auto* turnGrid = new QGridLayout(turn);
+    turnGrid->setContentsMargins(2, 2, 2, 2);
+    picDice_ = new PictureBox(QStringLiteral("picDice"), turn);
+    picDice_->setToolTip(QStringLiteral("Dice picture"));
+    picDice_->setPicture(pictures::dicePath(0));
+    picDice_->setMinimumSize(56, 56);
+    turnGrid->addWidget(picDice_, 0, 0, 2, 1);
+    cmdRollDice_ = new QPushButton(QStringLiteral("Roll &Dice"), turn);
+    cmdRollDice_->setObjectName(QStringLiteral("cmdRollDice"));
+    cmdRollDice_->setToolTip(QStringLiteral("Roll the dice"));
+    cmdRollDice_->setEnabled(false);
+    cmdRollDice_->setMinimumHeight(40);
+    turnGrid->addWidget(cmdRollDice_, 0, 1, 2, 1);
+    const QString currentTip = QStringLiteral("The player who is playing now");
+    const QString nextTip = QStringLiteral("The player who will play next");
+    turnGrid->addWidget(
+        makeLabel(QStringLiteral("lblCurrentPlayerLabel"), QStringLiteral("Current player:"), turn, currentTip), 2, 0);
+    lblCurrentPlayer_ = makeLabel(QStringLiteral("lblCurrentPlayer"), {}, turn, currentTip);
+    turnGrid->addWidget(lblCurrentPlayer_, 2, 1);
+    turnGrid->addWidget(makeLabel(QStringLiteral("lblNextPlayerLabel"), QStringLiteral("Next player:"), turn, nextTip),
+                        3, 0);
+    lblNextPlayer_ = makeLabel(QStringLiteral("lblNextPlayer"), {}, turn, nextTip);
+    turnGrid->addWidget(lblNextPlayer_, 3, 1);
+    auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), QStringLiteral("Press F1 for online help!"), turn,
+                         QStringLiteral("Press F1 for complete HTML Help!"));
+    turnGrid->addWidget(f1, 4, 0, 1, 2);
+    turnGrid->setColumnStretch(1, 1);
+    right->addWidget(turn);
+
+    auto* leftBox = new QWidget(central);
+    leftBox->setLayout(left);
+    left->setContentsMargins(0, 0, 0, 0);
+    auto* rightBox = new QWidget(central);
+    rightBox->setLayout(right);
+    right->setContentsMargins(0, 0, 0, 0);
+    leftBox->setFixedWidth(236);
+    rightBox->setFixedWidth(236);
+    columns->addWidget(leftBox);
+    columns->addLayout(middle, 1);
+    columns->addWidget(rightBox);
+    setCentralWidget(central);
+    resize(1016, 720);
+}
+
+void MainWindow::render(const Game& game) {
+    const MainView& v = game.Main;
+    QString caption = toQt(v.caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    setLine(lblPrompt_, v.lblPrompt);
+    setLine(lblComputerPrompt_, v.lblComputerPrompt);
+    setLine(lblHint_, v.lblHint);
+    setLine(lblCurrentPlayer_, v.lblCurrentPlayer);
+    setLine(lblNextPlayer_, v.lblNextPlayer);
+    setText(lblGameTime_, v.lblGameTime);
+    setText(lblMoves_, v.lblMoves);
+    setText(lblReactionTime_, v.lblReactionTime);
+    cmdRollDice_->setEnabled(v.cmdRollDiceEnabled);
+    picDice_->setPicture(pictures::dicePath(v.picDice));
+    mnuGameClose->setEnabled(v.mnuGameCloseEnabled);
+    mnuGameSave->setEnabled(v.mnuGameSaveEnabled);
+    mnuGameSaveAs->setEnabled(v.mnuGameSaveAsEnabled);
+    board_->render(v);
+    for (int p = 1; p <= MaxPlayers; ++p)
+        board_->setPiecePosition(p, game.S.PieceLeft[static_cast<std::size_t>(p)],
+                                 game.S.PieceTop[static_cast<std::size_t>(p)]);
+}
+
+QRect MainWindow::seatRect(int seat) const {
+    QFrame* f = seats_.at(static_cast<std::size_t>(seat));
+    return QRect(f->mapToGlobal(QPoint(0, 0)), f->size());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    emit seatsMoved();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    emit seatsMoved();
+}
+
+}  // namespace zx

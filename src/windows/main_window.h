@@ -1,0 +1,71 @@
+#pragma once
+// frmMain: the board in the middle, the players' seats in the side columns
+// (their personal windows are placed over them), the die, Roll Dice, the
+// prompt lines, the statistics and the menus.
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace zx {
+
+class BoardView;
+class Game;
+class PictureBox;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    // Draws the game's main view and the pieces.
+    void render(const Game& game);
+
+    BoardView* board() const { return board_; }
+    QPushButton* rollDice() const { return cmdRollDice_; }
+    QPushButton* showGraph() const { return cmdShowGraph_; }
+    // The place of a player's seat on the screen (global coordinates).
+    QRect seatRect(int seat) const;
+
+    QAction* mnuGameNew = nullptr;
+    QAction* mnuGameLoad = nullptr;
+    QAction* mnuGameClose = nullptr;
+    QAction* mnuGameSave = nullptr;
+    QAction* mnuGameSaveAs = nullptr;
+    QAction* mnuGameExit = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+signals:
+    // The user asked to close the window; the program ends only through Exit.
+    void closeRequested();
+    // The window moved or changed size, so the seats moved.
+    void seatsMoved();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    BoardView* board_ = nullptr;
+    PictureBox* picDice_ = nullptr;
+    QPushButton* cmdRollDice_ = nullptr;
+    QPushButton* cmdShowGraph_ = nullptr;
+    QLabel* lblCurrentPlayer_ = nullptr;
+    QLabel* lblNextPlayer_ = nullptr;
+    QLabel* lblPrompt_ = nullptr;
+    QLabel* lblComputerPrompt_ = nullptr;
+    QLabel* lblHint_ = nullptr;
+    QLabel* lblGameTime_ = nullptr;
+    QLabel* lblMoves_ = nullptr;
+    QLabel* lblReactionTime_ = nullptr;
+    std::array<QFrame*, 5> seats_{};
+};
+
+}  // namespace zx
