@@ -1,0 +1,60 @@
+#pragma once
+// Helpers for the window tests: a controller whose message boxes and file
+// dialogs are answered from a script, and small finders for controls.
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <deque>
+
+#include "rules/random.h"
+#include "windows/controller.h"
+
+namespace zx::test {
+
+class ScriptedHooks : public DialogHooks {
+public:
+    std::deque<MsgAnswer> answers;           // next answers; the default button when empty
+    std::deque<std::string> saveAnswers;     // "" = Cancel
+    std::deque<std::string> openAnswers;     // "" = Cancel
+    std::vector<Message> messages;
+
+    std::optional<MsgAnswer> message(const Message& m) override {
+        messages.push_back(m);
+        if (answers.empty()) return m.defaultAnswer;
+        MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<std::string> saveFile(const std::string&, const std::string&) override {
+        if (saveAnswers.empty()) return std::string();
+        std::string a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
+    }
+    std::optional<std::string> openFile(const std::string&) override {
+        if (openAnswers.empty()) return std::string();
+        std::string a = openAnswers.front();
+        openAnswers.pop_front();
+        return a;
+    }
+};
+
+// A running program: the controller after its start, with scripted dialogs.
+struct Program {
+    StdRandom random{12345};
+    ScriptedHooks hooks;
+    Controller controller{random};
+    Program() {
+        controller.setHooks(&hooks);
+        controller.start();
+    }
+    Game& game() { return controller.game(); }
+};
+
+template <typename T>
+T* find(QWidget* root, const QString& name) {
+    return root->findChild<T*>(name);
+}
+
+}  // namespace zx::test
