@@ -78,7 +78,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     setFrameShape(QFrame::NoFrame);
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setMinimumSize(300, 300);
-    setBackgroundBrush(QColor(60, 90, 70));
+    setBackgroundBrush(palette().window());
     setMouseTracking(true);
 
     auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent));
