@@ -5,7 +5,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
 
 #include "media/sound_system.h"
 #include "windows/about_window.h"
@@ -74,7 +77,7 @@ Controller::~Controller() {
 
 void Controller::start() {
     game_.Form_Load();
-    main_->show();
+    fitToScreen();
     renderAll();
 }
 
@@ -118,20 +121,46 @@ void Controller::renderAll() {
 }
 
 void Controller::placePlayerWindows() {
-    // Seats: window 1 is at the top left; with two players window 2 is at the
-    // top right; with three or four, 2 is below 1 and 3, 4 are on the right.
-    int n = game_.S.NumOfPlayers;
+    // A personal window's place is kept in twips as the game laid it out for
+    // a 1024 by 768 screen: left or right of the board, upper or lower. Each
+    // such place is one of the main window's four seats, whatever the screen.
     for (int p = 1; p <= MaxPlayers; ++p) {
         PlayerWindow* w = players_[static_cast<std::size_t>(p)];
-        if (!w) continue;
-        int seat = p;
-        if (n <= 2 && p == 2) seat = 3;
-        else if (p == 3) seat = 3;
-        else if (p == 4) seat = 4;
-        else if (p == 2) seat = 2;
+        PlayerForm* model = game_.PlayerWindowIfLoaded(p);
+        if (!w || !model) continue;
+        bool right = model->Left >= 6000;
+        bool lower = model->Top >= 3500;
+        int seat = (right ? 3 : 1) + (lower ? 1 : 0);
         QRect r = main_->seatRect(seat);
-        w->setGeometry(r);
+        // Keep the window's frame inside the seat when a window manager adds one.
+        QMargins frame(w->geometry().left() - w->frameGeometry().left(), w->geometry().top() - w->frameGeometry().top(),
+                       w->frameGeometry().right() - w->geometry().right(),
+                       w->frameGeometry().bottom() - w->geometry().bottom());
+        if (w->isVisible()) r = r.marginsRemoved(frame);
+        if (w->geometry() != r) w->setGeometry(r);
     }
+}
+
+void Controller::fitToScreen() {
+    // The game cannot switch the display mode, so its windows fit the screen
+    // instead: on a small screen the main window takes all of it (the seats
+    // for the personal windows are inside it); on a large one it grows to a
+    // comfortable size in the middle.
+    QScreen* screen = main_->screen() ? main_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect avail = screen->availableGeometry();
+    if (avail.width() <= 1400 || avail.height() <= 950) {
+        main_->setGeometry(avail);
+        main_->showMaximized();
+        main_->setGeometry(avail);
+        return;
+    }
+    int height = std::min(avail.height() * 9 / 10, 1300);
+    int width = std::min(avail.width() * 9 / 10, height * 4 / 3 + 120);
+    QRect r(0, 0, width, height);
+    r.moveCenter(avail.center());
+    main_->setGeometry(r);
+    main_->show();
 }
 
 // ---- Ui ----

@@ -66,6 +66,8 @@ public:
 
     // Places the personal windows over the seats of the main window.
     void placePlayerWindows();
+    // Sizes the main window for the screen it is on.
+    void fitToScreen();
     // Draws every open window from the game.
     void renderAll();
 

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "media/pictures.h"
 #include "rules/game.h"
@@ -181,8 +182,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* rightBox = new QWidget(central);
     rightBox->setLayout(right);
     right->setContentsMargins(0, 0, 0, 0);
-    leftBox->setFixedWidth(236);
-    rightBox->setFixedWidth(236);
+    leftBox->setObjectName(QStringLiteral("LeftColumn"));
+    rightBox->setObjectName(QStringLiteral("RightColumn"));
+    leftBox->setFixedWidth(kColumnWidth);
+    rightBox->setFixedWidth(kColumnWidth);
+    leftColumn_ = leftBox;
+    rightColumn_ = rightBox;
     columns->addWidget(leftBox);
     columns->addLayout(middle, 1);
     columns->addWidget(rightBox);
@@ -229,6 +234,13 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
+    // The side columns hold the personal windows: they widen a little on
+    // large screens, so the windows there are not cramped.
+    int column = std::clamp(width() / 5, kColumnWidth, 330);
+    if (leftColumn_ && leftColumn_->width() != column) {
+        leftColumn_->setFixedWidth(column);
+        rightColumn_->setFixedWidth(column);
+    }
     QMainWindow::resizeEvent(event);
     emit seatsMoved();
 }

@@ -66,6 +66,9 @@ private:
     QLabel* lblMoves_ = nullptr;
     QLabel* lblReactionTime_ = nullptr;
     std::array<QFrame*, 5> seats_{};
+    QWidget* leftColumn_ = nullptr;
+    QWidget* rightColumn_ = nullptr;
+    static constexpr int kColumnWidth = 236;
 };
 
 }  // namespace zx

@@ -1,6 +1,17 @@
 #pragma once
+// "Sell a company": the seller picks one of his companies, the other players
+// type secret bids into masked boxes, Submit reveals them, and the seller
+// chooses the buyer (or the bank) or keeps the company.
+
+#include <array>
 
 #include "windows/form_window.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace zx {
 
@@ -9,9 +20,27 @@ class SellWindow : public FormWindow {
 public:
     explicit SellWindow(Controller& controller, QWidget* parent = nullptr);
     void render() override;
+    void focusControl(FocusId f, int index) override;
+    QString helpTopic() const override { return QStringLiteral("sell"); }
+
+public slots:
+    // Esc and the window's close command leave without selling.
+    void reject() override;
 
 private:
+    // Runs a model handler, then redraws every window unless this one was
+    // closed by the handler.
+    template <typename Fn> void forward(Fn fn);
 
+    QGroupBox* fraCompanies_ = nullptr;
+    QGroupBox* fraBids_ = nullptr;
+    std::array<QRadioButton*, 5> optName_{};
+    std::array<QLabel*, 5> lblValue_{};
+    std::array<QRadioButton*, 4> optPlayer_{};
+    std::array<QLineEdit*, 4> txtBid_{};
+    QPushButton* cmdSubmit_ = nullptr;
+    QPushButton* cmdSell_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
 };
 
 }  // namespace zx
