@@ -1,26 +1,177 @@
 // The "Start a new game" window.
 
+#include <string>
+
 #include "rules/game.h"
 
 namespace zx {
 
-// TODO(lead): empty bodies until this module is written.
-void NewGameForm::Form_Load() {}
-void NewGameForm::SetInitialOptions() {}
-void NewGameForm::SetInitialSex() {}
-void NewGameForm::optNumOfPlayers_Click(int) {}
-void NewGameForm::txtPlayerName_Typed(int, const std::string&) {}
-void NewGameForm::cmbPlayerSex_Click(int, int) {}
-void NewGameForm::optCompanySet_Click(int) {}
-void NewGameForm::cmdNextSet_Click() {}
-void NewGameForm::chkAutoSave_Click(bool) {}
-void NewGameForm::chkSounds_Click(bool) {}
-void NewGameForm::chkLimitReactionTime_Click(bool) {}
-void NewGameForm::chkBackgroundMusic_Click(bool) {}
-void NewGameForm::cmdStart_Click() {}
-void NewGameForm::GetPlayerInfo() {}
-void NewGameForm::SetPlayerNumbers() {}
-void NewGameForm::cmdClose_Click() {}
-void NewGameForm::Unload() {}
+namespace {
+
+constexpr std::size_t MaxNameLength = 12;
+
+// The first `count` characters of a UTF-8 text; a letter written with
+// several bytes is never cut in half.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t i = 0, seen = 0;
+    while (i < text.size() && seen < count) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        ++seen;
+    }
+    return text.substr(0, i);
+}
+
+}  // namespace
+
+void NewGameForm::Form_Load() {
+    Loaded = true;
+    optNumOfPlayersValue = {};
+    for (std::size_t i = 1; i <= MaxPlayers; ++i) {
+        txtPlayerName[i] = "Player " + std::to_string(i);
+        rowEnabled[i] = true;
+    }
+    SetInitialOptions();
+    SetInitialSex();
+    g.S.CompanySet = 1;
+    optCompanySetValue = {false, true, false};
+    g.S.PieceSet = 0;
+    cmdNextSet_Click();
+    g.ui.refresh();
+}
+
+void NewGameForm::SetInitialOptions() {
+    chkLimitReactionTime = false;
+    chkAutoSave = true;
+    chkBackgroundMusic = true;
+    chkSounds = true;
+    g.S.LimitReactionTime = false;
+    g.S.AutoSave = true;
+    g.S.BackgroundMusic = true;
+    g.S.Sounds = true;
+}
+
+void NewGameForm::SetInitialSex() {
+    for (std::size_t i = 1; i <= MaxPlayers; ++i) cmbPlayerSex[i] = 0;
+}
+
+void NewGameForm::optNumOfPlayers_Click(int index) {
+    if (index < 2 || index > MaxPlayers) return;
+    rowEnabled[3] = true;
+    rowEnabled[4] = true;
+    if (index == 2) {
+        rowEnabled[3] = false;
+        rowEnabled[4] = false;
+    } else if (index == 3) {
+        rowEnabled[4] = false;
+    }
+    for (int i = 2; i <= MaxPlayers; ++i) optNumOfPlayersValue[static_cast<std::size_t>(i)] = i == index;
+    g.S.NumOfPlayers = index;
+    g.S.InitialNumOfPlayers = index;
+    g.ui.refresh();
+}
+
+void NewGameForm::txtPlayerName_Typed(int i, const std::string& text) {
+    if (i < 1 || i > MaxPlayers) return;
+    txtPlayerName[static_cast<std::size_t>(i)] = FirstCharacters(text, MaxNameLength);
+}
+
+void NewGameForm::cmbPlayerSex_Click(int i, int entry) {
+    if (i < 1 || i > MaxPlayers || entry < 0 || entry > 1) return;
+    cmbPlayerSex[static_cast<std::size_t>(i)] = entry;
+}
+
+void NewGameForm::optCompanySet_Click(int index) {
+    if (index < 1 || index > 2) return;
+    optCompanySetValue = {false, index == 1, index == 2};
+    g.S.CompanySet = index;
+}
+
+void NewGameForm::cmdNextSet_Click() {
+    if (g.S.PieceSet < 3)
+        g.S.PieceSet += 1;
+    else
+        g.S.PieceSet = 1;
+    if (g.S.PieceSet < 1) g.S.PieceSet = 1;
+    for (int p = 1; p <= MaxPlayers; ++p) picPiece[static_cast<std::size_t>(p)] = (g.S.PieceSet - 1) * 4 + p;
+    g.ui.refresh();
+}
+
+void NewGameForm::chkAutoSave_Click(bool checked) {
+    chkAutoSave = checked;
+    g.S.AutoSave = checked;
+}
+
+void NewGameForm::chkSounds_Click(bool checked) {
+    chkSounds = checked;
+    g.S.Sounds = checked;
+}
+
+void NewGameForm::chkLimitReactionTime_Click(bool checked) {
+    chkLimitReactionTime = checked;
+    g.S.LimitReactionTime = checked;
+}
+
+void NewGameForm::chkBackgroundMusic_Click(bool checked) {
+    chkBackgroundMusic = checked;
+    g.S.BackgroundMusic = checked;
+}
+
+void NewGameForm::cmdStart_Click() {
+    GameState& s = g.S;
+    // After a finished game the count held is the one survivor; without a
+    // choice in the dialog a game is for two.
+    if (s.NumOfPlayers < 2 || s.NumOfPlayers > MaxPlayers) s.NumOfPlayers = 2;
+    const int n = s.NumOfPlayers;
+
+    for (int i = 1; i <= n; ++i) {
+        if (txtPlayerName[static_cast<std::size_t>(i)].empty()) {
+            g.MsgBox("Please enter a name.", "No name", MsgIcon::Exclamation);
+            g.ui.focus(FocusId::NewGameName, i);
+            return;
+        }
+    }
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (i != j && txtPlayerName[static_cast<std::size_t>(i)] == txtPlayerName[static_cast<std::size_t>(j)]) {
+                g.MsgBox("Please don't use identical names.", "Bad names", MsgIcon::Exclamation);
+                return;
+            }
+
+    g.PlayPositiveSound();
+    GetPlayerInfo();
+    SetPlayerNumbers();
+    // Whatever count the last game ended with, this one starts with all of
+    // its players.
+    s.InitialNumOfPlayers = n;
+    s.CurrentPlayer = n;
+    Unload();
+    g.StartGame();
+    g.SetDefaultFileName();
+}
+
+void NewGameForm::GetPlayerInfo() {
+    for (int i = 1; i <= g.S.NumOfPlayers; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!rowEnabled[k]) continue;
+        g.S.PlayerName[k] = txtPlayerName[k];
+        g.S.PlayerSex[k] = cmbPlayerSex[k] == 0 ? "Female" : "Male";
+    }
+}
+
+void NewGameForm::SetPlayerNumbers() {
+    for (int i = 1; i <= g.S.NumOfPlayers; ++i) g.S.PlayerPiece[static_cast<std::size_t>(i)] = std::to_string(i);
+}
+
+void NewGameForm::cmdClose_Click() {
+    g.PlayNegativeSound();
+    Unload();
+}
+
+void NewGameForm::Unload() {
+    if (!Loaded) return;
+    Loaded = false;
+    g.ui.closeWindow(WindowId::NewGame, 0);
+}
 
 }  // namespace zx

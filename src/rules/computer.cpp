@@ -1,13 +1,219 @@
 // Computer cells: thirteen random events, disasters among them.
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "rules/game.h"
 
 namespace zx {
 
-// TODO(lead): empty bodies until this module is written.
-void Game::Computer() {}
-void Game::DestroyCompanies() {}
-void Game::tmrDestroyDelay_Timer() {}
-void Game::Box_Click(int) {}
+namespace {
+
+// Adds to a player's cash without ever wrapping the 32-bit figure.
+void AddCash(GameState& s, int p, std::int64_t amount) {
+    std::int64_t sum = static_cast<std::int64_t>(s.Cash[static_cast<std::size_t>(p)]) + amount;
+    sum = std::clamp<std::int64_t>(sum, 0, std::numeric_limits<Money>::max());
+    s.Cash[static_cast<std::size_t>(p)] = static_cast<Money>(sum);
+}
+
+bool IsComputerCell(int cell) { return cell >= 1 && cell <= NumCells && Cell(cell).kind == CellKind::Computer; }
+
+// The path cell `steps` places before `cell`.
+int CellBefore(int cell, int steps) { return (cell - 1 - steps + 2 * NumCells) % NumCells + 1; }
+
+}  // namespace
+
+void Game::Computer() {
+    PlayComputerSound();
+
+    // A disaster only strikes one time in two; a void one means the
+    // Computer thinks again from the start.
+    for (;;) {
+        int choice = static_cast<int>(rnd.next() * 13) + 1;
+        S.ComputerChoice = std::clamp(choice, 1, 13);
+        Main.lblComputerPrompt.text = "Computer: " + S.ComputerMessage[static_cast<std::size_t>(S.ComputerChoice)];
+        S.HintText = "The Computer makes random decisions.";
+        ShowPrompts();
+        if (S.ComputerChoice < 4 || S.ComputerChoice > 7) break;
+        if (rnd.next() >= 0.5) break;
+    }
+
+    const int cp = S.CurrentPlayer;
+    const auto ucp = static_cast<std::size_t>(cp);
+    const bool validPlayer = cp >= 1 && cp <= S.NumOfPlayers;
+
+    switch (S.ComputerChoice) {
+        case 1:
+        case 2: {
+            if (!validPlayer) break;
+            // The piece keeps its offset inside the cell (other pieces may
+            // share it), so it is moved by whole cell pitches.
+            int from = CellAtPiece(S.PieceLeft[ucp], S.PieceTop[ucp]);
+            if (!IsComputerCell(from)) from = S.PlayerCell[ucp];
+            if (!IsComputerCell(from)) break;
+            int to = CellBefore(from, S.ComputerChoice);
+            S.PieceLeft[ucp] += (Cell(to).col - Cell(from).col) * CellPitch;
+            S.PieceTop[ucp] += (Cell(to).row - Cell(from).row) * CellPitch;
+            DetectPosition();
+            break;
+        }
+        case 3:
+            S.MoveAnywhereMode = true;
+            StartReactionTimer(10);
+            break;
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+            if (S.ComputerChoice == 4) PlayFireSound();
+            if (S.ComputerChoice == 5) PlayEarthquakeSound();
+            if (S.ComputerChoice == 7) PlayStormSound();
+            S.DestroyedComplex = S.ComputerChoice - 3;
+            DestroyCompanies();
+            break;
+        case 8: {
+            if (!validPlayer) break;
+            for (int p = 1; p <= S.NumOfPlayers; ++p) {
+                if (p == cp) continue;
+                auto up = static_cast<std::size_t>(p);
+                if (HasEnoughMoney(S, p, 100'000))
+                    S.Cash[up] -= 100'000;
+                else
+                    S.Cash[up] = 0;
+            }
+            AddCash(S, cp, static_cast<std::int64_t>(100'000) * (S.NumOfPlayers - 1));
+            CalculateEstate(cp);
+            CheckWin(cp);
+            break;
+        }
+        case 9:
+            if (!validPlayer) break;
+            AddCash(S, cp, 400'000);
+            CalculateEstate(cp);
+            CheckWin(cp);
+            break;
+        case 10: {
+            // A player who wins here leaves at once and the next one moves
+            // into his number, so the same number is paid again then.
+            int p = 1;
+            while (p <= S.NumOfPlayers && S.GameInProgress) {
+                int before = S.NumOfPlayers;
+                AddCash(S, p, 200'000);
+                CalculateEstate(p);
+                CheckWin(p);
+                if (S.NumOfPlayers == before) ++p;
+            }
+            break;
+        }
+        case 11:
+            if (validPlayer) S.HalfTaxBonus[ucp] = true;
+            break;
+        case 12:
+            if (!validPlayer) break;
+            S.FreeInsuranceBonus[ucp] = true;
+            Insurance();
+            break;
+        case 13:
+            if (validPlayer) S.MissNextTurn[ucp] = true;
+            break;
+        default:
+            break;
+    }
+
+    UpdateDisplay();
+}
+
+void Game::DestroyCompanies() {
+    const int z = S.DestroyedComplex;
+    if (z < 1 || z > NumComplexes) return;
+    bool anyOwned = false;
+    for (int k = 3 * z - 2; k <= 3 * z; ++k)
+        if (S.CompanyOwner[static_cast<std::size_t>(k)] != 0) anyOwned = true;
+
+    if (!anyOwned) {
+        SetPromptColor(0);
+        S.PromptText = "None of the players had any companies in the destroyed complex!";
+        ShowPrompts();
+        return;
+    }
+
+    Main.shpDestroyMask[static_cast<std::size_t>(z)] = true;
+    DisableRollDice();
+    S.DestroyMode = true;
+    S.DestroyCompanyNumber = 3 * z - 2;
+    SetTimer(TimerId::DestroyDelay, true);
+}
+
+void Game::tmrDestroyDelay_Timer() {
+    // The destruction waits while money is being counted, so each loss is
+    // seen on its own.
+    if (S.MoneyChanging) return;
+
+    const int z = S.DestroyedComplex;
+    if (!S.DestroyMode || z < 1 || z > NumComplexes || S.DestroyCompanyNumber < 3 * z - 2 ||
+        S.DestroyCompanyNumber > 3 * z) {
+        // Nothing left to destroy (the game was closed or reloaded meanwhile).
+        SetTimer(TimerId::DestroyDelay, false);
+        if (z >= 1 && z <= NumComplexes) Main.shpDestroyMask[static_cast<std::size_t>(z)] = false;
+        S.DestroyMode = false;
+        EnableRollDiceIfIdle();
+        return;
+    }
+
+    for (;;) {
+        const int k = S.DestroyCompanyNumber;
+        const auto uk = static_cast<std::size_t>(k);
+        const int owner = S.CompanyOwner[uk];
+        if (owner != 0) {
+            SetPromptColor(owner);
+            if (S.CompanyInsured[uk]) {
+                AddCash(S, owner, S.CompanyValue[uk]);
+                S.PromptText = S.CompanyName[uk] + " was destroyed, but " + Name(owner) + " received " +
+                               FormatMoney(S.CompanyValue[uk]) + " as compensation!";
+                S.HintText =
+                    "The insurance office pays the value of insured companies which are destroyed as compensation.";
+            } else {
+                S.PromptText = S.CompanyName[uk] + " was destroyed and " + Name(owner) +
+                               " didn't receive any money as compensation!";
+                S.HintText = Name(owner) +
+                             ", you would have been paid the value of your destroyed company if it were insured.";
+            }
+            BreakComplex(k, owner);
+            S.CompanyOwner[uk] = 0;
+            S.CompanyInsured[uk] = false;
+            UpdateDisplay();
+        }
+
+        if (k >= 3 * z) {
+            SetTimer(TimerId::DestroyDelay, false);
+            S.DestroyMode = false;
+            EnableRollDiceIfIdle();
+            Main.shpDestroyMask[static_cast<std::size_t>(z)] = false;
+            ui.refresh();
+            return;
+        }
+
+        S.DestroyCompanyNumber = k + 1;
+        if (owner != 0) return;
+    }
+}
+
+void Game::Box_Click(int index) {
+    if (!S.MoveAnywhereMode || !S.GameInProgress) return;
+    if (index < 1 || index > NumCells) return;
+    const int cp = S.CurrentPlayer;
+    if (cp < 1 || cp > S.NumOfPlayers) return;
+
+    S.PieceLeft[static_cast<std::size_t>(cp)] = CellLeft(index) + PieceInset;
+    S.PieceTop[static_cast<std::size_t>(cp)] = CellTop(index) + PieceInset;
+    S.MoveAnywhereMode = false;
+    // The player has chosen; the countdown of the offer has no more meaning.
+    StopReactionTimer();
+    ClearPrompts();
+    SetPromptColor(cp);
+    DetectPosition();
+    DoActions();
+}
 
 }  // namespace zx

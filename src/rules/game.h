@@ -77,6 +77,10 @@ public:
     void ChangeTurn();
     void FindNextPlayer();
     void IncrementMoves();
+    // The name of the player whose roll or walk is under way ("" when none).
+    // Players who leave renumber the others, so a number could end up
+    // pointing at somebody else's piece; names are unique within a game.
+    std::string MovingPlayer;
 
     // ---- piece movement ----
     void MovePieces();
@@ -162,6 +166,9 @@ public:
     bool SaveGame();
     bool SaveGameData();
     bool LoadGameData(const std::string& path);
+    // The last save tried to write the file and could not. A "Want to save?"
+    // prompt then keeps the game instead of throwing it away unsaved.
+    bool SaveFailed = false;
 
     // ---- graph, help, about ----
     void cmdShowGraph_Click();

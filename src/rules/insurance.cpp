@@ -1,10 +1,50 @@
 // Insurance cells open insurance mode in the personal window.
 
+#include <algorithm>
+
 #include "rules/game.h"
 
 namespace zx {
 
-// TODO(lead): empty bodies until this module is written.
-void Game::Insurance() {}
+void Game::Insurance() {
+    const int cp = S.CurrentPlayer;
+    if (cp < 1 || cp > S.NumOfPlayers) return;
+
+    // The list and its boxes must show what he owns now, not what he owned
+    // at the last refresh.
+    UpdatePlayerWindows();
+    PlayerForm& w = PlayerWindow(cp);
+    const std::size_t rows = std::min<std::size_t>(w.lstCompanies.size(), 5);
+
+    bool started = false;
+    for (std::size_t i = 1; i <= rows; ++i) {
+        int k = FindCompanyNumber(cp, static_cast<int>(i) - 1);
+        if (k == 0 || S.CompanyInsured[static_cast<std::size_t>(k)]) continue;
+        S.PromptText = Name(cp) + " is in Insurance mode!";
+        S.HintText =
+            "Select the companies you want to insure by clicking the check-boxes in front of them in your "
+            "personal window and click OK.";
+        ShowPrompts();
+        DisableRollDice();
+        S.InsuranceMode = true;
+        w.cmdWithdrawEnabled = false;
+        w.fraInsuranceEnabled = true;
+        w.DefaultButton = DeskButton::OK;
+        w.CancelButton = DeskButton::OK;
+        ui.focus(FocusId::DeskFirstInsurance, cp);
+        StartReactionTimer(10);
+        started = true;
+        break;
+    }
+
+    if (rows == 0) {
+        S.PromptText = Name(cp) + " doesn't have any companies to insure!";
+        ShowPrompts();
+    } else if (!started) {
+        S.PromptText = Name(cp) + " doesn't have any un-insured companies!";
+        S.HintText = Name(cp) + ", all of your companies are insured already.";
+        ShowPrompts();
+    }
+}
 
 }  // namespace zx

@@ -1,23 +1,388 @@
 // Loans between players: the "Lend money" window and the schedule.
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "rules/game.h"
 
 namespace zx {
 
-// TODO(lead): empty bodies until this module is written.
-void LoanForm::Form_Load() {}
-void LoanForm::optPlayer_Click(int) {}
-void LoanForm::txtLoanNum_Typed(const std::string&) {}
-void LoanForm::vscLoanNum_Change(int) {}
-void LoanForm::VScroll_Change(int) {}
-void LoanForm::cmdLoan_Click() {}
-void LoanForm::cmdCancel_Click() {}
-void LoanForm::Form_QueryUnload() {}
-void LoanForm::Unload() {}
-void Game::FindBorrower() {}
-void Game::RepayDueLoans() {}
-void Game::RemoveLoan(int) {}
-void Game::SettleLoansOfLoser(int) {}
-void Game::SettleLoansOfWinner(int) {}
+namespace {
+
+constexpr std::int64_t MaxMoney = std::numeric_limits<Money>::max();
+
+void AddCash(GameState& s, int p, std::int64_t amount) {
+    auto up = static_cast<std::size_t>(p);
+    std::int64_t sum = static_cast<std::int64_t>(s.Cash[up]) + amount;
+    s.Cash[up] = static_cast<Money>(std::clamp<std::int64_t>(sum, std::numeric_limits<Money>::min(), MaxMoney));
+}
+
+// amount x (100 + interest) / 100 to the nearest dollar, halves to even,
+// worked out in whole numbers so no binary fraction can tip a tie.
+std::int64_t Repayment(std::int64_t amount, int interest) {
+    std::int64_t hundredths = amount * (100 + interest);
+    std::int64_t whole = hundredths / 100;
+    std::int64_t rest = hundredths % 100;
+    if (rest > 50 || (rest == 50 && whole % 2 != 0)) ++whole;
+    return whole;
+}
+
+// One option per player in the game, captioned with his name; the lender's
+// own is disabled and the first other player is selected.
+void RefreshOptions(LoanForm& f, const GameState& s, int slot) {
+    const int lender = (slot >= 1 && slot <= MaxLoans) ? s.LoanLender[static_cast<std::size_t>(slot)] : 0;
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        auto ix = static_cast<std::size_t>(i);
+        bool present = i <= s.NumOfPlayers;
+        f.optPlayerVisible[ix] = present;
+        f.optPlayerCaption[ix] = present ? s.PlayerName[ix] : "";
+        f.optPlayerEnabled[ix] = present && i != lender;
+        f.optPlayerValue[ix] = false;
+    }
+    for (int i = 1; i <= s.NumOfPlayers; ++i) {
+        if (f.optPlayerEnabled[static_cast<std::size_t>(i)]) {
+            f.optPlayerValue[static_cast<std::size_t>(i)] = true;
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+// ---- the "Lend money" window ----
+
+void LoanForm::Form_Load() {
+    GameState& s = g.S;
+    Loaded = true;
+    RefreshOptions(*this, s, g.LoanDraftSlot);
+
+    txtLoanNum.clear();
+    vscLoanNum = 0;
+    VScroll_Change(10);
+
+    s.HintText =
+        "Choose who you're lending to, enter the amount of loan in the white box, select loan interest and duration "
+        "using the scrollbar (they have a direct relation) and click Loan, or click Cancel to refuse.";
+    g.ShowPrompts();
+}
+
+void LoanForm::optPlayer_Click(int i) {
+    if (i < 1 || i > MaxPlayers) return;
+    auto ix = static_cast<std::size_t>(i);
+    if (!optPlayerVisible[ix] || !optPlayerEnabled[ix]) return;
+    for (std::size_t j = 0; j < optPlayerValue.size(); ++j) optPlayerValue[j] = j == ix;
+    g.ui.refresh();
+}
+
+void LoanForm::txtLoanNum_Typed(const std::string& text) { txtLoanNum = text.substr(0, 4); }
+
+void LoanForm::vscLoanNum_Change(int value) {
+    vscLoanNum = std::clamp(value, -90, 9);
+    // 1 - 0.1 v million, from 10 at the top to 0.1 at the bottom.
+    txtLoanNum = ShortestDecimal(static_cast<double>(10 - vscLoanNum) / 10.0);
+    g.ui.refresh();
+}
+
+void LoanForm::VScroll_Change(int setting) {
+    VScroll = std::clamp(setting, 1, 10);
+    g.S.LoanInterest = (11 - VScroll) * 10;
+    g.S.LoanDuration = g.S.LoanInterest;
+    lblInterest = std::to_string(g.S.LoanInterest) + " %";
+    lblDuration = std::to_string(g.S.LoanDuration) + " Moves";
+    g.ui.refresh();
+}
+
+void LoanForm::cmdLoan_Click() {
+    GameState& s = g.S;
+    const int slot = g.LoanDraftSlot;
+    if (!Loaded || slot < 1 || slot > s.LoanCount) return;
+    const auto us = static_cast<std::size_t>(slot);
+    const int lender = s.LoanLender[us];
+
+    auto refuse = [&](const std::string& text) {
+        g.MsgBox(text, "Bad number", MsgIcon::Exclamation);
+        txtLoanNum.clear();
+        g.ui.focus(FocusId::LoanAmount, 0);
+        g.ui.refresh();
+    };
+    const std::string tooBig = "Please enter a smaller amount!";
+
+    const double millions = LeadingNumber(txtLoanNum);
+    const std::optional<Money> dollars = MillionsToDollars(millions, 1);
+    if (!(millions > 0) || (dollars && *dollars <= 0)) {
+        refuse("Please enter a positive number!");
+        return;
+    }
+    if (!dollars) {
+        refuse(tooBig);
+        return;
+    }
+    const Money amount = *dollars;
+    if (!HasEnoughMoney(s, lender, amount)) {
+        refuse(g.Name(lender) + ", you don't have enough money!");
+        return;
+    }
+
+    g.FindBorrower();
+    const int borrower = s.LoanBorrower[us];
+    // Somebody may have left the game while the window was open, moving the
+    // players after him down one number: the options are laid out afresh.
+    if (borrower < 1 || borrower > s.NumOfPlayers || borrower == lender ||
+        optPlayerCaption[static_cast<std::size_t>(borrower)] != g.Name(borrower)) {
+        RefreshOptions(*this, s, slot);
+        g.ui.refresh();
+        return;
+    }
+
+    // What the borrower receives now and what the lender gets back later
+    // must both fit in a cash figure.
+    const std::int64_t repayment = Repayment(amount, s.LoanInterest);
+    if (repayment > MaxMoney || static_cast<std::int64_t>(s.Cash[static_cast<std::size_t>(borrower)]) + amount > MaxMoney) {
+        refuse(tooBig);
+        return;
+    }
+
+    const std::string question = g.Name(borrower) + ", do you want to borrow " + FormatMoney(amount) + " from " +
+                                 g.Name(lender) + " with " + std::to_string(s.LoanInterest) + " % interest for " +
+                                 std::to_string(s.LoanDuration) + " moves?";
+    if (g.MsgBox(question, "Loan confirmation", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+        return;
+    // The window may have been taken away while the borrower was asked.
+    if (!Loaded || g.LoanDraftSlot != slot || !HasEnoughMoney(s, lender, amount)) return;
+
+    s.LoanAmount = amount;
+    g.SetPromptColor(lender);
+    s.PromptText = g.Name(lender) + " loaned " + FormatMoney(amount) + " to " + g.Name(borrower) + " with " +
+                   std::to_string(s.LoanInterest) + " % interest for " + std::to_string(s.LoanDuration) + " moves!";
+    s.HintText.clear();
+
+    AddCash(s, lender, -static_cast<std::int64_t>(amount));
+    AddCash(s, borrower, amount);
+
+    s.LoanRepayment[us] = static_cast<Money>(repayment);
+    s.LoanDueMove[us] = s.Moves + s.LoanDuration;
+    g.LoanDraftSlot = 0;
+
+    Unload();
+    g.ui.focus(FocusId::MainWindow, 0);
+    g.UpdateDisplay();
+    g.CalculateEstate(borrower);
+    g.CheckWin(borrower);
+}
+
+void LoanForm::cmdCancel_Click() {
+    GameState& s = g.S;
+    const int slot = g.LoanDraftSlot;
+    if (slot >= 1 && slot <= s.LoanCount) {
+        const int lender = s.LoanLender[static_cast<std::size_t>(slot)];
+        g.SetPromptColor(lender);
+        s.PromptText = g.Name(lender) + " refused to lend any money!";
+        s.HintText.clear();
+        g.ShowPrompts();
+        g.PlayNegativeSound();
+        // The draft is always the last slot: nothing can be scheduled while
+        // the window is open, and repayments move it down with the others.
+        s.LoanLender[static_cast<std::size_t>(slot)] = 0;
+        s.LoanBorrower[static_cast<std::size_t>(slot)] = 0;
+        s.LoanCount = slot - 1;
+    }
+    g.LoanDraftSlot = 0;
+    Unload();
+    g.ui.focus(FocusId::MainWindow, 0);
+}
+
+void LoanForm::Form_QueryUnload() {
+    if (!Loaded) return;
+    cmdCancel_Click();
+}
+
+void LoanForm::Unload() {
+    if (!Loaded) return;
+    Loaded = false;
+    g.ui.closeWindow(WindowId::Loan, 0);
+}
+
+// ---- the schedule ----
+
+void Game::FindBorrower() {
+    const int slot = LoanDraftSlot != 0 ? LoanDraftSlot : S.LoanCount;
+    if (slot < 1 || slot > MaxLoans) return;
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        if (LoanDialog.optPlayerValue[static_cast<std::size_t>(i)]) {
+            S.LoanBorrower[static_cast<std::size_t>(slot)] = i;
+            return;
+        }
+    }
+}
+
+void Game::RepayDueLoans() {
+    S.LoanRepaidText.clear();
+    for (;;) {
+        int due = 0;
+        for (int i = 1; i <= S.LoanCount; ++i) {
+            // The slot of an open loan window is not a loan yet.
+            if (i == LoanDraftSlot) continue;
+            // A due move that passed without a landing is still owed.
+            if (S.LoanDueMove[static_cast<std::size_t>(i)] <= S.Moves) {
+                due = i;
+                break;
+            }
+        }
+        if (due == 0) return;
+
+        const auto ud = static_cast<std::size_t>(due);
+        const int lender = S.LoanLender[ud];
+        const int borrower = S.LoanBorrower[ud];
+        const Money repayment = S.LoanRepayment[ud];
+
+        if (!HasEnoughMoney(S, borrower, repayment)) {
+            S.LoanRepayPending = true;
+            PlayWaitSound();
+            MsgBox(Name(borrower) + ", you don't have enough money to repay " + FormatMoney(repayment) + " loan to " +
+                       Name(lender) + "!" + S.MsgMustWithdraw,
+                   "You must pay now!", MsgIcon::Critical);
+            S.WaitingMessage = "Waiting for " + Name(borrower) + " to repay " + FormatMoney(repayment) + " loan to " +
+                               Name(lender) + "...";
+            Wait.Debtor = borrower;
+            Wait.Show();
+            return;
+        }
+
+        S.LoanRepayPending = false;
+        S.LoanRepaidNotice = true;
+        S.LoanRepaidText += "  " + Name(borrower) + " repaid " + HisOrHer(S, borrower) + " " + FormatMoney(repayment) +
+                            " loan to " + Name(lender) + "!";
+        AddCash(S, borrower, -static_cast<std::int64_t>(repayment));
+        AddCash(S, lender, repayment);
+        // Off the schedule before the lender's win check: a lender who wins
+        // has his loans settled, and this one is paid already.
+        RemoveLoan(due);
+        UpdateDisplay();
+        CheckWin(lender);
+        if (!S.GameInProgress) return;
+    }
+}
+
+void Game::RemoveLoan(int slot) {
+    if (slot < 1 || slot > S.LoanCount) return;
+    S.LoanCount -= 1;
+    for (int j = slot; j <= S.LoanCount; ++j) {
+        auto uj = static_cast<std::size_t>(j);
+        S.LoanLender[uj] = S.LoanLender[uj + 1];
+        S.LoanBorrower[uj] = S.LoanBorrower[uj + 1];
+        S.LoanRepayment[uj] = S.LoanRepayment[uj + 1];
+        S.LoanDueMove[uj] = S.LoanDueMove[uj + 1];
+    }
+    auto freed = static_cast<std::size_t>(S.LoanCount + 1);
+    S.LoanLender[freed] = 0;
+    S.LoanBorrower[freed] = 0;
+    S.LoanRepayment[freed] = 0;
+    S.LoanDueMove[freed] = 0;
+    // The loan being drafted moves down with the slots after the removed one.
+    if (LoanDraftSlot == slot)
+        LoanDraftSlot = 0;
+    else if (LoanDraftSlot > slot)
+        LoanDraftSlot -= 1;
+}
+
+namespace {
+
+// A landing held up by a loan that has just been settled must not wait for
+// it any more, or no cell rule would ever run again.
+void ReleaseSettledWait(Game& g) {
+    if (!g.S.LoanRepayPending) return;
+    for (int i = 1; i <= g.S.LoanCount; ++i)
+        if (i != g.LoanDraftSlot && g.S.LoanDueMove[static_cast<std::size_t>(i)] <= g.S.Moves) return;
+    g.S.LoanRepayPending = false;
+}
+
+// A loan window left open by a player who leaves the game would draft a
+// loan in his name (or to him); it is closed and its slot given back.
+void DropDraftOf(Game& g, int p) {
+    int slot = g.LoanDraftSlot;
+    if (slot < 1 || slot > g.S.LoanCount) return;
+    auto us = static_cast<std::size_t>(slot);
+    if (g.S.LoanLender[us] != p) return;
+    g.S.LoanLender[us] = 0;
+    g.S.LoanBorrower[us] = 0;
+    g.S.LoanCount = slot - 1;
+    g.LoanDraftSlot = 0;
+    g.LoanDialog.Unload();
+}
+
+}  // namespace
+
+void Game::SettleLoansOfLoser(int p) {
+    DropDraftOf(*this, p);
+    // Lenders are checked for a win only once every loan of the loser is
+    // settled: a winner leaves at once and renumbers the players after him.
+    std::vector<std::string> repaidLenders;
+    const std::string loser = Name(p);
+    int i = 1;
+    while (i <= S.LoanCount) {
+        const auto ix = static_cast<std::size_t>(i);
+        if (i == LoanDraftSlot) {
+            ++i;
+            continue;
+        }
+        const int lender = S.LoanLender[ix];
+        const int borrower = S.LoanBorrower[ix];
+        const Money repayment = S.LoanRepayment[ix];
+        if (lender == p) {
+            S.PromptText += "  " + Name(p) + "'s " + FormatMoney(repayment) + " loan to " + Name(borrower) +
+                            " was cancelled and doesn't need repaying anymore!";
+            RemoveLoan(i);
+        } else if (borrower == p) {
+            S.PromptText += "  " + Name(lender) + "'s " + FormatMoney(repayment) + " loan to " + Name(p) +
+                            " was repaid with interest by the bank!";
+            AddCash(S, lender, repayment);
+            RemoveLoan(i);
+            repaidLenders.push_back(Name(lender));
+        } else {
+            ++i;
+        }
+    }
+    ReleaseSettledWait(*this);
+    for (const std::string& name : repaidLenders) {
+        for (int q = 1; q <= S.NumOfPlayers; ++q) {
+            if (Name(q) == name && name != loser) {
+                CalculateEstate(q);
+                CheckWin(q);
+                break;
+            }
+        }
+    }
+}
+
+void Game::SettleLoansOfWinner(int p) {
+    DropDraftOf(*this, p);
+    int i = 1;
+    while (i <= S.LoanCount) {
+        const auto ix = static_cast<std::size_t>(i);
+        if (i == LoanDraftSlot) {
+            ++i;
+            continue;
+        }
+        const int lender = S.LoanLender[ix];
+        const int borrower = S.LoanBorrower[ix];
+        const Money repayment = S.LoanRepayment[ix];
+        if (lender == p) {
+            S.PromptText += "  " + Name(p) + "'s " + FormatMoney(repayment) + " loan to " + Name(borrower) +
+                            " was cancelled and doesn't need repaying anymore!";
+            RemoveLoan(i);
+        } else if (borrower == p) {
+            S.PromptText += "  " + Name(lender) + "'s " + FormatMoney(repayment) + " loan to " + Name(p) +
+                            " was cancelled and won't be repaid by the bank!";
+            RemoveLoan(i);
+        } else {
+            ++i;
+        }
+    }
+    ReleaseSettledWait(*this);
+}
 
 }  // namespace zx

@@ -1,20 +1,273 @@
 // Complexes, estates, winning, and taking a player out of the game.
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "rules/game.h"
 
 namespace zx {
 
-// TODO(lead): empty bodies until this module is written.
-void Game::CheckNewComplexes() {}
-void Game::BreakComplex(int, int) {}
-void Game::CalculateEstate(int) {}
-void Game::RecordEstateHistory() {}
-void Game::CheckWin(int) {}
-void Game::PlayerWins(int) {}
-void Game::ReleaseCompanies(int) {}
-void Game::RemovePiece(int) {}
-void Game::RemovePlayerData(int) {}
-void Game::CheckGameEnd() {}
-void Game::CloseOffersOf(int) {}
+namespace {
+
+constexpr Money WinningEstate = 8'000'000;
+constexpr std::size_t WinningCompanies = 5;
+
+Money Saturate(std::int64_t v) {
+    return static_cast<Money>(std::clamp<std::int64_t>(v, std::numeric_limits<Money>::min(),
+                                                       std::numeric_limits<Money>::max()));
+}
+
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+}  // namespace
+
+// ---- complexes ----
+
+void Game::CheckNewComplexes() {
+    for (int c = 1; c <= NumComplexes; ++c) {
+        if (S.ComplexOwner[At(c)] != 0) continue;
+        for (int p = 1; p <= S.NumOfPlayers; ++p) {
+            bool all = true;
+            for (int k = 3 * c - 2; k <= 3 * c; ++k) all = all && S.CompanyOwner[At(k)] == p;
+            if (!all) continue;
+            S.PromptText += "  " + Name(p) + " now owns " + S.ComplexName[At(c)] + "!";
+            S.HintText =
+                "A complex means 3 companies next to each other.  Complexed companies give the owner more "
+                "income and power than companies scattered around the board.";
+            S.ComplexOwner[At(c)] = p;
+            for (int k = 3 * c - 2; k <= 3 * c; ++k) S.CompanyComplexed[At(k)] = true;
+        }
+    }
+}
+
+void Game::BreakComplex(int k, int p) {
+    if (k < 1 || k > NumCompanies || !S.CompanyComplexed[At(k)]) return;
+    int c = ComplexOf(k);
+    S.ComplexOwner[At(c)] = 0;
+    for (int j = 3 * c - 2; j <= 3 * c; ++j) S.CompanyComplexed[At(j)] = false;
+    S.PromptText += "  So " + HeOrShe(S, p) + " no longer owns " + S.ComplexName[At(c)] + "!";
+    S.HintText = "When a company in one's complex is sold or destroyed, that player no longer owns that complex.";
+}
+
+// ---- estates ----
+
+void Game::CalculateEstate(int p) {
+    if (p < 1 || p > MaxPlayers) return;
+    std::int64_t estate = std::int64_t{S.Cash[At(p)]} + S.MoneyInBank[At(p)];
+    for (int k = 1; k <= NumCompanies; ++k)
+        if (S.CompanyOwner[At(k)] == p) estate += S.CompanyValue[At(k)];
+    S.Estate[At(p)] = Saturate(estate);
+}
+
+void Game::RecordEstateHistory() {
+    auto& h = S.EstateHistory;
+    for (int p = 1; p <= S.NumOfPlayers; ++p) {
+        for (int i = 1; i < HistorySlots; ++i) h[At(i)][At(p)] = h[At(i + 1)][At(p)];
+        h[At(HistorySlots)][At(p)] = RoundHalfEven(static_cast<double>(S.Estate[At(p)]) / 1'000'000.0, 1);
+    }
+}
+
+// ---- winning ----
+
+// Companies are counted on the personal window's list, which the display
+// refresh rebuilds; callers refresh before they ask.
+void Game::CheckWin(int p) {
+    if (!S.GameInProgress || p < 1 || p > S.NumOfPlayers) return;
+    if (PlayerWindow(p).lstCompanies.size() == WinningCompanies) {
+        S.PromptText += "  " + Name(p) + " now owns 5 companies.";
+        PlayerWins(p);
+    } else if (S.Estate[At(p)] > WinningEstate) {
+        S.PromptText += "  " + Name(p) + "'s estate is now more than $8,000,000.";
+        PlayerWins(p);
+    }
+}
+
+void Game::PlayerWins(int p) {
+    if (p < 1 || p > S.NumOfPlayers) return;
+    S.PromptText += "  So " + HeOrShe(S, p) + " won and exited the game!";
+    // Only the winner's own offers close: another player's pending purchase,
+    // deposit or debt must survive someone else winning in between.
+    CloseOffersOf(p);
+    SellForm.Unload();
+
+    S.WinnerCount += 1;
+    if (S.WinnerCount >= 1 && S.WinnerCount <= MaxPlayers) S.Finisher[At(S.WinnerCount)] = Name(p);
+
+    ReleaseCompanies(p);
+    SettleLoansOfWinner(p);
+    RemovePiece(p);
+    RemovePlayerData(p);
+    UnloadPlayerWindow(S.NumOfPlayers + 1);
+    RefreshPlayerWindows();
+
+    ui.raiseWindow(WindowId::Main, 0);
+    UpdateDisplay();
+    PlayWinSound();
+    CheckGameEnd();
+}
+
+// ---- taking a player out ----
+
+void Game::ReleaseCompanies(int p) {
+    for (int k = 1; k <= NumCompanies; ++k) {
+        if (S.CompanyOwner[At(k)] != p) continue;
+        S.CompanyOwner[At(k)] = 0;
+        S.CompanyInsured[At(k)] = false;
+        S.CompanyComplexed[At(k)] = false;
+    }
+    for (int c = 1; c <= NumComplexes; ++c)
+        if (S.ComplexOwner[At(c)] == p) S.ComplexOwner[At(c)] = 0;
+}
+
+// The last piece disappears; the pieces behind the leaver keep their places
+// on the board under their new numbers.
+void Game::RemovePiece(int p) {
+    const int last = S.NumOfPlayers;
+    if (p < 1 || p > last) return;
+    for (int i = p; i < last; ++i) {
+        Main.picPiece[At(i)].picture = Main.picPiece[At(i + 1)].picture;
+        Main.picPiece[At(i)].toolTip = Main.picPiece[At(i + 1)].toolTip;
+        S.PieceLeft[At(i)] = S.PieceLeft[At(i + 1)];
+        S.PieceTop[At(i)] = S.PieceTop[At(i + 1)];
+    }
+    Main.picPiece[At(last)].visible = false;
+}
+
+void Game::RemovePlayerData(int p) {
+    const int last = S.NumOfPlayers;
+    if (p < 1 || p > last) return;
+    const bool leaverWasCurrent = p == S.CurrentPlayer;
+    S.NumOfPlayers = last - 1;
+
+    for (int i = p; i < last; ++i) {
+        const std::size_t to = At(i), from = At(i + 1);
+        S.PlayerName[to] = S.PlayerName[from];
+        S.PlayerSex[to] = S.PlayerSex[from];
+        S.PlayerPiece[to] = S.PlayerPiece[from];
+        S.Cash[to] = S.Cash[from];
+        S.DisplayedCash[to] = S.DisplayedCash[from];
+        S.MoneyInBank[to] = S.MoneyInBank[from];
+        S.Estate[to] = S.Estate[from];
+        S.FreeInsuranceBonus[to] = S.FreeInsuranceBonus[from];
+        S.HalfTaxBonus[to] = S.HalfTaxBonus[from];
+        S.MissNextTurn[to] = S.MissNextTurn[from];
+        S.MoneyChange[to] = S.MoneyChange[from];
+        S.PlayerCell[to] = S.PlayerCell[from];
+        for (int h = 1; h <= HistorySlots; ++h) S.EstateHistory[At(h)][to] = S.EstateHistory[At(h)][from];
+
+        // The whole window moves with its player: place, icon, caption and
+        // any desk control a pending deposit or insurance has switched on.
+        if (PlayerForm* next = PlayerWindowIfLoaded(i + 1)) {
+            PlayerForm& w = PlayerWindow(i);
+            const bool onScreen = w.Visible;
+            static_cast<PlayerFormControls&>(w) = static_cast<const PlayerFormControls&>(*next);
+            w.Visible = onScreen;
+        }
+    }
+
+    // The slot that fell empty keeps nothing of the player who was there.
+    const std::size_t gone = At(last);
+    S.PlayerName[gone].clear();
+    S.PlayerSex[gone].clear();
+    S.PlayerPiece[gone].clear();
+    S.Cash[gone] = 0;
+    S.DisplayedCash[gone] = 0;
+    S.MoneyInBank[gone] = 0;
+    S.Estate[gone] = 0;
+    S.FreeInsuranceBonus[gone] = false;
+    S.HalfTaxBonus[gone] = false;
+    S.MissNextTurn[gone] = false;
+    S.MoneyChange[gone].clear();
+    S.PlayerCell[gone] = 0;
+    for (int h = 1; h <= HistorySlots; ++h) S.EstateHistory[At(h)][gone].reset();
+
+    for (int k = 1; k <= NumCompanies; ++k) {
+        int& owner = S.CompanyOwner[At(k)];
+        if (owner == p) {
+            owner = 0;
+        } else if (owner > p) {
+            owner -= 1;
+        }
+    }
+    for (int c = 1; c <= NumComplexes; ++c) {
+        int& owner = S.ComplexOwner[At(c)];
+        if (owner == p) {
+            owner = 0;
+        } else if (owner > p) {
+            owner -= 1;
+        }
+    }
+    // Every loan slot in use, the one being drafted included, keeps naming
+    // the same people.
+    for (int l = 1; l <= S.LoanCount && l <= MaxLoans; ++l) {
+        if (S.LoanLender[At(l)] > p) S.LoanLender[At(l)] -= 1;
+        if (S.LoanBorrower[At(l)] > p) S.LoanBorrower[At(l)] -= 1;
+    }
+    if (Wait.Debtor > p) Wait.Debtor -= 1;
+    if (S.ChangingPlayer > p && S.ChangingPlayer > 1) S.ChangingPlayer -= 1;
+
+    S.ExtraTurn = false;
+    if (p <= S.CurrentPlayer) S.CurrentPlayer -= 1;
+    // When the player whose landing it was has left, the number now standing
+    // in for him only marks where the turn goes next; a later Pay must not
+    // run a cell rule for a player who did not land.
+    if (leaverWasCurrent && S.CurrentPlayer >= 1) S.PlayerCell[At(S.CurrentPlayer)] = 0;
+
+    // The next-player line must not keep naming someone who has left.
+    if (S.NumOfPlayers >= 2 && S.NextPlayer != 0) FindNextPlayer();
+}
+
+void Game::CheckGameEnd() {
+    if (S.NumOfPlayers != 1) return;
+    S.HintText = "The game ends when there's only 1 player left.";
+    ShowPrompts();
+    S.GameInProgress = false;
+    DisableRollDice();
+    if (S.WinnerCount < 4) S.Finisher[At(S.WinnerCount + 1)] = Name(1);
+    for (int p = 1; p <= MaxPlayers; ++p) UnloadPlayerWindow(p);
+    Results.Form_Load();
+    ui.showWindow(WindowId::Results, 0, true);
+}
+
+void Game::CloseOffersOf(int p) {
+    if (p < 1) return;
+    if (p == S.CurrentPlayer) {
+        PlayerForm* w = PlayerWindowIfLoaded(p);
+        if (S.BuyMode || BuyForm.Loaded) {
+            BuyForm.Unload();
+            S.BuyMode = false;
+            if (w) w->cmdWithdrawEnabled = true;
+        }
+        if (S.DepositMode) {
+            S.DepositMode = false;
+            if (w) {
+                w->cmdDepositEnabled = false;
+                w->DefaultButton = DeskButton::None;
+                w->CancelButton = DeskButton::None;
+                w->txtBankNum.clear();
+            }
+        }
+        if (S.InsuranceMode) {
+            S.InsuranceMode = false;
+            if (w) {
+                w->fraInsuranceEnabled = false;
+                w->cmdWithdrawEnabled = true;
+                w->DefaultButton = DeskButton::None;
+                w->CancelButton = DeskButton::None;
+            }
+        }
+        S.MoveAnywhereMode = false;
+        StopReactionTimer();
+    }
+    if (Wait.Debtor == p && (Wait.Loaded || S.WaitingMode)) {
+        Wait.Unload();
+        S.WaitingMode = false;
+        S.TaxDebtPending = false;
+        S.LoanRepayPending = false;
+        Wait.Debtor = 0;
+        StopReactionTimer();
+    }
+}
 
 }  // namespace zx

@@ -1,15 +1,99 @@
 // Debts: the "Waiting..." window, paying later, and losing.
 
+#include <algorithm>
+
 #include "rules/game.h"
 
 namespace zx {
 
-// TODO(lead): empty bodies until this module is written.
-void WaitForm::Show() {}
-void WaitForm::cmdPay_Click() {}
-void WaitForm::cmdILose_Click() {}
-void WaitForm::Unload() {}
-void Game::Lose(int) {}
-void Game::UnloadForms(int) {}
+namespace {
+
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+}  // namespace
+
+void WaitForm::Show() {
+    GameState& S = g.S;
+    if (Debtor < 1 || Debtor > S.NumOfPlayers) Debtor = S.CurrentPlayer;
+    lblWaiting = S.WaitingMessage;
+    Loaded = true;
+    // The debtor raises the money in his own window, so it comes forward.
+    if (Debtor >= 1 && Debtor <= S.NumOfPlayers) {
+        g.PlayerWindow(Debtor);
+        g.ui.raiseWindow(WindowId::Player, Debtor);
+    }
+    g.DisableRollDice();
+    S.WaitingMode = true;
+    g.ui.showWindow(WindowId::Wait, 0, false);
+}
+
+// The rule that raised the debt runs again: it either completes the payment
+// or opens this window once more with the same sentence.
+void WaitForm::cmdPay_Click() {
+    if (!Loaded) return;
+    g.StopReactionTimer();
+    g.S.WaitingMode = false;
+    Unload();
+    g.ui.focus(FocusId::MainWindow, 0);
+    g.DoActions();
+}
+
+void WaitForm::cmdILose_Click() {
+    if (!Loaded) return;
+    g.Lose(Debtor >= 1 ? Debtor : g.S.CurrentPlayer);
+}
+
+void WaitForm::Unload() {
+    if (!Loaded) return;
+    Loaded = false;
+    g.ui.closeWindow(WindowId::Wait, 0);
+}
+
+void Game::Lose(int player) {
+    if (!S.GameInProgress || player < 1 || player > S.NumOfPlayers) return;
+    if (MsgBox("Are you sure you want to lose and exit the game?", "Lose confirmation", MsgIcon::Critical,
+               MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return;
+    // The answer may have come back after the game changed under the box.
+    if (!S.GameInProgress || player > S.NumOfPlayers) return;
+
+    PlayLoseSound();
+    // Only what the loser had open closes: another player's turn, offer or
+    // debt goes on as it was.
+    CloseOffersOf(player);
+
+    const std::string name = Name(player);
+    S.PromptText = name + " lost and exited the game!";
+    const int place = S.NumOfPlayers + S.WinnerCount;
+    if (place >= 1 && place <= MaxPlayers) S.Finisher[At(place)] = name;
+    ReleaseCompanies(player);
+    SettleLoansOfLoser(player);
+
+    // A lender repaid by the bank may have won and left meanwhile, which can
+    // end the game or move the loser down a number.
+    if (!S.GameInProgress) return;
+    if (player > S.NumOfPlayers || Name(player) != name) {
+        int found = 0;
+        for (int i = std::min(player, S.NumOfPlayers); i >= 1 && found == 0; --i)
+            if (Name(i) == name) found = i;
+        if (found == 0) return;
+        player = found;
+    }
+
+    const int formerLastSlot = S.NumOfPlayers;
+    RemovePiece(player);
+    RemovePlayerData(player);
+    UnloadForms(formerLastSlot);
+    RefreshPlayerWindows();
+    UpdateDisplay();
+    CheckGameEnd();
+    ui.focus(FocusId::MainWindow, 0);
+}
+
+void Game::UnloadForms(int formerLastSlot) {
+    // A waiting window with no debt behind it any more was the loser's.
+    if (!S.WaitingMode) Wait.Unload();
+    UnloadPlayerWindow(formerLastSlot);
+}
 
 }  // namespace zx

@@ -1,11 +1,177 @@
 #include "windows/buy_window.h"
 
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "media/pictures.h"
+#include "rules/game.h"
 #include "windows/controller.h"
+#include "windows/picture_box.h"
+#include "windows/qt_text.h"
 
 namespace zx {
 
-BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {}
+namespace {
 
-void BuyWindow::render() {}
+constexpr int LogoSize = 44;
+
+void setText(QLabel* label, const std::string& text) {
+    QString t = toQt(text);
+    if (label->text() != t) label->setText(t);
+}
+
+// Option buttons of one group exclude each other, yet "none chosen" must be
+// drawable too, which an exclusive group refuses to go back to.
+void setOption(QRadioButton* b, bool checked) {
+    if (b->isChecked() == checked) return;
+    QSignalBlocker block(b);
+    if (!checked) {
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(true);
+    } else {
+        b->setChecked(true);
+    }
+}
+
+}  // namespace
+
+BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
+    setObjectName(QStringLiteral("frmBuyCompany"));
+    setWindowTitle(QStringLiteral("Buy a company"));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 6);
+    outer->setSpacing(6);
+
+    lblComplex_ = new QLabel(this);
+    lblComplex_->setObjectName(QStringLiteral("lblComplex"));
+    lblComplex_->setAlignment(Qt::AlignCenter);
+    QFont bold = lblComplex_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    lblComplex_->setFont(bold);
+    outer->addWidget(lblComplex_);
+
+    int valueWidth = fontMetrics().horizontalAdvance(QStringLiteral("$00,000,000")) + 4;
+    for (int s = 1; s <= 3; ++s) {
+        auto idx = static_cast<std::size_t>(s);
+        auto* shape = new QFrame(this);
+        shape->setObjectName(QStringLiteral("Shape%1").arg(s));
+        shape->setFrameShape(QFrame::Box);
+        shape->setFrameShadow(QFrame::Sunken);
+        auto* row = new QHBoxLayout(shape);
+        row->setContentsMargins(6, 3, 8, 3);
+        row->setSpacing(8);
+        auto* logo = new PictureBox(QStringLiteral("picLogo_%1").arg(s), shape);
+        logo->setToolTip(QStringLiteral("Company logo"));
+        logo->setFixedSize(LogoSize, LogoSize);
+        row->addWidget(logo);
+        auto* opt = new QRadioButton(shape);
+        opt->setObjectName(QStringLiteral("optName_%1").arg(s));
+        opt->setToolTip(QStringLiteral("Company name"));
+        row->addWidget(opt, 1);
+        auto* value = new QLabel(shape);
+        value->setObjectName(QStringLiteral("lblValue_%1").arg(s));
+        value->setToolTip(QStringLiteral("Company price"));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(valueWidth);
+        row->addWidget(value);
+        outer->addWidget(shape);
+        shape_[idx] = shape;
+        optName_[idx] = opt;
+        picLogo_[idx] = logo;
+        lblValue_[idx] = value;
+        connect(opt, &QRadioButton::clicked, this, [this, s] {
+            Controller& c = controller;
+            game().BuyForm.optName_Click(s);
+            c.renderAll();
+        });
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
+    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
+    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    buttons->addWidget(f1, 1);
+    cmdBuy_ = new QPushButton(QStringLiteral("&Buy"), this);
+    cmdBuy_->setObjectName(QStringLiteral("cmdBuy"));
+    cmdBuy_->setToolTip(QStringLiteral("Buy selected company"));
+    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setToolTip(QStringLiteral("Refuse to buy any companies"));
+    buttons->addWidget(cmdBuy_);
+    buttons->addWidget(cmdCancel_);
+    outer->addLayout(buttons);
+
+    connect(cmdBuy_, &QPushButton::clicked, this, [this] {
+        Controller& c = controller;
+        game().BuyForm.cmdBuy_Click();
+        c.renderAll();
+    });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
+        Controller& c = controller;
+        game().BuyForm.cmdCancel_Click();
+        c.renderAll();
+    });
+
+    setMinimumWidth(340);
+    render();
+}
+
+void BuyWindow::render() {
+    const BuyCompanyForm& f = game().BuyForm;
+    setText(lblComplex_, f.lblComplex);
+    for (int s = 1; s <= 3; ++s) {
+        auto idx = static_cast<std::size_t>(s);
+        QRadioButton* opt = optName_[idx];
+        QString caption = toQt(f.optNameCaption[idx]);
+        if (opt->text() != caption) opt->setText(caption);
+        if (opt->isEnabled() != f.optNameEnabled[idx]) opt->setEnabled(f.optNameEnabled[idx]);
+        setOption(opt, f.optNameValue[idx]);
+        int logo = f.picLogo[idx];
+        picLogo_[idx]->setPicture(logo > 0 ? pictures::logoPath(logo) : QString());
+        setText(lblValue_[idx], f.lblValue[idx]);
+    }
+}
+
+void BuyWindow::focusControl(FocusId focus, int) {
+    if (focus != FocusId::BuyFirstOption) return;
+    if (!isActiveWindow()) {
+        raise();
+        activateWindow();
+    }
+    optName_[1]->setFocus(Qt::OtherFocusReason);
+}
+
+bool BuyWindow::event(QEvent* e) {
+    bool handled = FormWindow::event(e);
+    // Coming back to the window (after a message box, or from a personal
+    // window where a company may have changed hands) rebuilds the offer.
+    if (e->type() == QEvent::WindowActivate && game().BuyForm.Loaded) {
+        Controller& c = controller;
+        game().BuyForm.Form_Activate();
+        c.renderAll();
+    }
+    return handled;
+}
+
+void BuyWindow::reject() {
+    Controller& c = controller;
+    if (game().BuyForm.Loaded) {
+        game().BuyForm.cmdCancel_Click();
+        c.renderAll();
+    } else {
+        FormWindow::reject();
+    }
+}
 
 }  // namespace zx

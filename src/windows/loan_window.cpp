@@ -1,11 +1,259 @@
 #include "windows/loan_window.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "rules/game.h"
 #include "windows/controller.h"
+#include "windows/qt_text.h"
 
 namespace zx {
 
-LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {}
+namespace {
 
-void LoanWindow::render() {}
+const QString kPlayerTip = QStringLiteral("Player the loan will be given to");
+const QString kInterestTip = QStringLiteral("Extra money you get when loan is payed back");
+const QString kDurationTip = QStringLiteral("Number of moves you'll wait until the loan is payed back");
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, const QString& tip = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    if (!tip.isEmpty()) l->setToolTip(tip);
+    return l;
+}
+
+// The rules decide which option is selected, also that none is.
+void setRadio(QRadioButton* opt, bool checked) {
+    if (opt->isChecked() == checked) return;
+    if (checked) {
+        opt->setChecked(true);
+        return;
+    }
+    opt->setAutoExclusive(false);
+    opt->setChecked(false);
+    opt->setAutoExclusive(true);
+}
+
+void setValue(QScrollBar* bar, int value) {
+    if (bar->value() != value) bar->setValue(value);
+}
+
+}  // namespace
+
+LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
+    setObjectName(QStringLiteral("frmLoan"));
+    setWindowTitle(QStringLiteral("Lend money"));
+    setModal(true);
+
+    // ---- the borrower ----
+    auto* fraPlayers = new QGroupBox(QStringLiteral("Player"), this);
+    fraPlayers->setObjectName(QStringLiteral("fraPlayers"));
+    fraPlayers->setToolTip(kPlayerTip);
+    auto* players = new QVBoxLayout(fraPlayers);
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        auto* opt = new QRadioButton(fraPlayers);
+        opt->setObjectName(QStringLiteral("optPlayer_%1").arg(i));
+        opt->setToolTip(kPlayerTip);
+        opt->setVisible(false);
+        QSizePolicy policy = opt->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        opt->setSizePolicy(policy);
+        players->addWidget(opt);
+        optPlayer_[static_cast<std::size_t>(i)] = opt;
+        connect(opt, &QRadioButton::clicked, this, [this, i] {
+            LoanForm& f = game().LoanDialog;
+            if (f.optPlayerValue[static_cast<std::size_t>(i)]) {
+                render();
+                return;
+            }
+            forward([&f, i] {
+                for (int j = 1; j <= MaxPlayers; ++j) f.optPlayerValue[static_cast<std::size_t>(j)] = (j == i);
+                f.optPlayer_Click(i);
+            });
+        });
+    }
+    players->addStretch(1);
+
+    // ---- amount, interest and duration ----
+    auto* fraOptions = new QGroupBox(QStringLiteral("Options"), this);
+    fraOptions->setObjectName(QStringLiteral("fraOptions"));
+    auto* options = new QGridLayout(fraOptions);
+    options->setHorizontalSpacing(6);
+
+    txtLoanNum_ = new QLineEdit(fraOptions);
+    txtLoanNum_->setObjectName(QStringLiteral("txtLoanNum"));
+    txtLoanNum_->setMaxLength(4);
+    txtLoanNum_->setToolTip(QStringLiteral("Enter amount of loan"));
+    txtLoanNum_->setAccessibleName(QStringLiteral("Amount of loan in millions of dollars"));
+    txtLoanNum_->setAlignment(Qt::AlignRight);
+    txtLoanNum_->setFixedWidth(txtLoanNum_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
+    connect(txtLoanNum_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        LoanForm& f = game().LoanDialog;
+        std::string typed = fromQt(text);
+        forward([&f, typed] {
+            f.txtLoanNum = typed;
+            f.txtLoanNum_Typed(typed);
+        });
+    });
+
+    vscLoanNum_ = new QScrollBar(Qt::Vertical, fraOptions);
+    vscLoanNum_->setObjectName(QStringLiteral("vscLoanNum"));
+    // Top is -90 (10 million), bottom 9 (0.1 million): the up arrow raises.
+    vscLoanNum_->setRange(-90, 9);
+    vscLoanNum_->setSingleStep(1);
+    vscLoanNum_->setPageStep(10);
+    vscLoanNum_->setValue(0);
+    vscLoanNum_->setAccessibleName(QStringLiteral("Raise or lower the amount of loan"));
+    vscLoanNum_->setFixedHeight(txtLoanNum_->sizeHint().height() + 8);
+    connect(vscLoanNum_, &QScrollBar::valueChanged, this, [this](int value) {
+        LoanForm& f = game().LoanDialog;
+        forward([&f, value] {
+            f.vscLoanNum = value;
+            f.vscLoanNum_Change(value);
+        });
+    });
+
+    auto* amount = new QHBoxLayout;
+    amount->setSpacing(2);
+    amount->addWidget(txtLoanNum_);
+    amount->addWidget(vscLoanNum_);
+    amount->addSpacing(4);
+    amount->addWidget(makeLabel(QStringLiteral("lblMillion"), QStringLiteral("Million $"), fraOptions));
+    amount->addStretch(1);
+    options->addLayout(amount, 0, 0, 1, 2);
+
+    options->addWidget(makeLabel(QStringLiteral("lblInterestLabel"), QStringLiteral("Interest:"), fraOptions, kInterestTip),
+                       1, 0);
+    lblInterest_ = makeLabel(QStringLiteral("lblInterest"), {}, fraOptions, kInterestTip);
+    options->addWidget(lblInterest_, 1, 1);
+    options->addWidget(makeLabel(QStringLiteral("lblDurationLabel"), QStringLiteral("Duration:"), fraOptions, kDurationTip),
+                       2, 0);
+    lblDuration_ = makeLabel(QStringLiteral("lblDuration"), {}, fraOptions, kDurationTip);
+    options->addWidget(lblDuration_, 2, 1);
+    int widest = lblDuration_->fontMetrics().horizontalAdvance(QStringLiteral("100 Moves")) + 8;
+    lblInterest_->setMinimumWidth(widest);
+    lblDuration_->setMinimumWidth(widest);
+
+    VScroll_ = new QScrollBar(Qt::Vertical, fraOptions);
+    VScroll_->setObjectName(QStringLiteral("VScroll"));
+    // Top is setting 1 (100 % for 100 moves), bottom setting 10 (10 % for 10).
+    VScroll_->setRange(1, 10);
+    VScroll_->setSingleStep(1);
+    VScroll_->setPageStep(1);
+    VScroll_->setValue(10);
+    VScroll_->setAccessibleName(QStringLiteral("Interest and duration"));
+    VScroll_->setToolTip(QStringLiteral("Higher: more interest and a longer wait"));
+    VScroll_->setMinimumHeight(96);
+    connect(VScroll_, &QScrollBar::valueChanged, this, [this](int setting) {
+        LoanForm& f = game().LoanDialog;
+        forward([&f, setting] {
+            f.VScroll = setting;
+            f.VScroll_Change(setting);
+        });
+    });
+    options->addWidget(VScroll_, 0, 2, 4, 1, Qt::AlignRight);
+    options->setRowStretch(3, 1);
+    options->setColumnStretch(1, 1);
+
+    // ---- buttons ----
+    cmdLoan_ = new QPushButton(QStringLiteral("&Loan"), this);
+    cmdLoan_->setObjectName(QStringLiteral("cmdLoan"));
+    cmdLoan_->setToolTip(QStringLiteral("Grant the loan"));
+    cmdLoan_->setDefault(true);
+    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setToolTip(QStringLiteral("Refuse to loan"));
+    connect(cmdLoan_, &QPushButton::clicked, this, [this] { forward([this] { game().LoanDialog.cmdLoan_Click(); }); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
+        forward([this] { game().LoanDialog.cmdCancel_Click(); });
+    });
+
+    auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), QStringLiteral("Press F1 for online help!"), this,
+                         QStringLiteral("Press F1 for complete HTML Help on this window!"));
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(fraPlayers, 1);
+    frames->addWidget(fraOptions, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(f1);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdLoan_);
+    buttons->addWidget(cmdCancel_);
+    auto* root = new QVBoxLayout(this);
+    root->addLayout(frames);
+    root->addLayout(buttons);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+template <typename Fn> void LoanWindow::forward(Fn fn) {
+    // The handler may close this window; the controller outlives it.
+    Controller& c = controller;
+    fn();
+    c.renderAll();
+}
+
+void LoanWindow::render() {
+    const LoanForm& f = game().LoanDialog;
+    for (std::size_t i = 1; i <= MaxPlayers; ++i) {
+        QRadioButton* opt = optPlayer_[i];
+        const QSignalBlocker block(opt);
+        QString caption = toQt(f.optPlayerCaption[i]);
+        if (opt->text() != caption) opt->setText(caption);
+        setRadio(opt, f.optPlayerValue[i]);
+        if (opt->isEnabled() != f.optPlayerEnabled[i]) opt->setEnabled(f.optPlayerEnabled[i]);
+        if (opt->isVisibleTo(this) != f.optPlayerVisible[i]) opt->setVisible(f.optPlayerVisible[i]);
+    }
+    {
+        const QSignalBlocker block(txtLoanNum_);
+        QString text = toQt(f.txtLoanNum);
+        if (txtLoanNum_->text() != text) txtLoanNum_->setText(text);
+    }
+    {
+        const QSignalBlocker block(vscLoanNum_);
+        setValue(vscLoanNum_, f.vscLoanNum);
+    }
+    {
+        const QSignalBlocker block(VScroll_);
+        setValue(VScroll_, f.VScroll);
+    }
+    if (lblInterest_->text() != toQt(f.lblInterest)) lblInterest_->setText(toQt(f.lblInterest));
+    if (lblDuration_->text() != toQt(f.lblDuration)) lblDuration_->setText(toQt(f.lblDuration));
+}
+
+void LoanWindow::focusControl(FocusId f, int) {
+    if (f != FocusId::LoanAmount) return;
+    activateWindow();
+    txtLoanNum_->setFocus(Qt::OtherFocusReason);
+    txtLoanNum_->selectAll();
+}
+
+void LoanWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (cmdCancel_->isEnabled()) cmdCancel_->click();
+        return;
+    }
+    FormWindow::keyPressEvent(event);
+}
+
+void LoanWindow::reject() {
+    LoanForm& f = game().LoanDialog;
+    if (!f.Loaded) {
+        FormWindow::reject();
+        return;
+    }
+    QPointer<LoanWindow> self(this);
+    forward([&f] { f.Form_QueryUnload(); });
+    if (self && !game().LoanDialog.Loaded && isVisible()) FormWindow::reject();
+}
 
 }  // namespace zx

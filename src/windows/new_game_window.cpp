@@ -1,11 +1,282 @@
 #include "windows/new_game_window.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "media/pictures.h"
+#include "rules/game.h"
 #include "windows/controller.h"
+#include "windows/picture_box.h"
+#include "windows/qt_text.h"
 
 namespace zx {
 
-NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {}
+namespace {
 
-void NewGameWindow::render() {}
+constexpr int MaxNameLength = 12;
+constexpr int PiecePictureSize = 40;
+
+// Option buttons of one group exclude each other, yet "none chosen" must be
+// drawable too, which an exclusive group refuses to go back to.
+void setOption(QRadioButton* b, bool checked) {
+    if (b->isChecked() == checked) return;
+    QSignalBlocker block(b);
+    if (!checked) {
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(true);
+    } else {
+        b->setChecked(true);
+    }
+}
+
+void setCheck(QCheckBox* b, bool checked) {
+    if (b->isChecked() == checked) return;
+    QSignalBlocker block(b);
+    b->setChecked(checked);
+}
+
+QCheckBox* makeCheck(const QString& name, const QString& text, const QString& tip, QWidget* parent) {
+    auto* c = new QCheckBox(text, parent);
+    c->setObjectName(name);
+    c->setToolTip(tip);
+    return c;
+}
+
+}  // namespace
+
+NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
+    setObjectName(QStringLiteral("frmNewGame"));
+    setWindowTitle(QStringLiteral("Start a new game"));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 6);
+    outer->setSpacing(6);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(8);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+
+    // ---- number of players ----
+    auto* fraNumOfPlayers = new QGroupBox(QStringLiteral("Number of players"), this);
+    fraNumOfPlayers->setObjectName(QStringLiteral("fraNumOfPlayers"));
+    auto* numbers = new QHBoxLayout(fraNumOfPlayers);
+    for (int n = 2; n <= MaxPlayers; ++n) {
+        auto* opt = new QRadioButton(QStringLiteral("&%1").arg(n), fraNumOfPlayers);
+        opt->setObjectName(QStringLiteral("optNumOfPlayers_%1").arg(n));
+        numbers->addWidget(opt);
+        optNumOfPlayers_[static_cast<std::size_t>(n)] = opt;
+        connect(opt, &QRadioButton::clicked, this,
+                [this, n] { forward([n](NewGameForm& f) { f.optNumOfPlayers_Click(n); }); });
+    }
+    numbers->addStretch(1);
+    left->addWidget(fraNumOfPlayers);
+
+    // ---- names and genders ----
+    auto* fraPlayerInfo = new QGroupBox(QStringLiteral("Player name && gender"), this);
+    fraPlayerInfo->setObjectName(QStringLiteral("fraPlayerInfo"));
+    auto* info = new QGridLayout(fraPlayerInfo);
+    info->setVerticalSpacing(4);
+    int nameWidth = fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM")) + 12;
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        auto* name = new QLineEdit(fraPlayerInfo);
+        name->setObjectName(QStringLiteral("txtPlayerName_%1").arg(i));
+        name->setMaxLength(MaxNameLength);
+        name->setAccessibleName(QStringLiteral("Player %1 name").arg(i));
+        name->setMinimumWidth(nameWidth);
+        name->installEventFilter(this);
+        auto* sex = new QComboBox(fraPlayerInfo);
+        sex->setObjectName(QStringLiteral("cmbPlayerSex_%1").arg(i));
+        sex->addItems({QStringLiteral("F"), QStringLiteral("M")});
+        sex->setToolTip(QStringLiteral("Choose F for female or M for Male"));
+        sex->setAccessibleName(QStringLiteral("Player %1 gender").arg(i));
+        info->addWidget(name, i - 1, 0);
+        info->addWidget(sex, i - 1, 1);
+        txtPlayerName_[idx] = name;
+        cmbPlayerSex_[idx] = sex;
+        connect(name, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            std::string typed = fromQt(text.left(MaxNameLength));
+            forward([i, typed](NewGameForm& f) { f.txtPlayerName_Typed(i, typed); });
+        });
+        connect(sex, &QComboBox::activated, this,
+                [this, i](int entry) { forward([i, entry](NewGameForm& f) { f.cmbPlayerSex_Click(i, entry); }); });
+    }
+    info->setColumnStretch(0, 1);
+    left->addWidget(fraPlayerInfo);
+    left->addStretch(1);
+
+    // ---- pieces ----
+    auto* fraPieceSet = new QGroupBox(QStringLiteral("Piece style"), this);
+    fraPieceSet->setObjectName(QStringLiteral("fraPieceSet"));
+    auto* pieces = new QHBoxLayout(fraPieceSet);
+    pieces->setSpacing(4);
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        auto* pic = new PictureBox(QStringLiteral("picPiece_%1").arg(p), fraPieceSet);
+        pic->setFixedSize(PiecePictureSize, PiecePictureSize);
+        pieces->addWidget(pic);
+        picPiece_[static_cast<std::size_t>(p)] = pic;
+    }
+    pieces->addStretch(1);
+    auto* cmdNextSet = new QPushButton(QStringLiteral("&Next set"), fraPieceSet);
+    cmdNextSet->setObjectName(QStringLiteral("cmdNextSet"));
+    cmdNextSet->setToolTip(QStringLiteral("See the next piece set"));
+    pieces->addWidget(cmdNextSet);
+    connect(cmdNextSet, &QPushButton::clicked, this, [this] { forward([](NewGameForm& f) { f.cmdNextSet_Click(); }); });
+    right->addWidget(fraPieceSet);
+
+    // ---- companies ----
+    auto* fraCompanySet = new QGroupBox(QStringLiteral("Type of companies"), this);
+    fraCompanySet->setObjectName(QStringLiteral("fraCompanySet"));
+    auto* sets = new QVBoxLayout(fraCompanySet);
+    static const char* const setCaptions[] = {"", "Com&puter companies", "Ca&r manufacturers"};
+    static const char* const setTips[] = {"", "Companies like Microsoft, Intel, HP, etc",
+                                          "Companies like Ford, Nissan, BMW, etc"};
+    for (int s = 1; s <= 2; ++s) {
+        auto* opt = new QRadioButton(QString::fromLatin1(setCaptions[s]), fraCompanySet);
+        opt->setObjectName(QStringLiteral("optCompanySet_%1").arg(s));
+        opt->setToolTip(QString::fromLatin1(setTips[s]));
+        sets->addWidget(opt);
+        optCompanySet_[static_cast<std::size_t>(s)] = opt;
+        connect(opt, &QRadioButton::clicked, this,
+                [this, s] { forward([s](NewGameForm& f) { f.optCompanySet_Click(s); }); });
+    }
+    right->addWidget(fraCompanySet);
+
+    // ---- options ----
+    auto* fraOptions = new QGroupBox(QStringLiteral("Options"), this);
+    fraOptions->setObjectName(QStringLiteral("fraOptions"));
+    auto* options = new QVBoxLayout(fraOptions);
+    chkAutoSave_ = makeCheck(QStringLiteral("chkAutoSave"), QStringLiteral("&Auto-save every 5 min's"),
+                             QStringLiteral("Check to save the game automatically every 5 minutes"), fraOptions);
+    chkSounds_ = makeCheck(QStringLiteral("chkSounds"), QStringLiteral("Play &sounds"),
+                           QStringLiteral("Check to enable sounds during the game"), fraOptions);
+    chkLimitReactionTime_ = makeCheck(
+        QStringLiteral("chkLimitReactionTime"), QStringLiteral("&Limit reaction time"),
+        QStringLiteral("Check to set limits on the amount of time you've got to react to game prompts"), fraOptions);
+    chkBackgroundMusic_ = makeCheck(QStringLiteral("chkBackgroundMusic"), QStringLiteral("Play &background music"),
+                                    QStringLiteral("Check to listen to soft music during the game"), fraOptions);
+    for (QCheckBox* chk : {chkAutoSave_, chkSounds_, chkLimitReactionTime_, chkBackgroundMusic_}) options->addWidget(chk);
+    connect(chkAutoSave_, &QCheckBox::clicked, this,
+            [this](bool on) { forward([on](NewGameForm& f) { f.chkAutoSave_Click(on); }); });
+    connect(chkSounds_, &QCheckBox::clicked, this,
+            [this](bool on) { forward([on](NewGameForm& f) { f.chkSounds_Click(on); }); });
+    connect(chkLimitReactionTime_, &QCheckBox::clicked, this,
+            [this](bool on) { forward([on](NewGameForm& f) { f.chkLimitReactionTime_Click(on); }); });
+    connect(chkBackgroundMusic_, &QCheckBox::clicked, this,
+            [this](bool on) { forward([on](NewGameForm& f) { f.chkBackgroundMusic_Click(on); }); });
+    right->addWidget(fraOptions);
+    right->addStretch(1);
+
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    outer->addLayout(columns);
+
+    // ---- buttons ----
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(8);
+    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
+    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
+    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    bottom->addWidget(f1, 1);
+    cmdStart_ = new QPushButton(QStringLiteral("S&tart"), this);
+    cmdStart_->setObjectName(QStringLiteral("cmdStart"));
+    cmdStart_->setToolTip(QStringLiteral("Start the game"));
+    cmdStart_->setDefault(true);
+    cmdClose_ = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_->setToolTip(QStringLiteral("Cancel new game"));
+    bottom->addWidget(cmdStart_);
+    bottom->addWidget(cmdClose_);
+    outer->addLayout(bottom);
+
+    connect(cmdStart_, &QPushButton::clicked, this, [this] { forward([](NewGameForm& f) { f.cmdStart_Click(); }); });
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { reject(); });
+
+    render();
+}
+
+template <typename F> void NewGameWindow::forward(F&& handler) {
+    Controller& c = controller;
+    handler(c.game().NewGame);
+    c.renderAll();
+}
+
+void NewGameWindow::render() {
+    const NewGameForm& f = game().NewGame;
+    for (int n = 2; n <= MaxPlayers; ++n) setOption(optNumOfPlayers_[static_cast<std::size_t>(n)], f.optNumOfPlayersValue[static_cast<std::size_t>(n)]);
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        QLineEdit* name = txtPlayerName_[idx];
+        QString text = toQt(f.txtPlayerName[idx]).left(MaxNameLength);
+        if (name->text() != text) {
+            QSignalBlocker block(name);
+            name->setText(text);
+        }
+        if (name->isEnabled() != f.rowEnabled[idx]) name->setEnabled(f.rowEnabled[idx]);
+        QComboBox* sex = cmbPlayerSex_[idx];
+        int entry = f.cmbPlayerSex[idx] == 1 ? 1 : 0;
+        if (sex->currentIndex() != entry) {
+            QSignalBlocker block(sex);
+            sex->setCurrentIndex(entry);
+        }
+        if (sex->isEnabled() != f.rowEnabled[idx]) sex->setEnabled(f.rowEnabled[idx]);
+        int piece = f.picPiece[idx];
+        picPiece_[idx]->setPicture(piece > 0 ? pictures::piecePath(piece) : QString());
+    }
+    for (int s = 1; s <= 2; ++s) setOption(optCompanySet_[static_cast<std::size_t>(s)], f.optCompanySetValue[static_cast<std::size_t>(s)]);
+    setCheck(chkAutoSave_, f.chkAutoSave);
+    setCheck(chkSounds_, f.chkSounds);
+    setCheck(chkLimitReactionTime_, f.chkLimitReactionTime);
+    setCheck(chkBackgroundMusic_, f.chkBackgroundMusic);
+}
+
+void NewGameWindow::focusControl(FocusId focus, int index) {
+    if (focus != FocusId::NewGameName || index < 1 || index > MaxPlayers) return;
+    if (!isActiveWindow()) {
+        raise();
+        activateWindow();
+    }
+    QLineEdit* name = txtPlayerName_[static_cast<std::size_t>(index)];
+    name->setFocus(Qt::OtherFocusReason);
+    name->selectAll();
+}
+
+bool NewGameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* name = qobject_cast<QLineEdit*>(watched)) {
+            // A new name replaces the whole old one. The click that brought
+            // the focus would clear a selection made at once, so wait for it.
+            QPointer<QLineEdit> guard(name);
+            QTimer::singleShot(0, name, [guard] {
+                if (guard && guard->hasFocus()) guard->selectAll();
+            });
+        }
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void NewGameWindow::reject() {
+    QPointer<NewGameWindow> self(this);
+    Controller& c = controller;
+    c.game().NewGame.cmdClose_Click();
+    c.renderAll();
+    // Closing never leaves a stale dialog on screen.
+    if (self && self->isVisible() && !c.game().NewGame.Loaded) self->FormWindow::reject();
+}
 
 }  // namespace zx

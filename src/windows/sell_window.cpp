@@ -1,11 +1,265 @@
 #include "windows/sell_window.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "rules/game.h"
 #include "windows/controller.h"
+#include "windows/qt_text.h"
 
 namespace zx {
 
-SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {}
+namespace {
 
-void SellWindow::render() {}
+const QString kBankTip = QStringLiteral("The bank will always buy companies at half of their original value");
+const QString kBidTip = QStringLiteral("Enter bids without commas or dollar sign.  Example:1630000");
+
+void keepPlaceWhenHidden(QWidget* w) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+}
+
+// The mask is a star whatever the style's own password character is.
+QString bidStyle(const Rgb& color, bool readOnly) {
+    QString style = QStringLiteral("QLineEdit { lineedit-password-character: 42; color: %1;").arg(toQColor(color).name());
+    if (readOnly) style += QStringLiteral(" background-color: palette(window);");
+    return style + QStringLiteral(" }");
+}
+
+void setCaption(QRadioButton* opt, const QString& caption) {
+    if (opt->text() != caption) opt->setText(caption);
+}
+
+// The rules decide which option is selected, also that none is: an
+// exclusive group cannot be emptied without lifting the exclusivity.
+void setRadio(QRadioButton* opt, bool checked) {
+    if (opt->isChecked() == checked) return;
+    if (checked) {
+        opt->setChecked(true);
+        return;
+    }
+    opt->setAutoExclusive(false);
+    opt->setChecked(false);
+    opt->setAutoExclusive(true);
+}
+
+}  // namespace
+
+SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
+    setObjectName(QStringLiteral("frmSellCompanies"));
+    setWindowTitle(QStringLiteral("Sell a company"));
+    setModal(true);
+
+    // ---- the seller's companies ----
+    fraCompanies_ = new QGroupBox(QStringLiteral("Company to be sold"), this);
+    fraCompanies_->setObjectName(QStringLiteral("fraCompanies"));
+    auto* companies = new QGridLayout(fraCompanies_);
+    companies->setHorizontalSpacing(12);
+    for (int r = 0; r < 5; ++r) {
+        auto* opt = new QRadioButton(fraCompanies_);
+        opt->setObjectName(QStringLiteral("optName_%1").arg(r));
+        auto* value = new QLabel(fraCompanies_);
+        value->setObjectName(QStringLiteral("lblValue_%1").arg(r));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Hidden rows keep their place so that the two frames stay aligned.
+        keepPlaceWhenHidden(opt);
+        keepPlaceWhenHidden(value);
+        companies->addWidget(opt, r, 0);
+        companies->addWidget(value, r, 1);
+        optName_[static_cast<std::size_t>(r)] = opt;
+        lblValue_[static_cast<std::size_t>(r)] = value;
+        connect(opt, &QRadioButton::clicked, this, [this, r] {
+            SellCompaniesForm& f = game().SellForm;
+            if (f.optNameValue[static_cast<std::size_t>(r)]) {
+                render();  // already the company for sale: the bids stay
+                return;
+            }
+            forward([&f, r] {
+                for (int i = 0; i < 5; ++i) f.optNameValue[static_cast<std::size_t>(i)] = (i == r);
+                f.optName_Click(r);
+            });
+        });
+    }
+    companies->setColumnStretch(0, 1);
+    companies->setColumnMinimumWidth(1, 90);
+
+    // ---- the bids: the bank, then the other players ----
+    fraBids_ = new QGroupBox(QStringLiteral("Bids"), this);
+    fraBids_->setObjectName(QStringLiteral("fraBids"));
+    auto* bids = new QGridLayout(fraBids_);
+    for (int r = 0; r < 4; ++r) {
+        auto* opt = new QRadioButton(fraBids_);
+        opt->setObjectName(QStringLiteral("optPlayer_%1").arg(r));
+        auto* box = new QLineEdit(fraBids_);
+        box->setObjectName(QStringLiteral("txtBid_%1").arg(r));
+        box->setMinimumWidth(110);
+        box->setAlignment(Qt::AlignRight);
+        box->setToolTip(r == 0 ? kBankTip : kBidTip);
+        box->setAccessibleName(r == 0 ? QStringLiteral("Bank's offer") : QStringLiteral("Bid"));
+        if (r == 0) {
+            box->setReadOnly(true);
+        } else {
+            box->setEchoMode(QLineEdit::Password);
+            // Secret bids must not travel through the clipboard either.
+            box->setContextMenuPolicy(Qt::NoContextMenu);
+        }
+        box->setStyleSheet(bidStyle(Black, r == 0));
+        keepPlaceWhenHidden(opt);
+        keepPlaceWhenHidden(box);
+        bids->addWidget(opt, r, 0);
+        bids->addWidget(box, r, 1);
+        optPlayer_[static_cast<std::size_t>(r)] = opt;
+        txtBid_[static_cast<std::size_t>(r)] = box;
+        connect(opt, &QRadioButton::clicked, this, [this, r] {
+            SellCompaniesForm& f = game().SellForm;
+            if (f.optPlayerValue[static_cast<std::size_t>(r)]) {
+                render();
+                return;
+            }
+            forward([&f, r] {
+                for (int i = 0; i < 4; ++i) f.optPlayerValue[static_cast<std::size_t>(i)] = (i == r);
+                f.optPlayer_Click(r);
+            });
+        });
+        connect(box, &QLineEdit::textEdited, this, [this, r](const QString& text) {
+            SellCompaniesForm& f = game().SellForm;
+            std::string typed = fromQt(text);
+            forward([&f, r, typed] {
+                f.txtBid[static_cast<std::size_t>(r)] = typed;
+                f.txtBid_Typed(r, typed);
+            });
+        });
+    }
+    optPlayer_[0]->setText(QStringLiteral("Bank"));
+    bids->setColumnStretch(1, 1);
+
+    // ---- buttons ----
+    cmdSubmit_ = new QPushButton(QStringLiteral("S&ubmit"), this);
+    cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit_->setToolTip(QStringLiteral("End bid and reveal bids"));
+    cmdSell_ = new QPushButton(QStringLiteral("&Sell"), this);
+    cmdSell_->setObjectName(QStringLiteral("cmdSell"));
+    cmdSell_->setToolTip(QStringLiteral("Sell company to selected player"));
+    cmdSell_->setEnabled(false);
+    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setToolTip(QStringLiteral("Refuse selling company"));
+    cmdCancel_->setEnabled(false);
+    cmdSubmit_->setDefault(true);
+    connect(cmdSubmit_, &QPushButton::clicked, this, [this] {
+        forward([this] { game().SellForm.cmdSubmit_Click(); });
+    });
+    connect(cmdSell_, &QPushButton::clicked, this, [this] { forward([this] { game().SellForm.cmdSell_Click(); }); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
+        forward([this] { game().SellForm.cmdCancel_Click(); });
+    });
+
+    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
+    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
+    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(fraCompanies_, 1);
+    frames->addWidget(fraBids_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(f1);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSubmit_);
+    buttons->addWidget(cmdSell_);
+    buttons->addWidget(cmdCancel_);
+    auto* root = new QVBoxLayout(this);
+    root->addLayout(frames);
+    root->addLayout(buttons);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+template <typename Fn> void SellWindow::forward(Fn fn) {
+    // The handler may close this window; the controller outlives it.
+    Controller& c = controller;
+    fn();
+    c.renderAll();
+}
+
+void SellWindow::render() {
+    const SellCompaniesForm& f = game().SellForm;
+    if (fraCompanies_->isEnabled() != f.fraCompaniesEnabled) fraCompanies_->setEnabled(f.fraCompaniesEnabled);
+    for (std::size_t r = 0; r < 5; ++r) {
+        QRadioButton* opt = optName_[r];
+        const QSignalBlocker block(opt);
+        setCaption(opt, toQt(f.optNameCaption[r]));
+        setRadio(opt, f.optNameValue[r]);
+        if (opt->isVisibleTo(this) != f.optNameVisible[r]) opt->setVisible(f.optNameVisible[r]);
+        QLabel* value = lblValue_[r];
+        if (value->text() != toQt(f.lblValue[r])) value->setText(toQt(f.lblValue[r]));
+        if (value->isVisibleTo(this) != f.optNameVisible[r]) value->setVisible(f.optNameVisible[r]);
+    }
+    for (std::size_t r = 0; r < 4; ++r) {
+        QRadioButton* opt = optPlayer_[r];
+        QLineEdit* box = txtBid_[r];
+        const QSignalBlocker blockOpt(opt);
+        const QSignalBlocker blockBox(box);
+        // The bank's row is always there; the rules fill its caption.
+        bool visible = r == 0 || f.optPlayerVisible[r];
+        QString caption = toQt(f.optPlayerCaption[r]);
+        if (r == 0 && caption.isEmpty()) caption = QStringLiteral("Bank");
+        setCaption(opt, caption);
+        setRadio(opt, f.optPlayerValue[r]);
+        if (opt->isEnabled() != f.optPlayerEnabled[r]) opt->setEnabled(f.optPlayerEnabled[r]);
+        if (opt->isVisibleTo(this) != visible) opt->setVisible(visible);
+        if (box->isVisibleTo(this) != visible) box->setVisible(visible);
+
+        bool readOnly = r == 0 || f.txtBidReadOnly[r];
+        if (box->isReadOnly() != readOnly) box->setReadOnly(readOnly);
+        QLineEdit::EchoMode echo = (r != 0 && f.txtBidMasked[r]) ? QLineEdit::Password : QLineEdit::Normal;
+        if (box->echoMode() != echo) box->setEchoMode(echo);
+        QString text = toQt(f.txtBid[r]);
+        if (box->text() != text) box->setText(text);
+        QString style = bidStyle(f.txtBidColor[r], readOnly);
+        if (box->styleSheet() != style) box->setStyleSheet(style);
+        if (r != 0) {
+            QString name = caption.isEmpty() ? QStringLiteral("Bid") : QStringLiteral("Bid of %1").arg(caption);
+            if (box->accessibleName() != name) box->setAccessibleName(name);
+        }
+    }
+    if (cmdSubmit_->isEnabled() != f.cmdSubmitEnabled) cmdSubmit_->setEnabled(f.cmdSubmitEnabled);
+    if (cmdSell_->isEnabled() != f.cmdSellEnabled) cmdSell_->setEnabled(f.cmdSellEnabled);
+    if (cmdCancel_->isEnabled() != f.cmdCancelEnabled) cmdCancel_->setEnabled(f.cmdCancelEnabled);
+    bool submitDefault = f.DefaultButton == SellCompaniesForm::Default::Submit;
+    if (cmdSubmit_->isDefault() != submitDefault) cmdSubmit_->setDefault(submitDefault);
+    if (cmdSell_->isDefault() == submitDefault) cmdSell_->setDefault(!submitDefault);
+}
+
+void SellWindow::focusControl(FocusId f, int index) {
+    QWidget* target = nullptr;
+    if (f == FocusId::SaleCompany && index >= 0 && index < 5) target = optName_[static_cast<std::size_t>(index)];
+    if (f == FocusId::SaleBid && index >= 0 && index < 4) target = txtBid_[static_cast<std::size_t>(index)];
+    if (f == FocusId::SaleBankOption) target = optPlayer_[0];
+    if (!target) return;
+    activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void SellWindow::reject() {
+    SellCompaniesForm& f = game().SellForm;
+    if (!f.Loaded) {
+        // Not opened through the rules (nothing to refuse): just go away.
+        FormWindow::reject();
+        return;
+    }
+    QPointer<SellWindow> self(this);
+    forward([&f] { f.Form_QueryUnload(); });
+    // The rules close the window; should they not, it stays open.
+    if (self && !game().SellForm.Loaded && isVisible()) FormWindow::reject();
+}
 
 }  // namespace zx

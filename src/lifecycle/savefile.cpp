@@ -1,0 +1,621 @@
+#include "lifecycle/savefile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <system_error>
+
+#include "rules/functions.h"
+#include "state/board.h"
+
+namespace zx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A saved game is a couple of kilobytes; anything far beyond that is not
+// one, and reading it whole would only waste memory.
+constexpr std::size_t MaxFileSize = 1 << 20;
+
+// ---------------------------------------------------------------- writing
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        // A quote is doubled so that a name holding one reads back whole.
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+const char* Flag(bool b) { return b ? "#TRUE#" : "#FALSE#"; }
+
+class LineWriter {
+public:
+    LineWriter& operator<<(const std::string& value) {
+        if (!first_) line_ += ',';
+        first_ = false;
+        line_ += value;
+        return *this;
+    }
+    LineWriter& operator<<(long long value) { return *this << std::to_string(value); }
+    void endLine() {
+        text_ += line_;
+        text_ += "\r\n";
+        line_.clear();
+        first_ = true;
+    }
+    std::string take() { return std::move(text_); }
+
+private:
+    std::string text_;
+    std::string line_;
+    bool first_ = true;
+};
+
+// ---------------------------------------------------------------- reading
+
+class ValueReader {
+public:
+    explicit ValueReader(std::string_view text) : t_(text) {}
+
+    const std::string& error() const { return error_; }
+    bool failed() const { return !error_.empty(); }
+
+    bool Int(int& out, const char* what) {
+        long long v = 0;
+        if (!Whole(v, what)) return false;
+        if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+            return Fail(std::string(what) + " is out of range");
+        out = static_cast<int>(v);
+        return true;
+    }
+
+    bool Long(Money& out, const char* what) {
+        long long v = 0;
+        if (!Whole(v, what)) return false;
+        if (v < std::numeric_limits<Money>::min() || v > std::numeric_limits<Money>::max())
+            return Fail(std::string(what) + " is out of range");
+        out = static_cast<Money>(v);
+        return true;
+    }
+
+    bool Single(double& out, const char* what) {
+        std::string token;
+        bool quoted = false;
+        if (!Next(token, quoted, what)) return false;
+        if (quoted || token.empty()) return Fail(std::string(what) + " is not a number");
+        for (char c : token)
+            if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' ||
+                  c == 'E'))
+                return Fail(std::string(what) + " is not a number");
+        const char* begin = token.data();
+        const char* end = token.data() + token.size();
+        if (*begin == '+') ++begin;
+        double v = 0;
+        auto r = std::from_chars(begin, end, v);
+        if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v))
+            return Fail(std::string(what) + " is not a number");
+        out = v;
+        return true;
+    }
+
+    bool Bool(bool& out, const char* what) {
+        std::string token;
+        bool quoted = false;
+        if (!Next(token, quoted, what)) return false;
+        if (!quoted && token == "#TRUE#") {
+            out = true;
+            return true;
+        }
+        if (!quoted && token == "#FALSE#") {
+            out = false;
+            return true;
+        }
+        return Fail(std::string(what) + " is not #TRUE# or #FALSE#");
+    }
+
+    bool String(std::string& out, const char* what) {
+        bool quoted = false;
+        return Next(out, quoted, what);
+    }
+
+    // Only blanks and line ends may follow the last value.
+    bool AtEnd() {
+        if (lastWasComma_) return Fail("a value is missing after the last comma");
+        for (std::size_t i = pos_; i < t_.size(); ++i) {
+            char c = t_[i];
+            if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return Fail("text follows the last value");
+        }
+        return true;
+    }
+
+private:
+    bool Fail(std::string why) {
+        if (error_.empty()) error_ = std::move(why);
+        return false;
+    }
+
+    static bool Blank(char c) { return c == ' ' || c == '\t'; }
+
+    // The next value: a quoted string taken whole, or the text up to the
+    // next comma or line end, blanks around it dropped. Commas and line ends
+    // both end a value.
+    bool Next(std::string& out, bool& quoted, const char* what) {
+        if (failed()) return false;
+        out.clear();
+        quoted = false;
+        if (pos_ >= t_.size()) return Fail(std::string("the file ends before ") + what);
+        while (pos_ < t_.size() && Blank(t_[pos_])) ++pos_;
+        if (pos_ < t_.size() && t_[pos_] == '"') {
+            quoted = true;
+            ++pos_;
+            for (;;) {
+                if (pos_ >= t_.size()) return Fail(std::string("the text of ") + what + " has no closing quote");
+                char c = t_[pos_];
+                if (c == '"') {
+                    if (pos_ + 1 < t_.size() && t_[pos_ + 1] == '"') {
+                        out += '"';
+                        pos_ += 2;
+                        continue;
+                    }
+                    ++pos_;
+                    break;
+                }
+                out += c;
+                ++pos_;
+            }
+            while (pos_ < t_.size() && Blank(t_[pos_])) ++pos_;
+        } else {
+            std::size_t start = pos_;
+            while (pos_ < t_.size() && t_[pos_] != ',' && t_[pos_] != '\r' && t_[pos_] != '\n') ++pos_;
+            std::size_t end = pos_;
+            while (end > start && Blank(t_[end - 1])) --end;
+            out.assign(t_.substr(start, end - start));
+        }
+        lastWasComma_ = false;
+        if (pos_ >= t_.size()) return true;
+        char c = t_[pos_];
+        if (c == ',') {
+            ++pos_;
+            lastWasComma_ = true;
+        } else if (c == '\r') {
+            ++pos_;
+            if (pos_ < t_.size() && t_[pos_] == '\n') ++pos_;
+        } else if (c == '\n') {
+            ++pos_;
+        } else {
+            return Fail(std::string("text follows ") + what);
+        }
+        return true;
+    }
+
+    bool Whole(long long& v, const char* what) {
+        std::string token;
+        bool quoted = false;
+        if (!Next(token, quoted, what)) return false;
+        if (quoted || token.empty()) return Fail(std::string(what) + " is not a whole number");
+        const char* begin = token.data();
+        const char* end = token.data() + token.size();
+        auto r = std::from_chars(begin, end, v);
+        if (r.ec == std::errc::result_out_of_range) return Fail(std::string(what) + " is out of range");
+        if (r.ec != std::errc() || r.ptr != end) return Fail(std::string(what) + " is not a whole number");
+        return true;
+    }
+
+    std::string_view t_;
+    std::size_t pos_ = 0;
+    bool lastWasComma_ = false;
+    std::string error_;
+};
+
+bool Reject(std::string* error, const std::string& why) {
+    if (error) *error = why;
+    return false;
+}
+
+bool IsPieceText(const std::string& s) { return s.size() == 1 && s[0] >= '1' && s[0] <= '4'; }
+
+bool IsSex(const std::string& s) { return s == "Male" || s == "Female"; }
+
+fs::path PathOf(const std::string& utf8) {
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- the game's side
+
+SavedGame SavedGameFrom(const GameState& s, int draftLoanSlot) {
+    SavedGame f;
+    f.NumOfPlayers = s.NumOfPlayers;
+    f.InitialNumOfPlayers = s.InitialNumOfPlayers;
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        f.PlayerName[p] = s.PlayerName[p];
+        f.PlayerSex[p] = s.PlayerSex[p];
+        f.PlayerPiece[p] = s.PlayerPiece[p];
+        f.PieceLeft[p] = s.PieceLeft[p];
+        f.PieceTop[p] = s.PieceTop[p];
+        f.Cash[p] = s.Cash[p];
+        f.MoneyInBank[p] = s.MoneyInBank[p];
+        f.Finisher[p] = s.Finisher[p];
+    }
+    f.CompanySet = s.CompanySet;
+    f.PieceSet = s.PieceSet;
+    f.AutoSave = s.AutoSave;
+    f.LimitReactionTime = s.LimitReactionTime;
+    f.BackgroundMusic = s.BackgroundMusic;
+    f.Sounds = s.Sounds;
+    f.CurrentPlayer = s.CurrentPlayer;
+
+    // The slot of a loan still being drafted in the loan dialog is nobody's
+    // debt yet: it is left out and the slots after it move up.
+    int count = std::clamp(s.LoanCount, 0, MaxLoans);
+    bool dropDraft = draftLoanSlot >= 1 && draftLoanSlot <= count;
+    std::size_t out = 1;
+    for (std::size_t slot = 1; slot <= MaxLoans; ++slot) {
+        if (dropDraft && static_cast<int>(slot) == draftLoanSlot) continue;
+        f.LoanLender[out] = s.LoanLender[slot];
+        f.LoanBorrower[out] = s.LoanBorrower[slot];
+        f.LoanRepayment[out] = s.LoanRepayment[slot];
+        f.LoanDueMove[out] = s.LoanDueMove[slot];
+        ++out;
+    }
+    for (; out <= MaxLoans; ++out) {
+        f.LoanLender[out] = 0;
+        f.LoanBorrower[out] = 0;
+        f.LoanRepayment[out] = 0;
+        f.LoanDueMove[out] = 0;
+    }
+    f.LoanCount = dropDraft ? count - 1 : count;
+
+    for (std::size_t k = 1; k <= NumCompanies; ++k) {
+        f.CompanyOwner[k] = s.CompanyOwner[k];
+        f.CompanyInsured[k] = s.CompanyInsured[k];
+        f.CompanyComplexed[k] = s.CompanyComplexed[k];
+    }
+    for (std::size_t c = 1; c <= NumComplexes; ++c) f.ComplexOwner[c] = s.ComplexOwner[c];
+    f.GameTime = s.GameTime;
+    f.Moves = s.Moves;
+    f.WinnerCount = s.WinnerCount;
+    return f;
+}
+
+void ApplySavedGame(const SavedGame& f, GameState& s) {
+    s.NumOfPlayers = f.NumOfPlayers;
+    s.InitialNumOfPlayers = f.InitialNumOfPlayers;
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        s.PlayerName[p] = f.PlayerName[p];
+        s.PlayerSex[p] = f.PlayerSex[p];
+        s.PlayerPiece[p] = f.PlayerPiece[p];
+        s.PieceLeft[p] = static_cast<std::int32_t>(RoundHalfEven(f.PieceLeft[p]));
+        s.PieceTop[p] = static_cast<std::int32_t>(RoundHalfEven(f.PieceTop[p]));
+        s.Cash[p] = f.Cash[p];
+        s.DisplayedCash[p] = f.Cash[p];  // no counting animation at the start
+        s.MoneyInBank[p] = f.MoneyInBank[p];
+        s.Finisher[p] = f.Finisher[p];
+    }
+    s.CompanySet = f.CompanySet;
+    s.PieceSet = f.PieceSet;
+    s.AutoSave = f.AutoSave;
+    s.LimitReactionTime = f.LimitReactionTime;
+    s.BackgroundMusic = f.BackgroundMusic;
+    s.Sounds = f.Sounds;
+    s.CurrentPlayer = f.CurrentPlayer;
+    for (std::size_t slot = 1; slot <= MaxLoans; ++slot) {
+        s.LoanLender[slot] = f.LoanLender[slot];
+        s.LoanBorrower[slot] = f.LoanBorrower[slot];
+        s.LoanRepayment[slot] = f.LoanRepayment[slot];
+        s.LoanDueMove[slot] = f.LoanDueMove[slot];
+    }
+    s.LoanCount = f.LoanCount;
+    for (std::size_t k = 1; k <= NumCompanies; ++k) {
+        s.CompanyOwner[k] = f.CompanyOwner[k];
+        s.CompanyInsured[k] = f.CompanyInsured[k];
+        s.CompanyComplexed[k] = f.CompanyComplexed[k];
+    }
+    for (std::size_t c = 1; c <= NumComplexes; ++c) s.ComplexOwner[c] = f.ComplexOwner[c];
+    s.GameTime = f.GameTime;
+    s.Moves = f.Moves;
+    s.WinnerCount = f.WinnerCount;
+}
+
+// ---------------------------------------------------------------- the text
+
+std::string WriteSavedGame(const SavedGame& f) {
+    LineWriter w;
+    w << f.NumOfPlayers << f.InitialNumOfPlayers;
+    w.endLine();
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        w << Quoted(f.PlayerName[p]) << Quoted(f.PlayerSex[p]) << Quoted(f.PlayerPiece[p]);
+        w.endLine();
+    }
+    w << f.CompanySet << f.PieceSet;
+    w.endLine();
+    w << Flag(f.AutoSave) << Flag(f.LimitReactionTime) << Flag(f.BackgroundMusic) << Flag(f.Sounds);
+    w.endLine();
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        w << ShortestDecimal(f.PieceLeft[p]) << ShortestDecimal(f.PieceTop[p]);
+        w.endLine();
+    }
+    w << f.CurrentPlayer;
+    w.endLine();
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        w << f.Cash[p] << f.MoneyInBank[p];
+        w.endLine();
+    }
+    for (std::size_t slot = 1; slot <= MaxLoans; ++slot) {
+        w << f.LoanLender[slot] << f.LoanBorrower[slot] << f.LoanRepayment[slot] << f.LoanDueMove[slot];
+        w.endLine();
+    }
+    w << f.LoanCount;
+    w.endLine();
+    for (std::size_t k = 1; k <= NumCompanies; ++k) {
+        w << f.CompanyOwner[k] << Flag(f.CompanyInsured[k]) << Flag(f.CompanyComplexed[k]);
+        w.endLine();
+    }
+    for (std::size_t c = 1; c <= NumComplexes; ++c) {
+        w << f.ComplexOwner[c];
+        w.endLine();
+    }
+    w << f.GameTime << f.Moves;
+    w.endLine();
+    w << f.WinnerCount;
+    w.endLine();
+    for (std::size_t place = 1; place <= MaxPlayers; ++place) {
+        w << Quoted(f.Finisher[place]);
+        w.endLine();
+    }
+    return w.take();
+}
+
+std::optional<SavedGame> ReadSavedGame(std::string_view bytes, std::string* error) {
+    if (bytes.size() > MaxFileSize) {
+        Reject(error, "the file is far too large");
+        return std::nullopt;
+    }
+    std::string text;
+    if (IsValidUtf8(bytes)) {
+        text.assign(bytes);
+        if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);  // a byte-order mark left by an editor
+    } else {
+        text = Windows1252ToUtf8(bytes);
+    }
+
+    SavedGame f;
+    ValueReader r(text);
+    r.Int(f.NumOfPlayers, "the number of players");
+    r.Int(f.InitialNumOfPlayers, "the number of players at the start");
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        r.String(f.PlayerName[p], "a player's name");
+        r.String(f.PlayerSex[p], "a player's sex");
+        r.String(f.PlayerPiece[p], "a player's piece");
+    }
+    r.Int(f.CompanySet, "the company set");
+    r.Int(f.PieceSet, "the piece set");
+    r.Bool(f.AutoSave, "the auto-save option");
+    r.Bool(f.LimitReactionTime, "the reaction time option");
+    r.Bool(f.BackgroundMusic, "the music option");
+    r.Bool(f.Sounds, "the sounds option");
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        r.Single(f.PieceLeft[p], "a piece's left");
+        r.Single(f.PieceTop[p], "a piece's top");
+    }
+    r.Int(f.CurrentPlayer, "the current player");
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        r.Long(f.Cash[p], "a player's cash");
+        r.Long(f.MoneyInBank[p], "a player's bank balance");
+    }
+    for (std::size_t slot = 1; slot <= MaxLoans; ++slot) {
+        r.Int(f.LoanLender[slot], "a lender");
+        r.Int(f.LoanBorrower[slot], "a borrower");
+        r.Long(f.LoanRepayment[slot], "a repayment");
+        r.Int(f.LoanDueMove[slot], "a loan's due move");
+    }
+    r.Int(f.LoanCount, "the number of loans");
+    for (std::size_t k = 1; k <= NumCompanies; ++k) {
+        r.Int(f.CompanyOwner[k], "a company's owner");
+        r.Bool(f.CompanyInsured[k], "a company's insurance");
+        r.Bool(f.CompanyComplexed[k], "a company's complex flag");
+    }
+    for (std::size_t c = 1; c <= NumComplexes; ++c) r.Int(f.ComplexOwner[c], "a complex's owner");
+    r.Int(f.GameTime, "the game time");
+    r.Int(f.Moves, "the number of moves");
+    r.Int(f.WinnerCount, "the number of winners");
+    for (std::size_t place = 1; place <= MaxPlayers; ++place) r.String(f.Finisher[place], "a finisher");
+    if (!r.failed()) r.AtEnd();
+    if (r.failed()) {
+        Reject(error, r.error());
+        return std::nullopt;
+    }
+    if (!ValidSavedGame(f, error)) return std::nullopt;
+    return f;
+}
+
+bool ValidSavedGame(const SavedGame& f, std::string* error) {
+    const int n = f.NumOfPlayers;
+    if (f.InitialNumOfPlayers < 2 || f.InitialNumOfPlayers > MaxPlayers)
+        return Reject(error, "the number of players at the start is not 2 to 4");
+    if (n < 1 || n > f.InitialNumOfPlayers) return Reject(error, "the number of players is out of range");
+    if (f.WinnerCount < 0 || f.WinnerCount > MaxPlayers - 1) return Reject(error, "the number of winners is out of range");
+    if (n + f.WinnerCount > f.InitialNumOfPlayers)
+        return Reject(error, "more players and winners than players at the start");
+    if (f.CurrentPlayer < 0 || f.CurrentPlayer > n) return Reject(error, "the current player is out of range");
+
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const auto i = static_cast<std::size_t>(p);
+        if (p <= n) {
+            if (f.PlayerName[i].empty()) return Reject(error, "a player has no name");
+            if (!IsSex(f.PlayerSex[i])) return Reject(error, "a player's sex is neither Male nor Female");
+            if (!IsPieceText(f.PlayerPiece[i])) return Reject(error, "a player's piece is not 1 to 4");
+            for (int q = 1; q < p; ++q) {
+                const auto j = static_cast<std::size_t>(q);
+                if (f.PlayerName[i] == f.PlayerName[j]) return Reject(error, "two players have the same name");
+                if (f.PlayerPiece[i] == f.PlayerPiece[j]) return Reject(error, "two players have the same piece");
+            }
+        } else {
+            // Slots of players who left or never played keep what they held.
+            if (!f.PlayerSex[i].empty() && !IsSex(f.PlayerSex[i]))
+                return Reject(error, "an empty slot's sex is neither Male nor Female");
+            if (!f.PlayerPiece[i].empty() && !IsPieceText(f.PlayerPiece[i]))
+                return Reject(error, "an empty slot's piece is not 1 to 4");
+        }
+        for (double v : {f.PieceLeft[i], f.PieceTop[i]})
+            if (!std::isfinite(v) || v < 0 || v > BoardExtent) return Reject(error, "a piece lies off the board");
+        if (f.Cash[i] < 0 || f.MoneyInBank[i] < 0) return Reject(error, "a player's money is negative");
+    }
+
+    if (f.CompanySet < 1 || f.CompanySet > 2) return Reject(error, "the company set is not 1 or 2");
+    if (f.PieceSet < 1 || f.PieceSet > 3) return Reject(error, "the piece set is not 1 to 3");
+
+    if (f.LoanCount < 0 || f.LoanCount > MaxLoans) return Reject(error, "the number of loans is not 0 to 5");
+    for (int slot = 1; slot <= f.LoanCount; ++slot) {
+        const auto i = static_cast<std::size_t>(slot);
+        int lender = f.LoanLender[i], borrower = f.LoanBorrower[i];
+        if (lender < 1 || lender > n || borrower < 1 || borrower > n || lender == borrower)
+            return Reject(error, "a loan's lender or borrower is out of range");
+        if (f.LoanRepayment[i] <= 0) return Reject(error, "a loan's repayment is not positive");
+        if (f.LoanDueMove[i] < 0) return Reject(error, "a loan's due move is negative");
+    }
+
+    std::array<int, MaxPlayers + 1> companiesOf{};
+    for (int k = 1; k <= NumCompanies; ++k) {
+        int owner = f.CompanyOwner[static_cast<std::size_t>(k)];
+        if (owner < 0 || owner > n) return Reject(error, "a company's owner is out of range");
+        if (owner != 0 && ++companiesOf[static_cast<std::size_t>(owner)] > 5)
+            return Reject(error, "a player owns more than five companies");
+    }
+    for (int c = 1; c <= NumComplexes; ++c) {
+        int owner = f.ComplexOwner[static_cast<std::size_t>(c)];
+        if (owner < 0 || owner > n) return Reject(error, "a complex's owner is out of range");
+        for (int k = 3 * c - 2; k <= 3 * c; ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            if (owner != 0 && (f.CompanyOwner[i] != owner || !f.CompanyComplexed[i]))
+                return Reject(error, "a complex's owner does not own all of it");
+            if (owner == 0 && f.CompanyComplexed[i]) return Reject(error, "a company is complexed in a complex of nobody");
+        }
+    }
+    if (f.GameTime < 0 || f.Moves < 0) return Reject(error, "the game time or the moves are negative");
+    return true;
+}
+
+// ---------------------------------------------------------------- encodings
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        std::uint32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(extra) >= bytes.size()) return false;
+        for (int k = 1; k <= extra; ++k) {
+            auto cc = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if ((cc & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000)) return false;  // overlong
+        if (cp >= 0xD800 && cp <= 0xDFFF) return false;                                 // surrogate
+        if (cp > 0x10FFFF) return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    // The code points of 0x80..0x9F; the five unassigned bytes keep their
+    // C1 control code point.
+    static constexpr std::uint16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (char ch : bytes) {
+        auto c = static_cast<unsigned char>(ch);
+        std::uint32_t cp = c;
+        if (c >= 0x80 && c <= 0x9F) cp = kHigh[c - 0x80];
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- files
+
+bool WriteFileAtomically(const std::string& path, const std::string& data) {
+    if (path.empty()) return false;
+    fs::path target = PathOf(path);
+    fs::path temp = target;
+    temp += ".zxtmp";
+    std::error_code ec;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(data.data(), static_cast<std::streamsize>(data.size()));
+        out.flush();
+        bool written = static_cast<bool>(out);
+        out.close();
+        if (!written || out.fail()) {
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    if (path.empty()) return std::nullopt;
+    fs::path file = PathOf(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec) || ec) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string data;
+    char buffer[8192];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        data.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (data.size() > MaxFileSize) return std::nullopt;
+    }
+    if (in.bad()) return std::nullopt;
+    return data;
+}
+
+}  // namespace zx
