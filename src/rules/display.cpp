@@ -57,6 +57,9 @@ void Game::DisableRollDice() { Main.cmdRollDiceEnabled = false; }
 void Game::EnableRollDiceIfIdle() {
     if (S.MoneyChanging || S.DestroyMode || S.BuyMode || S.InsuranceMode || S.WaitingMode || S.DepositMode) return;
     if (!S.GameInProgress) return;
+    // A refresh from another player's window (a withdrawal, say) must not
+    // hand out the next roll while this one is still rolling or walking.
+    if (TimerEnabled(TimerId::MovePieces) || S.CurrentSound == "Dice") return;
     Main.cmdRollDiceEnabled = true;
 }
 
