@@ -4,6 +4,7 @@
 #include <QtDebug>
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 namespace zx::media {
 
@@ -25,9 +26,6 @@ const char* const kSoundfonts[] = {
 void logError(int, const char* message, void*) { qWarning("fluidsynth: %s", message); }
 
 void quietLogs() {
-    static bool done = false;
-    if (done) return;
-    done = true;
     // Warnings about missing presets and the like are not the player's business.
     fluid_set_log_function(FLUID_PANIC, logError, nullptr);
     fluid_set_log_function(FLUID_ERR, logError, nullptr);
@@ -38,7 +36,10 @@ void quietLogs() {
 
 }  // namespace
 
-MidiSynth::MidiSynth() { quietLogs(); }
+MidiSynth::MidiSynth() {
+    static std::once_flag logs;
+    std::call_once(logs, quietLogs);
+}
 
 MidiSynth::~MidiSynth() { release(); }
 

@@ -11,6 +11,8 @@
 
 namespace zx::media {
 
+// Preparing one takes a noticeable moment (the soundfont is 6 MB); it may
+// be done on another thread, then handed over.
 class MidiSynth {
 public:
     MidiSynth();

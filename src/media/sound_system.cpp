@@ -2,17 +2,18 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
+#include <system_error>
 
 #include "media/midi_file.h"
 #include "media/midi_synth.h"
 #include "media/wave_file.h"
+#include "media/wave_stream.h"
 
 namespace zx {
 
@@ -28,10 +29,13 @@ Q_CONSTRUCTOR_FUNCTION(preferSafeMediaBackend)
 
 // No sound or piece of ours comes near this; a bigger file is not one of them.
 constexpr qint64 kMaxFileBytes = 32LL * 1024 * 1024;
-// A sink whose sound has run out keeps its stream open this long, so the
-// samples still buffered in the device are heard, then it is stopped.
-constexpr int kWaveTailMs = 1000;
-// Audio buffered ahead for the music, in microseconds.
+// The wave sounds' stream stays open this long after a sound has ended,
+// for the next one; the game plays them in quick succession while a piece
+// walks and money is counted, and opening a stream costs a delay.
+constexpr int kWaveKeepOpenMs = 5000;
+// Audio buffered ahead, in microseconds: a new sound starts this late; the
+// music, rendered on demand, needs more room against a busy moment.
+constexpr qint64 kWaveBufferUs = 80'000;
 constexpr qint64 kMusicBufferUs = 250'000;
 // When the sequencer paces the end of a piece, our own clock reports it
 // only if the device has stopped asking for samples for this long.
@@ -87,25 +91,48 @@ bool isFailure(QAudio::Error e) { return e == QAudio::OpenError || e == QAudio::
 SoundSystem::SoundSystem(QObject* parent) : SoundSystem(Output::Default, parent) {}
 
 SoundSystem::SoundSystem(Output output, QObject* parent)
-    : QObject(parent), output_(output), soundTimer_(new QTimer(this)), waveIdleTimer_(new QTimer(this)),
+    : QObject(parent), output_(output), soundTimer_(new QTimer(this)), waveCloseTimer_(new QTimer(this)),
       musicTimer_(new QTimer(this)) {
     preferSafeMediaBackend();
     soundTimer_->setSingleShot(true);
     // The dice sound paces the roll.
     soundTimer_->setTimerType(Qt::PreciseTimer);
     connect(soundTimer_, &QTimer::timeout, this, [this] { finishSound(soundId_); });
-    waveIdleTimer_->setSingleShot(true);
-    connect(waveIdleTimer_, &QTimer::timeout, this, [this] {
-        if (waveSink_ && waveSink_->state() == QAudio::IdleState) waveSink_->stop();
+    waveCloseTimer_->setSingleShot(true);
+    connect(waveCloseTimer_, &QTimer::timeout, this, [this] {
+        if (!waveStream_) return;
+        if (waveStream_->drained())
+            releaseWaveOutput();
+        else
+            waveCloseTimer_->start(kWaveKeepOpenMs);
     });
     musicTimer_->setSingleShot(true);
     connect(musicTimer_, &QTimer::timeout, this, [this] { finishMusic(musicId_); });
+
+    // The soundfont is loaded while the players choose their game, so the
+    // first piece starts without a hitch.
+    if (output_ == Output::Default && !QMediaDevices::audioOutputs().isEmpty()) {
+        const QAudioFormat format = musicFormat(QMediaDevices::defaultAudioOutput());
+        if (format.isValid()) {
+            const int rate = format.sampleRate();
+            try {
+                synthLoading_ = std::async(std::launch::async, [rate] {
+                    auto synth = std::make_unique<media::MidiSynth>();
+                    synth->prepare(rate);
+                    return synth;
+                });
+            } catch (const std::system_error&) {
+                // No thread to spare: the first piece loads it.
+            }
+        }
+    }
 }
 
 SoundSystem::~SoundSystem() {
+    if (synthLoading_.valid()) synthLoading_.wait();
     // The sequencer must go before the synthesizer it plays on.
     releaseMusicOutput();
-    releaseWaveSink();
+    releaseWaveOutput();
 }
 
 // ---- wave sounds ----
@@ -138,8 +165,8 @@ void SoundSystem::play(const QString& file) {
         return;
     }
     if (output_ == Output::None || !startWaveOutput(*wave)) stopWaveOutput();
-    // The device's own end report may come late or never (no device, a
-    // suspended output): the sound's length decides, whichever is first.
+    // The sound's own length decides its end: a device reports it late, or
+    // never when there is none or it is suspended.
     soundTimer_->start(timerMs(wave->durationMs));
 }
 
@@ -162,54 +189,55 @@ bool SoundSystem::startWaveOutput(const media::WaveSound& wave) {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull() || !device.isFormatSupported(wave.format)) return false;
 
-    waveIdleTimer_->stop();
-    if (waveSink_ && (waveSinkFormat_ != wave.format || waveSinkDevice_ != device.id())) releaseWaveSink();
-    if (waveSink_) {
-        waveSink_->stop();
-        delete waveBuffer_;
-        waveBuffer_ = nullptr;
-    } else {
-        waveSink_ = new QAudioSink(device, wave.format, this);
-        waveSinkFormat_ = wave.format;
-        waveSinkDevice_ = device.id();
-        QAudioSink* sink = waveSink_;
-        connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
-            if (sink != waveSink_) return;
-            if (state == QAudio::IdleState) {
-                // Everything has been handed to the device.
-                finishSound(waveSinkSound_);
-                waveIdleTimer_->start(kWaveTailMs);
-            } else if (state == QAudio::StoppedState && isFailure(sink->error())) {
-                finishSound(waveSinkSound_);
-            }
-        });
-    }
-    // Owned by the sink, so that it outlives every read the sink may make.
-    waveBuffer_ = new QBuffer(waveSink_);
-    waveBuffer_->setData(wave.pcm);
-    waveBuffer_->open(QIODevice::ReadOnly);
+    if (waveSink_ && (waveSinkFormat_ != wave.format || waveSinkDevice_ != device.id() ||
+                      waveSink_->state() == QAudio::StoppedState))
+        releaseWaveOutput();
     waveSinkSound_ = soundId_;
-    waveSink_->start(waveBuffer_);
-    if (waveSink_->state() == QAudio::StoppedState) {
-        releaseWaveSink();
+    waveCloseTimer_->start(timerMs(wave.durationMs + kWaveKeepOpenMs));
+    if (waveSink_) {
+        waveStream_->setSound(wave.pcm);
+        return true;
+    }
+
+    QAudioSink* sink = new QAudioSink(device, wave.format, this);
+    sink->setBufferSize(static_cast<qsizetype>(wave.format.bytesForDuration(kWaveBufferUs)));
+    // Owned by the sink, so that it outlives every read the sink may make.
+    waveStream_ = new media::WaveStream(wave.format, sink);
+    waveStream_->setSound(wave.pcm);
+    waveSink_ = sink;
+    waveSinkFormat_ = wave.format;
+    waveSinkDevice_ = device.id();
+    connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
+        if (sink != waveSink_ || state != QAudio::StoppedState || !isFailure(sink->error())) return;
+        // The device has gone: the sound ends now, the next one opens anew.
+        finishSound(waveSinkSound_);
+        QMetaObject::invokeMethod(
+            this,
+            [this, sink] {
+                if (sink == waveSink_) releaseWaveOutput();
+            },
+            Qt::QueuedConnection);
+    });
+    sink->start(waveStream_);
+    if (sink->state() == QAudio::StoppedState) {
+        releaseWaveOutput();
         return false;
     }
     return true;
 }
 
 void SoundSystem::stopWaveOutput() {
-    waveIdleTimer_->stop();
     waveSinkSound_ = 0;
-    if (waveSink_) waveSink_->stop();
+    if (waveStream_) waveStream_->clear();
 }
 
-void SoundSystem::releaseWaveSink() {
-    waveIdleTimer_->stop();
+void SoundSystem::releaseWaveOutput() {
+    waveCloseTimer_->stop();
     waveSinkSound_ = 0;
+    waveStream_ = nullptr;
     if (!waveSink_) return;
     QAudioSink* sink = waveSink_;
     waveSink_ = nullptr;
-    waveBuffer_ = nullptr;
     sink->disconnect(this);
     sink->stop();
     // We may be inside one of its signals.
@@ -217,7 +245,7 @@ void SoundSystem::releaseWaveSink() {
 }
 
 bool SoundSystem::soundAudible() const {
-    return soundPlaying() && waveSink_ && waveSinkSound_ == soundId_ && waveSink_->state() == QAudio::ActiveState;
+    return soundPlaying() && waveSink_ && waveSinkSound_ == soundId_ && waveSink_->state() != QAudio::StoppedState;
 }
 
 // ---- music ----
@@ -271,6 +299,7 @@ bool SoundSystem::startMusicOutput(const QByteArray& midi) {
     if (device.isNull()) return false;
     const QAudioFormat format = musicFormat(device);
     if (!format.isValid()) return false;
+    if (synthLoading_.valid()) synth_ = synthLoading_.get();
     if (!synth_) synth_ = std::make_unique<media::MidiSynth>();
     if (!synth_->prepare(format.sampleRate())) return false;
 

@@ -13,16 +13,17 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <future>
 #include <memory>
 
 class QAudioSink;
-class QBuffer;
 class QTimer;
 
 namespace zx {
 
 namespace media {
 struct WaveSound;
+class WaveStream;
 class MidiSynth;
 class MidiStream;
 }  // namespace media
@@ -66,7 +67,7 @@ private:
     std::shared_ptr<const media::WaveSound> loadWave(const QString& path);
     bool startWaveOutput(const media::WaveSound& wave);
     void stopWaveOutput();
-    void releaseWaveSink();
+    void releaseWaveOutput();
     void finishSound(quint64 id);
 
     bool startMusicOutput(const QByteArray& midi);
@@ -81,9 +82,9 @@ private:
     quint64 soundId_ = 0;
     bool soundReported_ = true;
     QTimer* soundTimer_;
-    QTimer* waveIdleTimer_;
+    QTimer* waveCloseTimer_;
     QAudioSink* waveSink_ = nullptr;
-    QBuffer* waveBuffer_ = nullptr;
+    media::WaveStream* waveStream_ = nullptr;
     QAudioFormat waveSinkFormat_;
     QByteArray waveSinkDevice_;
     quint64 waveSinkSound_ = 0;
@@ -97,6 +98,7 @@ private:
     QElapsedTimer musicClock_;
     QTimer* musicTimer_;
     std::unique_ptr<media::MidiSynth> synth_;
+    std::future<std::unique_ptr<media::MidiSynth>> synthLoading_;
     QAudioSink* musicSink_ = nullptr;
     media::MidiStream* musicStream_ = nullptr;
 };

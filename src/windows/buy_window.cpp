@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -111,6 +112,12 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     buttons->addWidget(cmdBuy_);
     buttons->addWidget(cmdCancel_);
     outer->addLayout(buttons);
+    // Neither button is the default: Enter must not buy a company the player
+    // has not chosen to buy. A button with the focus still takes Enter.
+    for (QPushButton* b : {cmdBuy_, cmdCancel_}) {
+        b->setAutoDefault(false);
+        b->installEventFilter(this);
+    }
 
     connect(cmdBuy_, &QPushButton::clicked, this, [this] {
         Controller& c = controller;
@@ -162,6 +169,18 @@ bool BuyWindow::event(QEvent* e) {
         c.renderAll();
     }
     return handled;
+}
+
+bool BuyWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
+    }
+    return FormWindow::eventFilter(watched, e);
 }
 
 void BuyWindow::reject() {

@@ -115,6 +115,7 @@ void Controller::renderAll() {
     main_->render(game_);
     for (auto& w : players_)
         if (w) w->render();
+    placePlayerWindows();
     for (FormWindow* w : std::initializer_list<FormWindow*>{buy_, wait_, sell_, loan_, newGame_, graph_, results_})
         if (w) w->render();
     rendering_ = false;

@@ -76,10 +76,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
                 render();
                 return;
             }
-            forward([&f, i] {
-                for (int j = 1; j <= MaxPlayers; ++j) f.optPlayerValue[static_cast<std::size_t>(j)] = (j == i);
-                f.optPlayer_Click(i);
-            });
+            forward([&f, i] { f.optPlayer_Click(i); });
         });
     }
     players->addStretch(1);
@@ -100,10 +97,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     connect(txtLoanNum_, &QLineEdit::textEdited, this, [this](const QString& text) {
         LoanForm& f = game().LoanDialog;
         std::string typed = fromQt(text);
-        forward([&f, typed] {
-            f.txtLoanNum = typed;
-            f.txtLoanNum_Typed(typed);
-        });
+        forward([&f, typed] { f.txtLoanNum_Typed(typed); });
     });
 
     vscLoanNum_ = new QScrollBar(Qt::Vertical, fraOptions);
@@ -117,10 +111,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     vscLoanNum_->setFixedHeight(txtLoanNum_->sizeHint().height() + 8);
     connect(vscLoanNum_, &QScrollBar::valueChanged, this, [this](int value) {
         LoanForm& f = game().LoanDialog;
-        forward([&f, value] {
-            f.vscLoanNum = value;
-            f.vscLoanNum_Change(value);
-        });
+        forward([&f, value] { f.vscLoanNum_Change(value); });
     });
 
     auto* amount = new QHBoxLayout;
@@ -156,10 +147,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     VScroll_->setMinimumHeight(96);
     connect(VScroll_, &QScrollBar::valueChanged, this, [this](int setting) {
         LoanForm& f = game().LoanDialog;
-        forward([&f, setting] {
-            f.VScroll = setting;
-            f.VScroll_Change(setting);
-        });
+        forward([&f, setting] { f.VScroll_Change(setting); });
     });
     options->addWidget(VScroll_, 0, 2, 4, 1, Qt::AlignRight);
     options->setRowStretch(3, 1);

@@ -109,6 +109,9 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     money->addWidget(cmdQuitGame_, 1, 2);
     money->setColumnStretch(1, 1);
     outer->addWidget(fraMoney_);
+    // A seat taller than the window needs shares the spare height out
+    // between the groups.
+    outer->addStretch(1);
 
     // ---- companies and their insurance boxes, row beside row ----
     auto* middle = new QHBoxLayout;
@@ -160,6 +163,7 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     insurance->addWidget(cmdOK_);
     middle->addWidget(fraInsurance_, 0);
     outer->addLayout(middle);
+    outer->addStretch(1);
 
     // ---- bank account ----
     fraBankAccount_ = new QGroupBox(QStringLiteral("Bank account"), this);
@@ -200,13 +204,16 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     bank->setColumnStretch(3, 1);
     bank->setHorizontalSpacing(1);
     outer->addWidget(fraBankAccount_);
+    outer->addStretch(1);
 
     auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), QStringLiteral("Press F1 for online help!"), this,
                          QStringLiteral("Press F1 for complete HTML Help on this window!"));
     outer->addWidget(f1);
-    outer->addStretch(1);
 
-    for (QPushButton* b : {cmdLoan_, cmdQuitGame_, cmdSellCompanies_, cmdOK_, cmdDeposit_, cmdWithdraw_}) fitToText(b);
+    for (QPushButton* b : {cmdLoan_, cmdQuitGame_, cmdSellCompanies_, cmdOK_, cmdDeposit_, cmdWithdraw_}) {
+        fitToText(b);
+        b->installEventFilter(this);
+    }
     cmdLoan_->setMinimumWidth(cmdQuitGame_->minimumWidth());
     alignInsuranceBoxes();
 
@@ -357,21 +364,30 @@ void PlayerWindow::focusControl(FocusId focus, int) {
     if (target == txtBankNum_) txtBankNum_->selectAll();
 }
 
+bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A button with the focus takes Enter itself, as a player expects.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     PlayerForm* f = model();
     switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: {
-            // A button with the focus takes Enter itself; otherwise Enter goes
-            // to the button the rules made the default.
-            if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled()) {
-                focused->click();
-            } else if (f) {
+        case Qt::Key_Enter:
+            // Enter goes to the button the rules made the default, if any.
+            if (f) {
                 if (QPushButton* b = buttonFor(static_cast<int>(f->DefaultButton)); b && b->isEnabled()) b->click();
             }
             event->accept();
             return;
-        }
         case Qt::Key_Escape:
             if (f) {
                 if (QPushButton* b = buttonFor(static_cast<int>(f->CancelButton)); b && b->isEnabled()) b->click();

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -84,10 +83,7 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
                 render();  // already the company for sale: the bids stay
                 return;
             }
-            forward([&f, r] {
-                for (int i = 0; i < 5; ++i) f.optNameValue[static_cast<std::size_t>(i)] = (i == r);
-                f.optName_Click(r);
-            });
+            forward([&f, r] { f.optName_Click(r); });
         });
     }
     companies->setColumnStretch(0, 1);
@@ -126,18 +122,12 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
                 render();
                 return;
             }
-            forward([&f, r] {
-                for (int i = 0; i < 4; ++i) f.optPlayerValue[static_cast<std::size_t>(i)] = (i == r);
-                f.optPlayer_Click(r);
-            });
+            forward([&f, r] { f.optPlayer_Click(r); });
         });
         connect(box, &QLineEdit::textEdited, this, [this, r](const QString& text) {
             SellCompaniesForm& f = game().SellForm;
             std::string typed = fromQt(text);
-            forward([&f, r, typed] {
-                f.txtBid[static_cast<std::size_t>(r)] = typed;
-                f.txtBid_Typed(r, typed);
-            });
+            forward([&f, r, typed] { f.txtBid_Typed(r, typed); });
         });
     }
     optPlayer_[0]->setText(QStringLiteral("Bank"));

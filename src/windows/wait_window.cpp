@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,6 +40,12 @@ WaitWindow::WaitWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     cmdILose_->setToolTip(QStringLiteral("Lose and exit the game"));
     buttons->addWidget(cmdPay_);
     buttons->addWidget(cmdILose_);
+    // No default button: a stray Enter must neither pay nor give up. A
+    // button with the focus still takes Enter.
+    for (QPushButton* b : {cmdPay_, cmdILose_}) {
+        b->setAutoDefault(false);
+        b->installEventFilter(this);
+    }
     buttons->addStretch(1);
     outer->addLayout(buttons);
 
@@ -65,6 +72,18 @@ WaitWindow::WaitWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
 void WaitWindow::render() {
     QString text = toQt(game().Wait.lblWaiting);
     if (lblWaiting_->text() != text) lblWaiting_->setText(text);
+}
+
+bool WaitWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
+    }
+    return FormWindow::eventFilter(watched, event);
 }
 
 void WaitWindow::reject() {

@@ -110,10 +110,10 @@ qint64 sequencerEndMs(const QByteArray& midi) {
     fluid_player_add_mem(player, midi.constData(), static_cast<size_t>(midi.size()));
     fluid_player_play(player);
     const int block = 64;
-    std::vector<short> buffer(2 * block);
+    std::vector<float> buffer(2 * block);
     qint64 frames = 0, end = -1;
     while (end < 0 && frames < 44100LL * 600) {
-        fluid_synth_write_s16(synth, block, buffer.data(), 0, 2, buffer.data(), 1, 2);
+        fluid_synth_write_float(synth, block, buffer.data(), 0, 2, buffer.data(), 1, 2);
         frames += block;
         const int total = fluid_player_get_total_ticks(player);
         if (total > 0 && fluid_player_get_current_tick(player) >= total) end = frames * 1000 / 44100;
