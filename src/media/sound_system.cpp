@@ -156,6 +156,7 @@ void SoundSystem::play(const QString& file) {
     if (soundPlaying()) finishSound(soundId_);
     const quint64 id = ++soundSerial_;
     soundId_ = id;
+    soundFile_ = file;
     soundReported_ = false;
 
     const auto wave = loadWave(soundPath(file));
@@ -181,7 +182,7 @@ void SoundSystem::finishSound(quint64 id) {
     soundTimer_->stop();
     // Never from inside play() or stop(): the game may be in the middle of
     // the handler that started the sound.
-    QMetaObject::invokeMethod(this, [this] { emit soundDone(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, file = soundFile_] { emit soundDone(file); }, Qt::QueuedConnection);
 }
 
 bool SoundSystem::startWaveOutput(const media::WaveSound& wave) {

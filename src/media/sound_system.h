@@ -60,7 +60,8 @@ public:
     bool musicAudible() const;
 
 signals:
-    void soundDone();
+    // `file` is the sound that ended, as it was passed to play().
+    void soundDone(const QString& file);
     void musicDone();
 
 private:
@@ -80,6 +81,7 @@ private:
     // Wave sounds. Ids tell the end reports of successive sounds apart.
     quint64 soundSerial_ = 0;
     quint64 soundId_ = 0;
+    QString soundFile_;
     bool soundReported_ = true;
     QTimer* soundTimer_;
     QTimer* waveCloseTimer_;

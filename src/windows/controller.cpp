@@ -39,7 +39,14 @@ Controller::Controller(Random& random, QObject* parent)
         connect(t, &QTimer::timeout, this, [this, id] { onTimer(id); });
         timers_[static_cast<std::size_t>(i)] = t;
     }
-    connect(sound_.get(), &SoundSystem::soundDone, this, [this] { game_.mmcSounds_Done(); renderAll(); });
+    connect(sound_.get(), &SoundSystem::soundDone, this, [this](const QString& file) {
+        // A sound cut off by a newer one reports its end late, when the newer
+        // one may be the dice: only the newest sound's end counts, and the
+        // dice sound's end always does, so a cut-off roll still goes on.
+        if (file != lastSound_ && file != QLatin1String("Dice.wav")) return;
+        game_.mmcSounds_Done();
+        renderAll();
+    });
     connect(sound_.get(), &SoundSystem::musicDone, this, [this] { game_.mmcBackgroundMusic_Done(); renderAll(); });
 
     MainWindow* w = main_.get();
@@ -219,7 +226,10 @@ MsgAnswer Controller::message(const Message& m) {
     }
 }
 
-void Controller::playSound(const std::string& file) { sound_->play(QString::fromStdString(file)); }
+void Controller::playSound(const std::string& file) {
+    lastSound_ = QString::fromStdString(file);
+    sound_->play(lastSound_);
+}
 void Controller::stopSounds() { sound_->stop(); }
 void Controller::playMusic(const std::string& file) { sound_->playMusic(QString::fromStdString(file)); }
 void Controller::stopMusic() { sound_->stopMusic(); }

@@ -109,6 +109,7 @@ private:
     QPointer<HelpWindow> help_;
     DialogHooks* hooks_ = nullptr;
     bool rendering_ = false;
+    QString lastSound_;
 };
 
 }  // namespace zx
