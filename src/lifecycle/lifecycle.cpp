@@ -35,9 +35,11 @@ std::string FileNameSafe(const std::string& text) {
     return out;
 }
 
-// Answers a "Want to save?" prompt. False when the command that asked must
-// stop: the user cancelled, or asked for a save that could not be written.
-bool AnswerSavePrompt(Game& g, MsgAnswer answer) {
+// Asks "Want to save?" and saves when told to. False when the command that
+// asked must stop: the user cancelled, or asked for a save that could not be
+// written.
+bool OfferToSave(Game& g, const std::string& question, MsgIcon icon) {
+    const MsgAnswer answer = g.MsgBox(question, "Want to save?", icon, MsgButtons::YesNoCancel, MsgAnswer::Yes);
     if (answer == MsgAnswer::Cancel) return false;
     if (answer == MsgAnswer::Yes) {
         g.mnuGameSave_Click();
@@ -46,14 +48,22 @@ bool AnswerSavePrompt(Game& g, MsgAnswer answer) {
     return true;
 }
 
+// No offer, animation or waiting of one game may carry over into the next.
+void ClearModes(GameState& s) {
+    s.MoneyChanging = false;
+    s.DestroyMode = false;
+    s.BuyMode = false;
+    s.InsuranceMode = false;
+    s.WaitingMode = false;
+    s.DepositMode = false;
+    s.MoveAnywhereMode = false;
+}
+
 }  // namespace
 
 void Game::mnuGameNew_Click() {
-    if (S.GameInProgress) {
-        MsgAnswer a = MsgBox("Do you want to save before starting a new game?", "Want to save?", MsgIcon::Question,
-                             MsgButtons::YesNoCancel, MsgAnswer::Yes);
-        if (!AnswerSavePrompt(*this, a)) return;
-    }
+    if (S.GameInProgress && !OfferToSave(*this, "Do you want to save before starting a new game?", MsgIcon::Question))
+        return;
     CloseGame();
     NewGame.Form_Load();
     ui.showWindow(WindowId::NewGame, 0, false);
@@ -61,18 +71,12 @@ void Game::mnuGameNew_Click() {
 
 void Game::mnuGameClose_Click() {
     if (!Main.mnuGameCloseEnabled) return;
-    MsgAnswer a = MsgBox("Do you want to save this game before closing it?", "Want to save?", MsgIcon::Exclamation,
-                         MsgButtons::YesNoCancel, MsgAnswer::Yes);
-    if (!AnswerSavePrompt(*this, a)) return;
+    if (!OfferToSave(*this, "Do you want to save this game before closing it?", MsgIcon::Exclamation)) return;
     CloseGame();
 }
 
 void Game::mnuGameExit_Click() {
-    if (S.GameInProgress) {
-        MsgAnswer a = MsgBox("Do you want to save before quitting?", "Want to save?", MsgIcon::Question,
-                             MsgButtons::YesNoCancel, MsgAnswer::Yes);
-        if (!AnswerSavePrompt(*this, a)) return;
-    }
+    if (S.GameInProgress && !OfferToSave(*this, "Do you want to save before quitting?", MsgIcon::Question)) return;
     StopSounds();
     StopMusic();
     ui.quit();
@@ -90,13 +94,7 @@ void Game::StartGame() {
     S.PromptText = "Game started!";
     S.HintText = StartHint;
 
-    S.MoneyChanging = false;
-    S.DestroyMode = false;
-    S.BuyMode = false;
-    S.InsuranceMode = false;
-    S.WaitingMode = false;
-    S.DepositMode = false;
-    S.MoveAnywhereMode = false;
+    ClearModes(S);
     S.AutoSaveMinutes = 0;
     S.AutoSavePending = false;
     S.HasFileName = false;
@@ -204,13 +202,7 @@ void Game::CloseGame() {
     S.GameInProgress = false;
     S.TaxDebtPending = false;
     S.LoanRepayPending = false;
-    S.MoneyChanging = false;
-    S.DestroyMode = false;
-    S.BuyMode = false;
-    S.InsuranceMode = false;
-    S.WaitingMode = false;
-    S.DepositMode = false;
-    S.MoveAnywhereMode = false;
+    ClearModes(S);
     ResetGameData();
     for (auto& slot : S.EstateHistory)
         for (auto& sample : slot) sample.reset();

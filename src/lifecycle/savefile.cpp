@@ -36,16 +36,16 @@ std::string Quoted(const std::string& text) {
 
 const char* Flag(bool b) { return b ? "#TRUE#" : "#FALSE#"; }
 
-class LineWriter {
+// Writes values the way the reader below takes them back, one line of
+// comma-separated values at a time.
+class ValueWriter {
 public:
-    LineWriter& operator<<(const std::string& value) {
-        if (!first_) line_ += ',';
-        first_ = false;
-        line_ += value;
-        return *this;
-    }
-    LineWriter& operator<<(long long value) { return *this << std::to_string(value); }
-    void endLine() {
+    void Int(int value, const char*) { Put(std::to_string(value)); }
+    void Long(Money value, const char*) { Put(std::to_string(value)); }
+    void Single(double value, const char*) { Put(ShortestDecimal(value)); }
+    void Bool(bool value, const char*) { Put(Flag(value)); }
+    void String(const std::string& value, const char*) { Put(Quoted(value)); }
+    void EndLine() {
         text_ += line_;
         text_ += "\r\n";
         line_.clear();
@@ -54,6 +54,12 @@ public:
     std::string take() { return std::move(text_); }
 
 private:
+    void Put(const std::string& value) {
+        if (!first_) line_ += ',';
+        first_ = false;
+        line_ += value;
+    }
+
     std::string text_;
     std::string line_;
     bool first_ = true;
@@ -68,23 +74,8 @@ public:
     const std::string& error() const { return error_; }
     bool failed() const { return !error_.empty(); }
 
-    bool Int(int& out, const char* what) {
-        long long v = 0;
-        if (!Whole(v, what)) return false;
-        if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
-            return Fail(std::string(what) + " is out of range");
-        out = static_cast<int>(v);
-        return true;
-    }
-
-    bool Long(Money& out, const char* what) {
-        long long v = 0;
-        if (!Whole(v, what)) return false;
-        if (v < std::numeric_limits<Money>::min() || v > std::numeric_limits<Money>::max())
-            return Fail(std::string(what) + " is out of range");
-        out = static_cast<Money>(v);
-        return true;
-    }
+    bool Int(int& out, const char* what) { return Whole(out, what); }
+    bool Long(Money& out, const char* what) { return Whole(out, what); }
 
     bool Single(double& out, const char* what) {
         std::string token;
@@ -125,6 +116,10 @@ public:
         bool quoted = false;
         return Next(out, quoted, what);
     }
+
+    // Commas and line ends both end a value: where a line ends is the
+    // writer's business only.
+    void EndLine() {}
 
     // Only blanks and line ends may follow the last value.
     bool AtEnd() {
@@ -196,6 +191,15 @@ private:
         return true;
     }
 
+    template <typename T> bool Whole(T& out, const char* what) {
+        long long v = 0;
+        if (!Whole(v, what)) return false;
+        if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max())
+            return Fail(std::string(what) + " is out of range");
+        out = static_cast<T>(v);
+        return true;
+    }
+
     bool Whole(long long& v, const char* what) {
         std::string token;
         bool quoted = false;
@@ -232,27 +236,49 @@ fs::path PathOf(const std::string& utf8) {
 
 // ---------------------------------------------------------------- the game's side
 
+namespace {
+
+// The values the game and its saved file hold alike, copied either way.
+// Piece positions and loans are not among them: the file keeps positions
+// unrounded and leaves out a loan still being drafted.
+template <typename From, typename To> void CopyCommonValues(const From& from, To& to) {
+    to.NumOfPlayers = from.NumOfPlayers;
+    to.InitialNumOfPlayers = from.InitialNumOfPlayers;
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        to.PlayerName[p] = from.PlayerName[p];
+        to.PlayerSex[p] = from.PlayerSex[p];
+        to.PlayerPiece[p] = from.PlayerPiece[p];
+        to.Cash[p] = from.Cash[p];
+        to.MoneyInBank[p] = from.MoneyInBank[p];
+        to.Finisher[p] = from.Finisher[p];
+    }
+    to.CompanySet = from.CompanySet;
+    to.PieceSet = from.PieceSet;
+    to.AutoSave = from.AutoSave;
+    to.LimitReactionTime = from.LimitReactionTime;
+    to.BackgroundMusic = from.BackgroundMusic;
+    to.Sounds = from.Sounds;
+    to.CurrentPlayer = from.CurrentPlayer;
+    for (std::size_t k = 1; k <= NumCompanies; ++k) {
+        to.CompanyOwner[k] = from.CompanyOwner[k];
+        to.CompanyInsured[k] = from.CompanyInsured[k];
+        to.CompanyComplexed[k] = from.CompanyComplexed[k];
+    }
+    for (std::size_t c = 1; c <= NumComplexes; ++c) to.ComplexOwner[c] = from.ComplexOwner[c];
+    to.GameTime = from.GameTime;
+    to.Moves = from.Moves;
+    to.WinnerCount = from.WinnerCount;
+}
+
+}  // namespace
+
 SavedGame SavedGameFrom(const GameState& s, int draftLoanSlot) {
     SavedGame f;
-    f.NumOfPlayers = s.NumOfPlayers;
-    f.InitialNumOfPlayers = s.InitialNumOfPlayers;
+    CopyCommonValues(s, f);
     for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        f.PlayerName[p] = s.PlayerName[p];
-        f.PlayerSex[p] = s.PlayerSex[p];
-        f.PlayerPiece[p] = s.PlayerPiece[p];
         f.PieceLeft[p] = s.PieceLeft[p];
         f.PieceTop[p] = s.PieceTop[p];
-        f.Cash[p] = s.Cash[p];
-        f.MoneyInBank[p] = s.MoneyInBank[p];
-        f.Finisher[p] = s.Finisher[p];
     }
-    f.CompanySet = s.CompanySet;
-    f.PieceSet = s.PieceSet;
-    f.AutoSave = s.AutoSave;
-    f.LimitReactionTime = s.LimitReactionTime;
-    f.BackgroundMusic = s.BackgroundMusic;
-    f.Sounds = s.Sounds;
-    f.CurrentPlayer = s.CurrentPlayer;
 
     // The slot of a loan still being drafted in the loan dialog is nobody's
     // debt yet: it is left out and the slots after it move up.
@@ -274,40 +300,16 @@ SavedGame SavedGameFrom(const GameState& s, int draftLoanSlot) {
         f.LoanDueMove[out] = 0;
     }
     f.LoanCount = dropDraft ? count - 1 : count;
-
-    for (std::size_t k = 1; k <= NumCompanies; ++k) {
-        f.CompanyOwner[k] = s.CompanyOwner[k];
-        f.CompanyInsured[k] = s.CompanyInsured[k];
-        f.CompanyComplexed[k] = s.CompanyComplexed[k];
-    }
-    for (std::size_t c = 1; c <= NumComplexes; ++c) f.ComplexOwner[c] = s.ComplexOwner[c];
-    f.GameTime = s.GameTime;
-    f.Moves = s.Moves;
-    f.WinnerCount = s.WinnerCount;
     return f;
 }
 
 void ApplySavedGame(const SavedGame& f, GameState& s) {
-    s.NumOfPlayers = f.NumOfPlayers;
-    s.InitialNumOfPlayers = f.InitialNumOfPlayers;
+    CopyCommonValues(f, s);
     for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        s.PlayerName[p] = f.PlayerName[p];
-        s.PlayerSex[p] = f.PlayerSex[p];
-        s.PlayerPiece[p] = f.PlayerPiece[p];
         s.PieceLeft[p] = static_cast<std::int32_t>(RoundHalfEven(f.PieceLeft[p]));
         s.PieceTop[p] = static_cast<std::int32_t>(RoundHalfEven(f.PieceTop[p]));
-        s.Cash[p] = f.Cash[p];
         s.DisplayedCash[p] = f.Cash[p];  // no counting animation at the start
-        s.MoneyInBank[p] = f.MoneyInBank[p];
-        s.Finisher[p] = f.Finisher[p];
     }
-    s.CompanySet = f.CompanySet;
-    s.PieceSet = f.PieceSet;
-    s.AutoSave = f.AutoSave;
-    s.LimitReactionTime = f.LimitReactionTime;
-    s.BackgroundMusic = f.BackgroundMusic;
-    s.Sounds = f.Sounds;
-    s.CurrentPlayer = f.CurrentPlayer;
     for (std::size_t slot = 1; slot <= MaxLoans; ++slot) {
         s.LoanLender[slot] = f.LoanLender[slot];
         s.LoanBorrower[slot] = f.LoanBorrower[slot];
@@ -315,63 +317,80 @@ void ApplySavedGame(const SavedGame& f, GameState& s) {
         s.LoanDueMove[slot] = f.LoanDueMove[slot];
     }
     s.LoanCount = f.LoanCount;
-    for (std::size_t k = 1; k <= NumCompanies; ++k) {
-        s.CompanyOwner[k] = f.CompanyOwner[k];
-        s.CompanyInsured[k] = f.CompanyInsured[k];
-        s.CompanyComplexed[k] = f.CompanyComplexed[k];
-    }
-    for (std::size_t c = 1; c <= NumComplexes; ++c) s.ComplexOwner[c] = f.ComplexOwner[c];
-    s.GameTime = f.GameTime;
-    s.Moves = f.Moves;
-    s.WinnerCount = f.WinnerCount;
 }
 
 // ---------------------------------------------------------------- the text
 
-std::string WriteSavedGame(const SavedGame& f) {
-    LineWriter w;
-    w << f.NumOfPlayers << f.InitialNumOfPlayers;
-    w.endLine();
+namespace {
+
+// The file's layout, written down once for the writer and the reader so the
+// two can never drift apart: every value in file order, and where each line
+// ends. Saved is SavedGame for reading and const SavedGame for writing.
+template <typename Io, typename Saved> void Transfer(Io& io, Saved& f) {
+    io.Int(f.NumOfPlayers, "the number of players");
+    io.Int(f.InitialNumOfPlayers, "the number of players at the start");
+    io.EndLine();
     for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        w << Quoted(f.PlayerName[p]) << Quoted(f.PlayerSex[p]) << Quoted(f.PlayerPiece[p]);
-        w.endLine();
+        io.String(f.PlayerName[p], "a player's name");
+        io.String(f.PlayerSex[p], "a player's sex");
+        io.String(f.PlayerPiece[p], "a player's piece");
+        io.EndLine();
     }
-    w << f.CompanySet << f.PieceSet;
-    w.endLine();
-    w << Flag(f.AutoSave) << Flag(f.LimitReactionTime) << Flag(f.BackgroundMusic) << Flag(f.Sounds);
-    w.endLine();
+    io.Int(f.CompanySet, "the company set");
+    io.Int(f.PieceSet, "the piece set");
+    io.EndLine();
+    io.Bool(f.AutoSave, "the auto-save option");
+    io.Bool(f.LimitReactionTime, "the reaction time option");
+    io.Bool(f.BackgroundMusic, "the music option");
+    io.Bool(f.Sounds, "the sounds option");
+    io.EndLine();
     for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        w << ShortestDecimal(f.PieceLeft[p]) << ShortestDecimal(f.PieceTop[p]);
-        w.endLine();
+        io.Single(f.PieceLeft[p], "a piece's left");
+        io.Single(f.PieceTop[p], "a piece's top");
+        io.EndLine();
     }
-    w << f.CurrentPlayer;
-    w.endLine();
+    io.Int(f.CurrentPlayer, "the current player");
+    io.EndLine();
     for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        w << f.Cash[p] << f.MoneyInBank[p];
-        w.endLine();
+        io.Long(f.Cash[p], "a player's cash");
+        io.Long(f.MoneyInBank[p], "a player's bank balance");
+        io.EndLine();
     }
     for (std::size_t slot = 1; slot <= MaxLoans; ++slot) {
-        w << f.LoanLender[slot] << f.LoanBorrower[slot] << f.LoanRepayment[slot] << f.LoanDueMove[slot];
-        w.endLine();
+        io.Int(f.LoanLender[slot], "a lender");
+        io.Int(f.LoanBorrower[slot], "a borrower");
+        io.Long(f.LoanRepayment[slot], "a repayment");
+        io.Int(f.LoanDueMove[slot], "a loan's due move");
+        io.EndLine();
     }
-    w << f.LoanCount;
-    w.endLine();
+    io.Int(f.LoanCount, "the number of loans");
+    io.EndLine();
     for (std::size_t k = 1; k <= NumCompanies; ++k) {
-        w << f.CompanyOwner[k] << Flag(f.CompanyInsured[k]) << Flag(f.CompanyComplexed[k]);
-        w.endLine();
+        io.Int(f.CompanyOwner[k], "a company's owner");
+        io.Bool(f.CompanyInsured[k], "a company's insurance");
+        io.Bool(f.CompanyComplexed[k], "a company's complex flag");
+        io.EndLine();
     }
     for (std::size_t c = 1; c <= NumComplexes; ++c) {
-        w << f.ComplexOwner[c];
-        w.endLine();
+        io.Int(f.ComplexOwner[c], "a complex's owner");
+        io.EndLine();
     }
-    w << f.GameTime << f.Moves;
-    w.endLine();
-    w << f.WinnerCount;
-    w.endLine();
+    io.Int(f.GameTime, "the game time");
+    io.Int(f.Moves, "the number of moves");
+    io.EndLine();
+    io.Int(f.WinnerCount, "the number of winners");
+    io.EndLine();
     for (std::size_t place = 1; place <= MaxPlayers; ++place) {
-        w << Quoted(f.Finisher[place]);
-        w.endLine();
+        io.String(f.Finisher[place], "a finisher");
+        io.EndLine();
     }
+}
+
+}  // namespace
+
+std::string WriteSavedGame(const SavedGame& f) {
+    ValueWriter w;
+    Transfer(w, f);
     return w.take();
 }
 
@@ -390,45 +409,7 @@ std::optional<SavedGame> ReadSavedGame(std::string_view bytes, std::string* erro
 
     SavedGame f;
     ValueReader r(text);
-    r.Int(f.NumOfPlayers, "the number of players");
-    r.Int(f.InitialNumOfPlayers, "the number of players at the start");
-    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        r.String(f.PlayerName[p], "a player's name");
-        r.String(f.PlayerSex[p], "a player's sex");
-        r.String(f.PlayerPiece[p], "a player's piece");
-    }
-    r.Int(f.CompanySet, "the company set");
-    r.Int(f.PieceSet, "the piece set");
-    r.Bool(f.AutoSave, "the auto-save option");
-    r.Bool(f.LimitReactionTime, "the reaction time option");
-    r.Bool(f.BackgroundMusic, "the music option");
-    r.Bool(f.Sounds, "the sounds option");
-    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        r.Single(f.PieceLeft[p], "a piece's left");
-        r.Single(f.PieceTop[p], "a piece's top");
-    }
-    r.Int(f.CurrentPlayer, "the current player");
-    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
-        r.Long(f.Cash[p], "a player's cash");
-        r.Long(f.MoneyInBank[p], "a player's bank balance");
-    }
-    for (std::size_t slot = 1; slot <= MaxLoans; ++slot) {
-        r.Int(f.LoanLender[slot], "a lender");
-        r.Int(f.LoanBorrower[slot], "a borrower");
-        r.Long(f.LoanRepayment[slot], "a repayment");
-        r.Int(f.LoanDueMove[slot], "a loan's due move");
-    }
-    r.Int(f.LoanCount, "the number of loans");
-    for (std::size_t k = 1; k <= NumCompanies; ++k) {
-        r.Int(f.CompanyOwner[k], "a company's owner");
-        r.Bool(f.CompanyInsured[k], "a company's insurance");
-        r.Bool(f.CompanyComplexed[k], "a company's complex flag");
-    }
-    for (std::size_t c = 1; c <= NumComplexes; ++c) r.Int(f.ComplexOwner[c], "a complex's owner");
-    r.Int(f.GameTime, "the game time");
-    r.Int(f.Moves, "the number of moves");
-    r.Int(f.WinnerCount, "the number of winners");
-    for (std::size_t place = 1; place <= MaxPlayers; ++place) r.String(f.Finisher[place], "a finisher");
+    Transfer(r, f);
     if (!r.failed()) r.AtEnd();
     if (r.failed()) {
         Reject(error, r.error());

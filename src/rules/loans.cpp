@@ -314,39 +314,50 @@ void DropDraftOf(Game& g, int p) {
     g.LoanDialog.Unload();
 }
 
-}  // namespace
-
-void Game::SettleLoansOfLoser(int p) {
-    DropDraftOf(*this, p);
-    // Lenders are checked for a win only once every loan of the loser is
-    // settled: a winner leaves at once and renumbers the players after him.
+// Ends every loan a leaving player gave or took. His own loans are simply
+// cancelled; the loans he took are repaid by the bank when bankPays (he lost)
+// and cancelled otherwise. Returns the names of the lenders the bank repaid.
+std::vector<std::string> SettleLoansOf(Game& g, int p, const std::string& borrowerNotice, bool bankPays) {
+    DropDraftOf(g, p);
+    GameState& s = g.S;
     std::vector<std::string> repaidLenders;
-    const std::string loser = Name(p);
     int i = 1;
-    while (i <= S.LoanCount) {
+    while (i <= s.LoanCount) {
         const auto ix = static_cast<std::size_t>(i);
-        if (i == LoanDraftSlot) {
+        if (i == g.LoanDraftSlot) {
             ++i;
             continue;
         }
-        const int lender = S.LoanLender[ix];
-        const int borrower = S.LoanBorrower[ix];
-        const Money repayment = S.LoanRepayment[ix];
+        const int lender = s.LoanLender[ix];
+        const int borrower = s.LoanBorrower[ix];
+        const Money repayment = s.LoanRepayment[ix];
         if (lender == p) {
-            S.PromptText += "  " + Name(p) + "'s " + FormatMoney(repayment) + " loan to " + Name(borrower) +
+            s.PromptText += "  " + g.Name(p) + "'s " + FormatMoney(repayment) + " loan to " + g.Name(borrower) +
                             " was cancelled and doesn't need repaying anymore!";
-            RemoveLoan(i);
+            g.RemoveLoan(i);
         } else if (borrower == p) {
-            S.PromptText += "  " + Name(lender) + "'s " + FormatMoney(repayment) + " loan to " + Name(p) +
-                            " was repaid with interest by the bank!";
-            AddCash(S, lender, repayment);
-            RemoveLoan(i);
-            repaidLenders.push_back(Name(lender));
+            s.PromptText += "  " + g.Name(lender) + "'s " + FormatMoney(repayment) + " loan to " + g.Name(p) + borrowerNotice;
+            if (bankPays) {
+                AddCash(s, lender, repayment);
+                repaidLenders.push_back(g.Name(lender));
+            }
+            g.RemoveLoan(i);
         } else {
             ++i;
         }
     }
-    ReleaseSettledWait(*this);
+    ReleaseSettledWait(g);
+    return repaidLenders;
+}
+
+}  // namespace
+
+void Game::SettleLoansOfLoser(int p) {
+    // Lenders are checked for a win only once every loan of the loser is
+    // settled: a winner leaves at once and renumbers the players after him.
+    const std::vector<std::string> repaidLenders =
+        SettleLoansOf(*this, p, " was repaid with interest by the bank!", true);
+    const std::string loser = Name(p);
     for (const std::string& name : repaidLenders) {
         for (int q = 1; q <= S.NumOfPlayers; ++q) {
             if (Name(q) == name && name != loser) {
@@ -359,30 +370,7 @@ void Game::SettleLoansOfLoser(int p) {
 }
 
 void Game::SettleLoansOfWinner(int p) {
-    DropDraftOf(*this, p);
-    int i = 1;
-    while (i <= S.LoanCount) {
-        const auto ix = static_cast<std::size_t>(i);
-        if (i == LoanDraftSlot) {
-            ++i;
-            continue;
-        }
-        const int lender = S.LoanLender[ix];
-        const int borrower = S.LoanBorrower[ix];
-        const Money repayment = S.LoanRepayment[ix];
-        if (lender == p) {
-            S.PromptText += "  " + Name(p) + "'s " + FormatMoney(repayment) + " loan to " + Name(borrower) +
-                            " was cancelled and doesn't need repaying anymore!";
-            RemoveLoan(i);
-        } else if (borrower == p) {
-            S.PromptText += "  " + Name(lender) + "'s " + FormatMoney(repayment) + " loan to " + Name(p) +
-                            " was cancelled and won't be repaid by the bank!";
-            RemoveLoan(i);
-        } else {
-            ++i;
-        }
-    }
-    ReleaseSettledWait(*this);
+    SettleLoansOf(*this, p, " was cancelled and won't be repaid by the bank!", false);
 }
 
 }  // namespace zx

@@ -66,9 +66,7 @@ AboutWindow::AboutWindow(Controller& c, QWidget* parent) : FormWindow(c, parent)
     connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdSysInfo_, &QPushButton::clicked, this, [this] { StartSysInfo(); });
 
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblTitle);

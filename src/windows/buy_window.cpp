@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -16,31 +15,13 @@
 #include "windows/controller.h"
 #include "windows/picture_box.h"
 #include "windows/qt_text.h"
+#include "windows/widgets.h"
 
 namespace zx {
 
 namespace {
 
 constexpr int LogoSize = 44;
-
-void setText(QLabel* label, const std::string& text) {
-    QString t = toQt(text);
-    if (label->text() != t) label->setText(t);
-}
-
-// Option buttons of one group exclude each other, yet "none chosen" must be
-// drawable too, which an exclusive group refuses to go back to.
-void setOption(QRadioButton* b, bool checked) {
-    if (b->isChecked() == checked) return;
-    QSignalBlocker block(b);
-    if (!checked) {
-        b->setAutoExclusive(false);
-        b->setChecked(false);
-        b->setAutoExclusive(true);
-    } else {
-        b->setChecked(true);
-    }
-}
 
 }  // namespace
 
@@ -90,18 +71,12 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         optName_[idx] = opt;
         picLogo_[idx] = logo;
         lblValue_[idx] = value;
-        connect(opt, &QRadioButton::clicked, this, [this, s] {
-            Controller& c = controller;
-            game().BuyForm.optName_Click(s);
-            c.renderAll();
-        });
+        connect(opt, &QRadioButton::clicked, this, [this, s] { forward([this, s] { game().BuyForm.optName_Click(s); }); });
     }
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
     buttons->addWidget(f1, 1);
     cmdBuy_ = new QPushButton(QStringLiteral("&Buy"), this);
     cmdBuy_->setObjectName(QStringLiteral("cmdBuy"));
@@ -113,22 +88,11 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     buttons->addWidget(cmdCancel_);
     outer->addLayout(buttons);
     // Neither button is the default: Enter must not buy a company the player
-    // has not chosen to buy. A button with the focus still takes Enter.
-    for (QPushButton* b : {cmdBuy_, cmdCancel_}) {
-        b->setAutoDefault(false);
-        b->installEventFilter(this);
-    }
+    // has not chosen to buy.
+    clickOnEnterWhenFocused({cmdBuy_, cmdCancel_});
 
-    connect(cmdBuy_, &QPushButton::clicked, this, [this] {
-        Controller& c = controller;
-        game().BuyForm.cmdBuy_Click();
-        c.renderAll();
-    });
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
-        Controller& c = controller;
-        game().BuyForm.cmdCancel_Click();
-        c.renderAll();
-    });
+    connect(cmdBuy_, &QPushButton::clicked, this, [this] { forward([this] { game().BuyForm.cmdBuy_Click(); }); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { forward([this] { game().BuyForm.cmdCancel_Click(); }); });
 
     setMinimumWidth(340);
     render();
@@ -163,34 +127,13 @@ bool BuyWindow::event(QEvent* e) {
     bool handled = FormWindow::event(e);
     // Coming back to the window (after a message box, or from a personal
     // window where a company may have changed hands) rebuilds the offer.
-    if (e->type() == QEvent::WindowActivate && game().BuyForm.Loaded) {
-        Controller& c = controller;
-        game().BuyForm.Form_Activate();
-        c.renderAll();
-    }
+    if (e->type() == QEvent::WindowActivate && game().BuyForm.Loaded) forward([this] { game().BuyForm.Form_Activate(); });
     return handled;
 }
 
-bool BuyWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(e);
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-            if (button->isEnabled()) button->click();
-            return true;
-        }
-    }
-    return FormWindow::eventFilter(watched, e);
-}
-
 void BuyWindow::reject() {
-    Controller& c = controller;
-    if (game().BuyForm.Loaded) {
-        game().BuyForm.cmdCancel_Click();
-        c.renderAll();
-    } else {
-        FormWindow::reject();
-    }
+    if (game().BuyForm.Loaded) forward([this] { game().BuyForm.cmdCancel_Click(); });
+    else FormWindow::reject();
 }
 
 }  // namespace zx

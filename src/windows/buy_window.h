@@ -29,7 +29,6 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* lblComplex_ = nullptr;

@@ -1,6 +1,9 @@
 #include "windows/form_window.h"
 
+#include <QBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 
 #include "windows/controller.h"
 
@@ -9,6 +12,53 @@ namespace zx {
 FormWindow::FormWindow(Controller& c, QWidget* parent) : QDialog(parent), controller(c) {}
 
 Game& FormWindow::game() { return controller.game(); }
+
+void FormWindow::renderAll(Controller& c) { c.renderAll(); }
+
+QLabel* FormWindow::helpLabel() {
+    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
+    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
+    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    return f1;
+}
+
+void FormWindow::layOutFramesAndButtons(QWidget* left, QWidget* right, std::initializer_list<QPushButton*> buttons) {
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(left, 1);
+    frames->addWidget(right, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(helpLabel());
+    row->addStretch(1);
+    for (QPushButton* b : buttons) row->addWidget(b);
+    auto* root = new QVBoxLayout(this);
+    root->addLayout(frames);
+    root->addLayout(row);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+namespace {
+const char* const ClickOnEnter = "zxClickOnEnter";
+}
+
+void FormWindow::clickOnEnterWhenFocused(std::initializer_list<QPushButton*> buttons) {
+    for (QPushButton* b : buttons) {
+        b->setAutoDefault(false);
+        b->setProperty(ClickOnEnter, true);
+        b->installEventFilter(this);
+    }
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->property(ClickOnEnter).toBool()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {

@@ -35,9 +35,7 @@ GraphWindow::GraphWindow(Controller& c, QWidget* parent) : FormWindow(c, parent)
                                 this);
     lblGraph->setObjectName(QStringLiteral("lblGraph"));
     lblGraph->setWordWrap(true);
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(mscEstates_, 1);

@@ -71,9 +71,7 @@ HelpWindow::HelpWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setToolTip(QStringLiteral("Close the help"));
     cmdClose->setAutoDefault(false);
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
 
     connect(cmdBack_, &QPushButton::clicked, txtHelp_, &QTextBrowser::backward);
     connect(cmdForward_, &QPushButton::clicked, txtHelp_, &QTextBrowser::forward);

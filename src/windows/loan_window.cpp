@@ -16,6 +16,7 @@
 #include "rules/game.h"
 #include "windows/controller.h"
 #include "windows/qt_text.h"
+#include "windows/widgets.h"
 
 namespace zx {
 
@@ -24,25 +25,6 @@ namespace {
 const QString kPlayerTip = QStringLiteral("Player the loan will be given to");
 const QString kInterestTip = QStringLiteral("Extra money you get when loan is payed back");
 const QString kDurationTip = QStringLiteral("Number of moves you'll wait until the loan is payed back");
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, const QString& tip = {}) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    if (!tip.isEmpty()) l->setToolTip(tip);
-    return l;
-}
-
-// The rules decide which option is selected, also that none is.
-void setRadio(QRadioButton* opt, bool checked) {
-    if (opt->isChecked() == checked) return;
-    if (checked) {
-        opt->setChecked(true);
-        return;
-    }
-    opt->setAutoExclusive(false);
-    opt->setChecked(false);
-    opt->setAutoExclusive(true);
-}
 
 void setValue(QScrollBar* bar, int value) {
     if (bar->value() != value) bar->setValue(value);
@@ -166,28 +148,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         forward([this] { game().LoanDialog.cmdCancel_Click(); });
     });
 
-    auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), QStringLiteral("Press F1 for online help!"), this,
-                         QStringLiteral("Press F1 for complete HTML Help on this window!"));
-
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(fraPlayers, 1);
-    frames->addWidget(fraOptions, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(f1);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdLoan_);
-    buttons->addWidget(cmdCancel_);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(frames);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-template <typename Fn> void LoanWindow::forward(Fn fn) {
-    // The handler may close this window; the controller outlives it.
-    Controller& c = controller;
-    fn();
-    c.renderAll();
+    layOutFramesAndButtons(fraPlayers, fraOptions, {cmdLoan_, cmdCancel_});
 }
 
 void LoanWindow::render() {
@@ -197,7 +158,7 @@ void LoanWindow::render() {
         const QSignalBlocker block(opt);
         QString caption = toQt(f.optPlayerCaption[i]);
         if (opt->text() != caption) opt->setText(caption);
-        setRadio(opt, f.optPlayerValue[i]);
+        setOption(opt, f.optPlayerValue[i]);
         if (opt->isEnabled() != f.optPlayerEnabled[i]) opt->setEnabled(f.optPlayerEnabled[i]);
         if (opt->isVisibleTo(this) != f.optPlayerVisible[i]) opt->setVisible(f.optPlayerVisible[i]);
     }

@@ -31,7 +31,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    template <typename Fn> void forward(Fn fn);
 
     std::array<QRadioButton*, 5> optPlayer_{};  // 1..4
     QLineEdit* txtLoanNum_ = nullptr;

@@ -17,28 +17,17 @@
 #include "windows/board_view.h"
 #include "windows/picture_box.h"
 #include "windows/qt_text.h"
+#include "windows/widgets.h"
 
 namespace zx {
 
 namespace {
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, const QString& tip = {}) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    if (!tip.isEmpty()) l->setToolTip(tip);
-    return l;
-}
 
 void setLine(QLabel* label, const TextLine& line) {
     QString text = toQt(line.text);
     if (label->text() != text) label->setText(text);
     QString style = QStringLiteral("color: %1;").arg(toQColor(line.color).name());
     if (label->styleSheet() != style) label->setStyleSheet(style);
-}
-
-void setText(QLabel* label, const std::string& text) {
-    QString t = toQt(text);
-    if (label->text() != t) label->setText(t);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "windows/controller.h"
 #include "windows/picture_box.h"
 #include "windows/qt_text.h"
+#include "windows/widgets.h"
 
 namespace zx {
 
@@ -27,20 +28,6 @@ namespace {
 
 constexpr int MaxNameLength = 12;
 constexpr int PiecePictureSize = 40;
-
-// Option buttons of one group exclude each other, yet "none chosen" must be
-// drawable too, which an exclusive group refuses to go back to.
-void setOption(QRadioButton* b, bool checked) {
-    if (b->isChecked() == checked) return;
-    QSignalBlocker block(b);
-    if (!checked) {
-        b->setAutoExclusive(false);
-        b->setChecked(false);
-        b->setAutoExclusive(true);
-    } else {
-        b->setChecked(true);
-    }
-}
 
 void setCheck(QCheckBox* b, bool checked) {
     if (b->isChecked() == checked) return;
@@ -81,7 +68,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         numbers->addWidget(opt);
         optNumOfPlayers_[static_cast<std::size_t>(n)] = opt;
         connect(opt, &QRadioButton::clicked, this,
-                [this, n] { forward([n](NewGameForm& f) { f.optNumOfPlayers_Click(n); }); });
+                [this, n] { forward(&game().NewGame, [n](NewGameForm& f) { f.optNumOfPlayers_Click(n); }); });
     }
     numbers->addStretch(1);
     left->addWidget(fraNumOfPlayers);
@@ -111,10 +98,10 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         cmbPlayerSex_[idx] = sex;
         connect(name, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             std::string typed = fromQt(text.left(MaxNameLength));
-            forward([i, typed](NewGameForm& f) { f.txtPlayerName_Typed(i, typed); });
+            forward(&game().NewGame, [i, typed](NewGameForm& f) { f.txtPlayerName_Typed(i, typed); });
         });
         connect(sex, &QComboBox::activated, this,
-                [this, i](int entry) { forward([i, entry](NewGameForm& f) { f.cmbPlayerSex_Click(i, entry); }); });
+                [this, i](int entry) { forward(&game().NewGame, [i, entry](NewGameForm& f) { f.cmbPlayerSex_Click(i, entry); }); });
     }
     info->setColumnStretch(0, 1);
     left->addWidget(fraPlayerInfo);
@@ -136,7 +123,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     cmdNextSet->setObjectName(QStringLiteral("cmdNextSet"));
     cmdNextSet->setToolTip(QStringLiteral("See the next piece set"));
     pieces->addWidget(cmdNextSet);
-    connect(cmdNextSet, &QPushButton::clicked, this, [this] { forward([](NewGameForm& f) { f.cmdNextSet_Click(); }); });
+    connect(cmdNextSet, &QPushButton::clicked, this, [this] { forward(&game().NewGame, [](NewGameForm& f) { f.cmdNextSet_Click(); }); });
     right->addWidget(fraPieceSet);
 
     // ---- companies ----
@@ -153,7 +140,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         sets->addWidget(opt);
         optCompanySet_[static_cast<std::size_t>(s)] = opt;
         connect(opt, &QRadioButton::clicked, this,
-                [this, s] { forward([s](NewGameForm& f) { f.optCompanySet_Click(s); }); });
+                [this, s] { forward(&game().NewGame, [s](NewGameForm& f) { f.optCompanySet_Click(s); }); });
     }
     right->addWidget(fraCompanySet);
 
@@ -172,13 +159,13 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
                                     QStringLiteral("Check to listen to soft music during the game"), fraOptions);
     for (QCheckBox* chk : {chkAutoSave_, chkSounds_, chkLimitReactionTime_, chkBackgroundMusic_}) options->addWidget(chk);
     connect(chkAutoSave_, &QCheckBox::clicked, this,
-            [this](bool on) { forward([on](NewGameForm& f) { f.chkAutoSave_Click(on); }); });
+            [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkAutoSave_Click(on); }); });
     connect(chkSounds_, &QCheckBox::clicked, this,
-            [this](bool on) { forward([on](NewGameForm& f) { f.chkSounds_Click(on); }); });
+            [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkSounds_Click(on); }); });
     connect(chkLimitReactionTime_, &QCheckBox::clicked, this,
-            [this](bool on) { forward([on](NewGameForm& f) { f.chkLimitReactionTime_Click(on); }); });
+            [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkLimitReactionTime_Click(on); }); });
     connect(chkBackgroundMusic_, &QCheckBox::clicked, this,
-            [this](bool on) { forward([on](NewGameForm& f) { f.chkBackgroundMusic_Click(on); }); });
+            [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkBackgroundMusic_Click(on); }); });
     right->addWidget(fraOptions);
     right->addStretch(1);
 
@@ -189,9 +176,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     // ---- buttons ----
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(8);
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
     bottom->addWidget(f1, 1);
     cmdStart_ = new QPushButton(QStringLiteral("S&tart"), this);
     cmdStart_->setObjectName(QStringLiteral("cmdStart"));
@@ -204,16 +189,10 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     bottom->addWidget(cmdClose_);
     outer->addLayout(bottom);
 
-    connect(cmdStart_, &QPushButton::clicked, this, [this] { forward([](NewGameForm& f) { f.cmdStart_Click(); }); });
+    connect(cmdStart_, &QPushButton::clicked, this, [this] { forward(&game().NewGame, [](NewGameForm& f) { f.cmdStart_Click(); }); });
     connect(cmdClose_, &QPushButton::clicked, this, [this] { reject(); });
 
     render();
-}
-
-template <typename F> void NewGameWindow::forward(F&& handler) {
-    Controller& c = controller;
-    handler(c.game().NewGame);
-    c.renderAll();
 }
 
 void NewGameWindow::render() {

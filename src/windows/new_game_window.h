@@ -32,7 +32,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename F> void forward(F&& handler);
 
     std::array<QRadioButton*, 5> optNumOfPlayers_{};  // 2..4
     std::array<QLineEdit*, 5> txtPlayerName_{};       // 1..4

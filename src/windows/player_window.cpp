@@ -20,6 +20,7 @@
 #include "rules/game.h"
 #include "windows/controller.h"
 #include "windows/qt_text.h"
+#include "windows/widgets.h"
 
 namespace zx {
 
@@ -27,13 +28,6 @@ namespace {
 
 constexpr int MaxBankDigits = 4;
 constexpr int CompanyRows = 5;
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, const QString& tip = {}) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    if (!tip.isEmpty()) l->setToolTip(tip);
-    return l;
-}
 
 QPushButton* makeButton(const QString& name, const QString& text, const QString& tip, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -52,11 +46,6 @@ void fitToText(QPushButton* b) {
     b->setMinimumWidth(fm.horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 12);
     b->setFixedHeight(fm.height() + 6);
     b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-}
-
-void setText(QLabel* label, const std::string& text) {
-    QString t = toQt(text);
-    if (label->text() != t) label->setText(t);
 }
 
 void enableWidget(QWidget* w, bool enabled) {
@@ -154,7 +143,7 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
         boxesLayout->addWidget(chk, 0, Qt::AlignHCenter);
         chkInsurance_[static_cast<std::size_t>(i)] = chk;
         connect(chk, &QCheckBox::clicked, this, [this, i] {
-            forward([i](PlayerForm& f) { f.chkInsurance_Click(i); });
+            forward(model(), [i](PlayerForm& f) { f.chkInsurance_Click(i); });
         });
     }
     insurance->addWidget(boxes);
@@ -206,52 +195,42 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     outer->addWidget(fraBankAccount_);
     outer->addStretch(1);
 
-    auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), QStringLiteral("Press F1 for online help!"), this,
-                         QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
     outer->addWidget(f1);
 
-    for (QPushButton* b : {cmdLoan_, cmdQuitGame_, cmdSellCompanies_, cmdOK_, cmdDeposit_, cmdWithdraw_}) {
-        fitToText(b);
-        b->installEventFilter(this);
-    }
+    for (QPushButton* b : {cmdLoan_, cmdQuitGame_, cmdSellCompanies_, cmdOK_, cmdDeposit_, cmdWithdraw_}) fitToText(b);
+    // A button with the focus takes Enter itself, as a player expects.
+    clickOnEnterWhenFocused({cmdLoan_, cmdQuitGame_, cmdSellCompanies_, cmdOK_, cmdDeposit_, cmdWithdraw_});
     cmdLoan_->setMinimumWidth(cmdQuitGame_->minimumWidth());
     alignInsuranceBoxes();
 
     // ---- events ----
-    connect(cmdLoan_, &QPushButton::clicked, this, [this] { forward([](PlayerForm& f) { f.cmdLoan_Click(); }); });
+    connect(cmdLoan_, &QPushButton::clicked, this, [this] { forward(model(), [](PlayerForm& f) { f.cmdLoan_Click(); }); });
     connect(cmdQuitGame_, &QPushButton::clicked, this,
-            [this] { forward([](PlayerForm& f) { f.cmdQuitGame_Click(); }); });
+            [this] { forward(model(), [](PlayerForm& f) { f.cmdQuitGame_Click(); }); });
     connect(cmdSellCompanies_, &QPushButton::clicked, this,
-            [this] { forward([](PlayerForm& f) { f.cmdSellCompanies_Click(); }); });
-    connect(cmdOK_, &QPushButton::clicked, this, [this] { forward([](PlayerForm& f) { f.cmdOK_Click(); }); });
-    connect(cmdDeposit_, &QPushButton::clicked, this, [this] { forward([](PlayerForm& f) { f.cmdDeposit_Click(); }); });
+            [this] { forward(model(), [](PlayerForm& f) { f.cmdSellCompanies_Click(); }); });
+    connect(cmdOK_, &QPushButton::clicked, this, [this] { forward(model(), [](PlayerForm& f) { f.cmdOK_Click(); }); });
+    connect(cmdDeposit_, &QPushButton::clicked, this, [this] { forward(model(), [](PlayerForm& f) { f.cmdDeposit_Click(); }); });
     connect(cmdWithdraw_, &QPushButton::clicked, this,
-            [this] { forward([](PlayerForm& f) { f.cmdWithdraw_Click(); }); });
+            [this] { forward(model(), [](PlayerForm& f) { f.cmdWithdraw_Click(); }); });
     connect(txtBankNum_, &QLineEdit::textEdited, this, [this](const QString& text) {
         // Pasting can bring more than the box holds.
         std::string typed = fromQt(text.left(MaxBankDigits));
-        forward([typed](PlayerForm& f) { f.txtBankNum_Typed(typed); });
+        forward(model(), [typed](PlayerForm& f) { f.txtBankNum_Typed(typed); });
     });
     connect(vscBankNum_, &QScrollBar::valueChanged, this,
-            [this](int value) { forward([value](PlayerForm& f) { f.vscBankNum_Change(value); }); });
+            [this](int value) { forward(model(), [value](PlayerForm& f) { f.vscBankNum_Change(value); }); });
     connect(lstCompanies_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
         int row = index.row();
         lstCompanies_->clearSelection();
-        forward([row](PlayerForm& f) { f.lstCompanies_Click(row); });
+        forward(model(), [row](PlayerForm& f) { f.lstCompanies_Click(row); });
     });
 
     render();
 }
 
 PlayerForm* PlayerWindow::model() { return game().PlayerWindowIfLoaded(slot_); }
-
-template <typename F> void PlayerWindow::forward(F&& handler) {
-    PlayerForm* f = model();
-    if (!f) return;
-    Controller& c = controller;
-    handler(*f);
-    c.renderAll();
-}
 
 void PlayerWindow::alignInsuranceBoxes() {
     // Each box stands beside its list row, so the rows share one height.
@@ -364,19 +343,6 @@ void PlayerWindow::focusControl(FocusId focus, int) {
     if (target == txtBankNum_) txtBankNum_->selectAll();
 }
 
-bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A button with the focus takes Enter itself, as a player expects.
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-            if (button->isEnabled()) button->click();
-            return true;
-        }
-    }
-    return FormWindow::eventFilter(watched, event);
-}
-
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     PlayerForm* f = model();
     switch (event->key()) {
@@ -409,13 +375,11 @@ void PlayerWindow::closeEvent(QCloseEvent* event) {
 }
 
 void PlayerWindow::userClose() {
-    PlayerForm* f = model();
-    if (!f) return;
-    Controller& c = controller;
     Game& g = game();
     int slot = slot_;
-    if (!f->Form_QueryUnload(true)) g.UnloadPlayerWindow(slot);
-    c.renderAll();
+    forward(model(), [&g, slot](PlayerForm& f) {
+        if (!f.Form_QueryUnload(true)) g.UnloadPlayerWindow(slot);
+    });
 }
 
 }  // namespace zx

@@ -39,14 +39,12 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The model of this window, or null once the game has unloaded it.
     PlayerForm* model();
     // Runs a handler of the model, then redraws every window. The handler may
     // close this very window, so nothing here touches the window afterwards.
-    template <typename F> void forward(F&& handler);
     QPushButton* buttonFor(int deskButton) const;
     void userClose();
     void alignInsuranceBoxes();

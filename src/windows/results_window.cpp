@@ -58,9 +58,7 @@ ResultsWindow::ResultsWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     outer->addLayout(top);
 
     auto* bottom = new QHBoxLayout;
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
     bottom->addWidget(f1, 1);
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));

@@ -14,6 +14,7 @@
 #include "rules/game.h"
 #include "windows/controller.h"
 #include "windows/qt_text.h"
+#include "windows/widgets.h"
 
 namespace zx {
 
@@ -37,19 +38,6 @@ QString bidStyle(const Rgb& color, bool readOnly) {
 
 void setCaption(QRadioButton* opt, const QString& caption) {
     if (opt->text() != caption) opt->setText(caption);
-}
-
-// The rules decide which option is selected, also that none is: an
-// exclusive group cannot be emptied without lifting the exclusivity.
-void setRadio(QRadioButton* opt, bool checked) {
-    if (opt->isChecked() == checked) return;
-    if (checked) {
-        opt->setChecked(true);
-        return;
-    }
-    opt->setAutoExclusive(false);
-    opt->setChecked(false);
-    opt->setAutoExclusive(true);
 }
 
 }  // namespace
@@ -154,30 +142,7 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         forward([this] { game().SellForm.cmdCancel_Click(); });
     });
 
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
-
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(fraCompanies_, 1);
-    frames->addWidget(fraBids_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(f1);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSubmit_);
-    buttons->addWidget(cmdSell_);
-    buttons->addWidget(cmdCancel_);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(frames);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-template <typename Fn> void SellWindow::forward(Fn fn) {
-    // The handler may close this window; the controller outlives it.
-    Controller& c = controller;
-    fn();
-    c.renderAll();
+    layOutFramesAndButtons(fraCompanies_, fraBids_, {cmdSubmit_, cmdSell_, cmdCancel_});
 }
 
 void SellWindow::render() {
@@ -187,7 +152,7 @@ void SellWindow::render() {
         QRadioButton* opt = optName_[r];
         const QSignalBlocker block(opt);
         setCaption(opt, toQt(f.optNameCaption[r]));
-        setRadio(opt, f.optNameValue[r]);
+        setOption(opt, f.optNameValue[r]);
         if (opt->isVisibleTo(this) != f.optNameVisible[r]) opt->setVisible(f.optNameVisible[r]);
         QLabel* value = lblValue_[r];
         if (value->text() != toQt(f.lblValue[r])) value->setText(toQt(f.lblValue[r]));
@@ -203,7 +168,7 @@ void SellWindow::render() {
         QString caption = toQt(f.optPlayerCaption[r]);
         if (r == 0 && caption.isEmpty()) caption = QStringLiteral("Bank");
         setCaption(opt, caption);
-        setRadio(opt, f.optPlayerValue[r]);
+        setOption(opt, f.optPlayerValue[r]);
         if (opt->isEnabled() != f.optPlayerEnabled[r]) opt->setEnabled(f.optPlayerEnabled[r]);
         if (opt->isVisibleTo(this) != visible) opt->setVisible(visible);
         if (box->isVisibleTo(this) != visible) box->setVisible(visible);

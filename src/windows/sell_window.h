@@ -30,7 +30,6 @@ public slots:
 private:
     // Runs a model handler, then redraws every window unless this one was
     // closed by the handler.
-    template <typename Fn> void forward(Fn fn);
 
     QGroupBox* fraCompanies_ = nullptr;
     QGroupBox* fraBids_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,30 +39,16 @@ WaitWindow::WaitWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     cmdILose_->setToolTip(QStringLiteral("Lose and exit the game"));
     buttons->addWidget(cmdPay_);
     buttons->addWidget(cmdILose_);
-    // No default button: a stray Enter must neither pay nor give up. A
-    // button with the focus still takes Enter.
-    for (QPushButton* b : {cmdPay_, cmdILose_}) {
-        b->setAutoDefault(false);
-        b->installEventFilter(this);
-    }
+    // No default button: a stray Enter must neither pay nor give up.
+    clickOnEnterWhenFocused({cmdPay_, cmdILose_});
     buttons->addStretch(1);
     outer->addLayout(buttons);
 
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
-    f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    auto* f1 = helpLabel();
     outer->addWidget(f1);
 
-    connect(cmdPay_, &QPushButton::clicked, this, [this] {
-        Controller& c = controller;
-        game().Wait.cmdPay_Click();
-        c.renderAll();
-    });
-    connect(cmdILose_, &QPushButton::clicked, this, [this] {
-        Controller& c = controller;
-        game().Wait.cmdILose_Click();
-        c.renderAll();
-    });
+    connect(cmdPay_, &QPushButton::clicked, this, [this] { forward([this] { game().Wait.cmdPay_Click(); }); });
+    connect(cmdILose_, &QPushButton::clicked, this, [this] { forward([this] { game().Wait.cmdILose_Click(); }); });
 
     setFixedWidth(380);
     render();
@@ -72,18 +57,6 @@ WaitWindow::WaitWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
 void WaitWindow::render() {
     QString text = toQt(game().Wait.lblWaiting);
     if (lblWaiting_->text() != text) lblWaiting_->setText(text);
-}
-
-bool WaitWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-            if (button->isEnabled()) button->click();
-            return true;
-        }
-    }
-    return FormWindow::eventFilter(watched, event);
 }
 
 void WaitWindow::reject() {

@@ -3,6 +3,7 @@
 // dialogs are answered from a script, and small finders for controls.
 
 #include <QApplication>
+#include <QPixmap>
 #include <QTest>
 #include <QWidget>
 #include <deque>
@@ -45,12 +46,21 @@ struct Program {
     StdRandom random{12345};
     ScriptedHooks hooks;
     Controller controller{random};
-    Program() {
+    Program() : Program(12345) {}
+    // The dice and the Computer's draws from another seed.
+    explicit Program(unsigned seed) : random(seed) {
         controller.setHooks(&hooks);
         controller.start();
     }
     Game& game() { return controller.game(); }
 };
+
+// Saves a picture of a window when ZENTRIX_SHOTS names a folder.
+inline void shot(QWidget* w, const QString& name) {
+    const QByteArray dir = qgetenv("ZENTRIX_SHOTS");
+    if (dir.isEmpty()) return;
+    w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
 
 template <typename T>
 T* find(QWidget* root, const QString& name) {

@@ -23,14 +23,9 @@
 
 using namespace zx;
 using zx::test::find;
+using zx::test::shot;
 
 namespace {
-
-void shot(QWidget* w, const QString& name) {
-    const QByteArray dir = qgetenv("ZENTRIX_SHOTS");
-    if (dir.isEmpty()) return;
-    w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
 
 // Three players 57 moves into a game: samples at the start and at moves
 // 10 to 50 fill rows 5 to 10.

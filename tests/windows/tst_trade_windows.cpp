@@ -18,15 +18,9 @@
 
 using namespace zx;
 using zx::test::find;
+using zx::test::shot;
 
 namespace {
-
-// Saves a picture of a window when ZENTRIX_SHOTS names a folder.
-void shot(QWidget* w, const QString& name) {
-    const QByteArray dir = qgetenv("ZENTRIX_SHOTS");
-    if (dir.isEmpty()) return;
-    w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
 
 // Clicks an option on its round button (a click on blank space beside a
 // short caption is not a click on the option).

@@ -1,0 +1,43 @@
+#pragma once
+// Small helpers the windows share to build their controls and to draw the
+// rules' models onto them. Drawing only touches a control when its value
+// really changes, so redrawing every window after each event stays cheap
+// and never fires a control's own signals back into the rules.
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QString>
+#include <string>
+
+#include "windows/qt_text.h"
+
+namespace zx {
+
+inline QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, const QString& tip = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    if (!tip.isEmpty()) l->setToolTip(tip);
+    return l;
+}
+
+inline void setText(QLabel* label, const std::string& text) {
+    QString t = toQt(text);
+    if (label->text() != t) label->setText(t);
+}
+
+// The rules decide which option is selected, also that none is: an
+// exclusive group cannot be emptied without lifting the exclusivity.
+inline void setOption(QRadioButton* option, bool checked) {
+    if (option->isChecked() == checked) return;
+    const QSignalBlocker block(option);
+    if (checked) {
+        option->setChecked(true);
+        return;
+    }
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+}  // namespace zx
