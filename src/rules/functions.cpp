@@ -17,11 +17,10 @@ std::string FormatMoney(std::int64_t amount) {
                                        : static_cast<std::uint64_t>(amount);
     std::string digits = std::to_string(magnitude);
     std::string grouped;
-    int count = 0;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (count > 0 && count % 3 == 0) grouped.insert(grouped.begin(), ',');
-        grouped.insert(grouped.begin(), *it);
-        ++count;
+    grouped.reserve(digits.size() + digits.size() / 3);
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped.push_back(',');
+        grouped.push_back(digits[i]);
     }
     return (negative ? "-$" : "$") + grouped;
 }
