@@ -311,6 +311,10 @@ void Controller::showWindow(WindowId w, int index, bool modal) {
     if (modal) {
         QPointer<FormWindow> guard(window);
         window->setWindowModality(Qt::ApplicationModal);
+        // The rule that opens a modal dialog has usually just changed the
+        // game (the last player's place, a loan slot taken): the windows
+        // behind it must show that while it is open, not after.
+        renderAll();
         window->exec();
         if (guard && guard->isVisible()) guard->hide();
         renderAll();

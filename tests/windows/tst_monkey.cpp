@@ -6,15 +6,16 @@
 //
 // ZENTRIX_MONKEY_EVENTS sets the number of events (a longer local run),
 // ZENTRIX_MONKEY_SEED the seed. A failure prints the seed and the last
-// events, which is usually enough to replay the fault by hand.
+// events, which is usually enough to replay the fault by hand;
+// ZENTRIX_MONKEY_ABORT=1 aborts at the failure, for a debugger's backtrace.
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -25,6 +26,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -41,6 +44,7 @@
 #include "windows/buy_window.h"
 #include "windows/controller.h"
 #include "windows/loan_window.h"
+#include "media/sound_system.h"
 #include "windows/main_window.h"
 #include "windows/new_game_window.h"
 #include "windows/player_window.h"
@@ -130,6 +134,16 @@ public:
         // the same, the monkey just gets more moves out of its time.
         controller_.timer(TimerId::MovePieces)->setInterval(4);
         controller_.timer(TimerId::ChangeMoney)->setInterval(3);
+        // The clocks and the sound device act between the monkey's events;
+        // the game is checked after each of those too (these run after the
+        // controller's own handlers, which were connected first).
+        static const char* const clockNames[] = {"walk tick", "money tick", "game minute", "auto-save minute",
+                                                 "reaction second", "music pause", "disaster delay"};
+        for (int i = 0; i < TimerCount; ++i)
+            connect(controller_.timer(static_cast<TimerId>(i)), &QTimer::timeout, this,
+                    [this, i] { afterOutsideEvent(clockNames[i]); });
+        connect(&controller_.sound(), &SoundSystem::soundDone, this, [this] { afterOutsideEvent("sound done"); });
+        connect(&controller_.sound(), &SoundSystem::musicDone, this, [this] { afterOutsideEvent("music done"); });
         connect(&tick_, &QTimer::timeout, this, &Monkey::tick);
         tick_.setInterval(0);
     }
@@ -143,7 +157,9 @@ public:
         std::ostringstream out;
         out << "monkey: " << events_ << " events, " << games_ << " games on the board, " << finished_
             << " finished, " << moves_ + lastMoves_ << " moves, " << saves_ << " saves, " << loads_
-            << " loads, " << modalActions_ << " actions in modal dialogs\n  actions:";
+            << " loads, " << sales_ << " sales, " << loans_ << " loans, " << modalActions_
+            << " actions in modal dialogs\n  games of 2, 3, 4 players: " << gamesOf_[2] << ", " << gamesOf_[3]
+            << ", " << gamesOf_[4] << "\n  actions:";
         for (const auto& [name, n] : actions_) out << " " << name << "=" << n;
         out << "\n  messages:";
         for (const auto& [title, n] : hooks_.titles) out << " \"" << title << "\"=" << n;
@@ -160,12 +176,15 @@ private:
         // by the program) waits; one inside a modal dialog that an action
         // opened acts on that dialog.
         if (!acting_.empty() && acting_.back() == modal) return;
-        tick_.setInterval(pick(6));
+        tick_.setInterval(pick(3));
 
         if (!failure_.empty() || events_ >= budget_) {
             windDown(modal);
             return;
         }
+        // The clocks and the sound device act between the monkey's events.
+        if (std::string why = checkInvariants(); !why.empty())
+            return fail(why + ", found before the event, after the clocks and sounds");
         acting_.push_back(modal);
         ++events_;
         if (modal) {
@@ -179,6 +198,17 @@ private:
         if (failure_.empty()) {
             std::string why = checkInvariants();
             if (!why.empty()) fail(why);
+        }
+    }
+
+    void afterOutsideEvent(const char* what) {
+        if (done_ || !failure_.empty()) return;
+        std::string why = checkInvariants();
+        if (!why.empty()) {
+            note(what);
+            controller_.renderAll();
+            std::string again = checkInvariants();
+            fail(why + ", after a " + what + (again.empty() ? " (a fresh drawing mends it)" : ""));
         }
     }
 
@@ -223,22 +253,31 @@ private:
                 return checkLoadedFile();
             }
         }
-        if (NewGameWindow* w = controller_.newGameWindow(); w && w->isVisible() && chance(20)) {
-            if (auto* start = w->findChild<QPushButton*>(QStringLiteral("cmdStart"))) return click(start);
+        if (NewGameWindow* w = controller_.newGameWindow(); w && w->isVisible() && chance(35)) {
+            // Games of three and four, where leaving players renumber the
+            // others, need their number chosen; and most players who have
+            // seen the monkey play switch the sounds off.
+            int r = pick(100);
+            auto* number = w->findChild<QRadioButton*>(QStringLiteral("optNumOfPlayers_%1").arg(2 + pick(3)));
+            auto* sounds = w->findChild<QCheckBox*>(QStringLiteral("chkSounds"));
+            if (r < 50 && number && usable(number)) return click(number);
+            if (r < 65 && sounds && usable(sounds) && sounds->isChecked()) return click(sounds);
+            if (auto* start = w->findChild<QPushButton*>(QStringLiteral("cmdStart")); start && usable(start))
+                return click(start);
         }
         // The slow clocks, and the disaster delay, tick now and then.
         if (chance(8) && fireSlowTimer()) return;
 
         int r = pick(1000);
-        if (r < 300) return answerTheGame();
-        if (r < 520) return clickSomething(nullptr);
-        if (r < 620) return typeSomething(nullptr);
-        if (r < 660) return scrollSomething(nullptr);
-        if (r < 720) return pressKey(nullptr);
-        if (r < 740) return comboSomething(nullptr);
-        if (r < 760) return listSomething(nullptr);
+        if (r < 350) return answerTheGame();
+        if (r < 560) return clickSomething(nullptr);
+        if (r < 650) return typeSomething(nullptr);
+        if (r < 690) return scrollSomething(nullptr);
+        if (r < 740) return pressKey(nullptr);
+        if (r < 755) return comboSomething(nullptr);
+        if (r < 770) return listSomething(nullptr);
         if (r < 810 || (s.MoveAnywhereMode && r < 880)) return clickBoard();
-        if (r < 850) return menuCommand();
+        if (r < 835) return menuCommand();
         return idle();
     }
 
@@ -263,7 +302,16 @@ private:
                 return clickSomething(w);
             }
         }
-        idle();
+        // Nothing to answer: say what the game is busy with.
+        std::string why = "waiting for";
+        if (!s.GameInProgress) why += " a game";
+        if (s.MoneyChanging) why += " money";
+        if (s.DestroyMode) why += " a disaster";
+        if (s.BuyMode) why += " a purchase";
+        if (s.WaitingMode) why += " a debt";
+        if (!s.CurrentSound.empty()) why += " a sound";
+        if (g.TimerEnabled(TimerId::MovePieces)) why += " a walk";
+        count(why);
     }
 
     void actInModal(QWidget* modal) {
@@ -285,16 +333,25 @@ private:
         std::string what = "click " + name(b) + " in " + name(b->window());
         note(what);
         const std::string objectName = b->objectName().toStdString();
+        // Banking, lending and selling to another player only move money.
         bool money = objectName == "cmdDeposit" || objectName == "cmdWithdraw" ||
-                     (objectName == "cmdLoan" && qobject_cast<LoanWindow*>(b->window()));
+                     (objectName == "cmdLoan" && qobject_cast<LoanWindow*>(b->window())) ||
+                     (objectName == "cmdSell" && game().SellForm.Loaded && !game().SellForm.optPlayerValue[0]);
         std::int64_t before = totalMoney();
         int players = game().S.NumOfPlayers;
         bool inProgress = game().S.GameInProgress;
-        QPointer<QAbstractButton> guard(b);
+        bool selling = objectName == "cmdSell" && game().SellForm.Loaded;
+        bool lending = objectName == "cmdLoan" && game().LoanDialog.Loaded && qobject_cast<LoanWindow*>(b->window());
+        int loans = game().S.LoanCount;
+        // Check boxes and option buttons answer a click on their mark.
+        bool mark = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
+        QPoint at = mark ? QPoint(std::min(8, b->width() / 2), b->height() / 2) : b->rect().center();
         if (chance(70))
-            QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+            QTest::mouseClick(b, Qt::LeftButton, {}, at);
         else
             b->click();
+        if (selling && !game().SellForm.Loaded) ++sales_;
+        if (lending && !game().LoanDialog.Loaded && game().S.LoanCount == loans) ++loans_;
         if (money && inProgress && game().S.GameInProgress && game().S.NumOfPlayers == players &&
             totalMoney() != before)
             fail("money was created or lost by " + what + " (" + std::to_string(before) + " -> " +
@@ -428,26 +485,22 @@ private:
         Game& g = game();
         MainWindow& main = controller_.mainWindow();
         int r = pick(100);
-        if (r < 35) {
-            bool before = main.mnuGameSave->isEnabled();
-            trigger(main.mnuGameSave, "Game > Save");
-            if (before) checkSavedFile();
-            return;
-        }
         if (r < 45) {
-            bool before = main.mnuGameSaveAs->isEnabled();
-            trigger(main.mnuGameSaveAs, "Game > Save As");
-            if (before) checkSavedFile();
+            QAction* a = r < 35 ? main.mnuGameSave : main.mnuGameSaveAs;
+            long confirmed = hooks_.titles["Game saved"];
+            trigger(a, r < 35 ? "Game > Save" : "Game > Save As");
+            // Only a save that was confirmed wrote the file.
+            if (hooks_.titles["Game saved"] > confirmed) checkSavedFile();
             return;
         }
-        if (r < 60) {
+        if (r < 55) {
             hooks_.lastOpened.clear();
             trigger(main.mnuGameLoad, "Game > Load");
             checkLoadedFile();
             return;
         }
-        if (r < 66) return trigger(main.mnuGameNew, "Game > New");
-        if (r < 71) return trigger(main.mnuGameClose, "Game > Close");
+        if (r < 60) return trigger(main.mnuGameNew, "Game > New");
+        if (r < 64) return trigger(main.mnuGameClose, "Game > Close");
         if (r < 78) return trigger(main.mnuHelpHelp, "Help > Help");
         if (r < 85) return trigger(main.mnuHelpAbout, "Help > About");
         if (r < 92 && g.S.GameInProgress) {
@@ -477,7 +530,7 @@ private:
     // ticks the clocks would give a moment later, given now.
     bool hurryClocks() {
         Game& g = game();
-        int n = 1 + pick(12);
+        int n = 1 + pick(25);
         bool any = false;
         for (int i = 0; i < n; ++i) {
             if (g.TimerEnabled(TimerId::MovePieces) && controller_.timer(TimerId::MovePieces)->isActive()) {
@@ -528,7 +581,7 @@ private:
     // What was just written is the game on the board.
     void checkSavedFile() {
         Game& g = game();
-        if (g.SaveFailed || !g.S.GameInProgress || !g.S.HasFileName || g.S.FileName != hooks_.savePath) return;
+        if (g.SaveFailed || !g.S.GameInProgress || !g.S.HasFileName) return fail("a confirmed save left no file behind");
         auto bytes = ReadWholeFile(g.S.FileName);
         if (!bytes) return fail("the saved game cannot be read back");
         ++saves_;
@@ -566,7 +619,9 @@ private:
         // The windows show their models.
         MainWindow& main = controller_.mainWindow();
         if (main.windowTitle() != QString::fromStdString(g.Main.caption)) return "main window caption out of date";
-        if (main.rollDice()->isEnabled() != g.Main.cmdRollDiceEnabled) return "Roll Dice differs from its model";
+        if (main.rollDice()->isEnabled() != g.Main.cmdRollDiceEnabled)
+            return std::string("Roll Dice is ") + (main.rollDice()->isEnabled() ? "enabled" : "disabled") +
+                   " but its model says otherwise";
         auto shown = [](QWidget* w) { return w && w->isVisible(); };
         if (shown(controller_.buyWindow()) != g.BuyForm.Loaded) return "buy window and its model disagree";
         if (shown(controller_.waitWindow()) != g.Wait.Loaded) return "waiting window and its model disagree";
@@ -604,6 +659,20 @@ private:
             if (player && w->windowTitle() != QString::fromStdString(s.PlayerName[p]))
                 return "personal window " + std::to_string(p) + " titled for somebody else";
             if (main.board()->piece(p)->isVisible() != player) return "piece " + std::to_string(p) + " shown wrongly";
+        }
+        // Once the counting is over, every window shows its owner's money.
+        if (!s.MoneyChanging && !g.TimerEnabled(TimerId::ChangeMoney)) {
+            for (int p = 1; p <= s.NumOfPlayers; ++p) {
+                PlayerWindow* w = controller_.playerWindow(p);
+                auto* cash = w->findChild<QLabel*>(QStringLiteral("lblCash"));
+                auto* bank = w->findChild<QLabel*>(QStringLiteral("lblMoneyInBank"));
+                if (cash && cash->text() != QString::fromStdString(FormatMoney(s.Cash[p])))
+                    return "personal window " + std::to_string(p) + " shows cash " + cash->text().toStdString() +
+                           " instead of " + FormatMoney(s.Cash[p]);
+                if (bank && bank->text() != QString::fromStdString(FormatMoney(s.MoneyInBank[p])))
+                    return "personal window " + std::to_string(p) + " shows a balance of " +
+                           bank->text().toStdString() + " instead of " + FormatMoney(s.MoneyInBank[p]);
+            }
         }
         for (int p = 1; p <= s.NumOfPlayers; ++p) {
             if (s.PlayerName[p].empty()) return "a player without a name";
@@ -652,7 +721,10 @@ private:
 
     void trackGames() {
         const GameState& s = game().S;
-        if (s.GameInProgress && !inGame_) ++games_;
+        if (s.GameInProgress && !inGame_) {
+            ++games_;
+            ++gamesOf_[std::clamp(s.NumOfPlayers, 0, MaxPlayers)];
+        }
         if (game().Results.Loaded && !inResults_) ++finished_;
         inGame_ = s.GameInProgress;
         inResults_ = game().Results.Loaded;
@@ -666,6 +738,11 @@ private:
         out << why << " (event " << events_ << ")\n  last events:";
         for (const std::string& e : recent_) out << "\n    " << e;
         failure_ = out.str();
+        // For a debugger: stop right where the fault showed.
+        if (qEnvironmentVariableIsSet("ZENTRIX_MONKEY_ABORT")) {
+            qWarning("%s", failure_.c_str());
+            std::abort();
+        }
     }
 
     void note(const std::string& what) {
@@ -702,7 +779,9 @@ private:
     QTimer tick_;
     long budget_;
     long events_ = 0;
-    long games_ = 0, finished_ = 0, moves_ = 0, lastMoves_ = 0, saves_ = 0, loads_ = 0, modalActions_ = 0;
+    long games_ = 0, finished_ = 0, moves_ = 0, lastMoves_ = 0, saves_ = 0, loads_ = 0, sales_ = 0, loans_ = 0,
+         modalActions_ = 0;
+    std::array<long, MaxPlayers + 1> gamesOf_{};
     bool inGame_ = false, inResults_ = false;
     bool done_ = false;
     int windDownTries_ = 0;
@@ -732,7 +811,7 @@ private slots:
 
 void TestMonkey::randomEventsKeepTheGameWhole() {
     const auto seed = static_cast<unsigned>(EnvNumber("ZENTRIX_MONKEY_SEED", 20240611));
-    const long events = EnvNumber("ZENTRIX_MONKEY_EVENTS", 3000);
+    const long events = EnvNumber("ZENTRIX_MONKEY_EVENTS", 2500);
     Monkey monkey(seed, events);
     monkey.run();
     // Generous: a few thousand events take well under a minute; the wait
