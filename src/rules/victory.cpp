@@ -120,6 +120,25 @@ void Game::ReleaseCompanies(int p) {
         if (S.ComplexOwner[At(c)] == p) S.ComplexOwner[At(c)] = 0;
 }
 
+namespace {
+// Everything the game keeps per player, copied from one slot to another.
+void CopyPlayerData(GameState& s, std::size_t to, const GameState& src, std::size_t from) {
+    s.PlayerName[to] = src.PlayerName[from];
+    s.PlayerSex[to] = src.PlayerSex[from];
+    s.PlayerPiece[to] = src.PlayerPiece[from];
+    s.Cash[to] = src.Cash[from];
+    s.DisplayedCash[to] = src.DisplayedCash[from];
+    s.MoneyInBank[to] = src.MoneyInBank[from];
+    s.Estate[to] = src.Estate[from];
+    s.FreeInsuranceBonus[to] = src.FreeInsuranceBonus[from];
+    s.HalfTaxBonus[to] = src.HalfTaxBonus[from];
+    s.MissNextTurn[to] = src.MissNextTurn[from];
+    s.MoneyChange[to] = src.MoneyChange[from];
+    s.PlayerCell[to] = src.PlayerCell[from];
+    for (std::size_t h = 1; h <= HistorySlots; ++h) s.EstateHistory[h][to] = src.EstateHistory[h][from];
+}
+}  // namespace
+
 // The last piece disappears; the pieces behind the leaver keep their places
 // on the board under their new numbers.
 void Game::RemovePiece(int p) {
@@ -141,20 +160,7 @@ void Game::RemovePlayerData(int p) {
     S.NumOfPlayers = last - 1;
 
     for (int i = p; i < last; ++i) {
-        const std::size_t to = At(i), from = At(i + 1);
-        S.PlayerName[to] = S.PlayerName[from];
-        S.PlayerSex[to] = S.PlayerSex[from];
-        S.PlayerPiece[to] = S.PlayerPiece[from];
-        S.Cash[to] = S.Cash[from];
-        S.DisplayedCash[to] = S.DisplayedCash[from];
-        S.MoneyInBank[to] = S.MoneyInBank[from];
-        S.Estate[to] = S.Estate[from];
-        S.FreeInsuranceBonus[to] = S.FreeInsuranceBonus[from];
-        S.HalfTaxBonus[to] = S.HalfTaxBonus[from];
-        S.MissNextTurn[to] = S.MissNextTurn[from];
-        S.MoneyChange[to] = S.MoneyChange[from];
-        S.PlayerCell[to] = S.PlayerCell[from];
-        for (int h = 1; h <= HistorySlots; ++h) S.EstateHistory[At(h)][to] = S.EstateHistory[At(h)][from];
+        CopyPlayerData(S, At(i), S, At(i + 1));
 
         // The whole window moves with its player: place, icon, caption and
         // any desk control a pending deposit or insurance has switched on.
@@ -167,37 +173,16 @@ void Game::RemovePlayerData(int p) {
     }
 
     // The slot that fell empty keeps nothing of the player who was there.
-    const std::size_t gone = At(last);
-    S.PlayerName[gone].clear();
-    S.PlayerSex[gone].clear();
-    S.PlayerPiece[gone].clear();
-    S.Cash[gone] = 0;
-    S.DisplayedCash[gone] = 0;
-    S.MoneyInBank[gone] = 0;
-    S.Estate[gone] = 0;
-    S.FreeInsuranceBonus[gone] = false;
-    S.HalfTaxBonus[gone] = false;
-    S.MissNextTurn[gone] = false;
-    S.MoneyChange[gone].clear();
-    S.PlayerCell[gone] = 0;
-    for (int h = 1; h <= HistorySlots; ++h) S.EstateHistory[At(h)][gone].reset();
+    static const GameState blank;
+    CopyPlayerData(S, At(last), blank, At(last));
 
-    for (int k = 1; k <= NumCompanies; ++k) {
-        int& owner = S.CompanyOwner[At(k)];
-        if (owner == p) {
-            owner = 0;
-        } else if (owner > p) {
-            owner -= 1;
-        }
-    }
-    for (int c = 1; c <= NumComplexes; ++c) {
-        int& owner = S.ComplexOwner[At(c)];
-        if (owner == p) {
-            owner = 0;
-        } else if (owner > p) {
-            owner -= 1;
-        }
-    }
+    // Owners behind the leaver move down with him; what he owned is free.
+    auto renumber = [p](int& owner) {
+        if (owner == p) owner = 0;
+        else if (owner > p) owner -= 1;
+    };
+    for (int k = 1; k <= NumCompanies; ++k) renumber(S.CompanyOwner[At(k)]);
+    for (int c = 1; c <= NumComplexes; ++c) renumber(S.ComplexOwner[At(c)]);
     // Every loan slot in use, the one being drafted included, keeps naming
     // the same people.
     for (int l = 1; l <= S.LoanCount && l <= MaxLoans; ++l) {

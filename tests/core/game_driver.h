@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "invariants.h"
 #include "lifecycle/savefile.h"
 #include "rules/game.h"
 #include "rules/random.h"
@@ -399,50 +400,7 @@ private:
         const GameState& s = game_.S;
         if (s.NumOfPlayers < 1 || s.NumOfPlayers > 4) return "player count out of range";
         if (!s.GameInProgress) return {};
-        for (int p = 1; p <= s.NumOfPlayers; ++p) {
-            if (s.PlayerName[p].empty()) return "a player without a name";
-            for (int q = 1; q < p; ++q)
-                if (s.PlayerName[p] == s.PlayerName[q]) return "two players with one name";
-            if (s.Cash[p] < 0) return "negative cash for " + s.PlayerName[p];
-            if (s.MoneyInBank[p] < 0) return "negative bank balance for " + s.PlayerName[p];
-        }
-        if (s.CurrentPlayer < 0 || s.CurrentPlayer > s.NumOfPlayers) return "current player out of range";
-        for (int k = 1; k <= NumCompanies; ++k) {
-            if (s.CompanyOwner[k] < 0 || s.CompanyOwner[k] > s.NumOfPlayers) return "owner out of range";
-            if (s.CompanyOwner[k] == 0 && (s.CompanyInsured[k] || s.CompanyComplexed[k]))
-                return "an unowned company insured or complexed";
-        }
-        for (int c = 1; c <= NumComplexes; ++c) {
-            int o = s.ComplexOwner[c];
-            bool allOne = s.CompanyOwner[3 * c - 2] != 0 && s.CompanyOwner[3 * c - 2] == s.CompanyOwner[3 * c - 1] &&
-                          s.CompanyOwner[3 * c - 1] == s.CompanyOwner[3 * c];
-            if (o != 0 && (!allOne || o != s.CompanyOwner[3 * c])) return "complex owned without its three companies";
-            for (int k = 3 * c - 2; k <= 3 * c; ++k)
-                if (s.CompanyComplexed[k] != (o != 0)) return "complex flags disagree with the complex's owner";
-            // A complex whose three companies have one owner is known as a
-            // complex once the rule that gave the third company has run.
-            if (o == 0 && allOne && !s.BuyMode && !game_.SellForm.Loaded && !s.DestroyMode)
-                return "three companies of one owner not recorded as a complex";
-        }
-        int owned[5] = {};
-        for (int k = 1; k <= NumCompanies; ++k) owned[s.CompanyOwner[k]]++;
-        for (int p = 1; p <= s.NumOfPlayers; ++p)
-            if (owned[p] > 5) return "a player with more than five companies";
-        if (s.LoanCount < 0 || s.LoanCount > MaxLoans) return "loan count out of range";
-        for (int i = 1; i <= s.LoanCount; ++i) {
-            if (i == game_.LoanDraftSlot) continue;
-            if (s.LoanLender[i] < 1 || s.LoanLender[i] > s.NumOfPlayers) return "a lender who is not a player";
-            if (s.LoanBorrower[i] < 1 || s.LoanBorrower[i] > s.NumOfPlayers) return "a borrower who is not a player";
-            if (s.LoanLender[i] == s.LoanBorrower[i]) return "a player who lent to himself";
-        }
-        // Finishing places: winners from the top, losers from the bottom.
-        int filled = 0;
-        for (int i = 1; i <= 4; ++i)
-            if (!s.Finisher[i].empty()) ++filled;
-        if (filled + s.NumOfPlayers != s.InitialNumOfPlayers) return "finishing table out of step with the players";
-        for (int i = 1; i <= s.WinnerCount; ++i)
-            if (s.Finisher[i].empty()) return "a winner's place is empty";
-        return {};
+        return GameInvariants(game_);
     }
 
     std::string pendingFailure_;
