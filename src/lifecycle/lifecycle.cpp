@@ -95,6 +95,7 @@ void Game::StartGame() {
     S.HintText = StartHint;
 
     ClearModes(S);
+    NumberPlayers();
     S.AutoSaveMinutes = 0;
     S.AutoSavePending = false;
     S.HasFileName = false;
@@ -260,11 +261,11 @@ void Game::ResetGameData() {
     S.DestroyedComplex = 0;
     S.DestroyCompanyNumber = 0;
     S.ComputerChoice = 0;
-    LoanDraftSlot = 0;
+    Draft.Forget();
     // A roll still waiting for the end of its dice sound belongs to the
     // closed game: the late end report must not throw a die in the next one.
     if (S.CurrentSound == "Dice") S.CurrentSound.clear();
-    MovingPlayer.clear();
+    MovingPlayerId = 0;
 }
 
 void Game::SetDefaultFileName() {

@@ -10,18 +10,6 @@ namespace {
 
 constexpr std::size_t MaxNameLength = 12;
 
-// The first `count` characters of a UTF-8 text; a letter written with
-// several bytes is never cut in half.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-    std::size_t i = 0, seen = 0;
-    while (i < text.size() && seen < count) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-        ++seen;
-    }
-    return text.substr(0, i);
-}
-
 }  // namespace
 
 void NewGameForm::Form_Load() {

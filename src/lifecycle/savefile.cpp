@@ -1,6 +1,8 @@
 #include "lifecycle/savefile.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -8,6 +10,10 @@
 #include <fstream>
 #include <limits>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "rules/functions.h"
 #include "state/board.h"
@@ -554,30 +560,76 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 
 // ---------------------------------------------------------------- files
 
-bool WriteFileAtomically(const std::string& path, const std::string& data) {
-    if (path.empty()) return false;
-    fs::path target = PathOf(path);
-    fs::path temp = target;
-    temp += ".zxtmp";
-    std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        out.flush();
-        bool written = static_cast<bool>(out);
-        out.close();
-        if (!written || out.fail()) {
-            fs::remove(temp, ec);
+namespace {
+
+// Writes all of `data` to `fd`, going on after interrupted or short writes.
+bool WriteAll(int fd, const std::string& data) {
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
             return false;
         }
+        p += n;
+        left -= static_cast<std::size_t>(n);
     }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
+    return true;
+}
+
+// Opens a new file beside the target under a name no other save can be
+// using: this process's id and a counter, created exclusively. It gets the
+// permissions a new file gets (the umask applies), or those of the file it
+// is going to replace.
+int CreateTemporary(const fs::path& target, fs::path& temp) {
+    static std::atomic<unsigned> counter{0};
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target;
+        temp += "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".zxtmp";
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST || errno == EINTR) continue;
+            return -1;
+        }
+        if (replacing) (void)::fchmod(fd, old.st_mode & 07777);
+        return fd;
+    }
+    return -1;
+}
+
+// Makes a rename in `folder` survive a power cut.
+void SyncFolder(const fs::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+// The save must never leave a torn file behind, whatever happens halfway:
+// a crash, a full disk, the machine losing power. So the new text goes to a
+// file of its own beside the old one and reaches the disk before it is
+// renamed over the old file in one step; the folder is flushed after the
+// rename so the new name is on the disk too. Until the rename the old save
+// stands untouched, after it the new one stands complete.
+bool WriteFileAtomically(const std::string& path, const std::string& data) {
+    if (path.empty()) return false;
+    const fs::path target = PathOf(path);
+    fs::path temp;
+    int fd = CreateTemporary(target, temp);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
         return false;
     }
+    SyncFolder(target.parent_path());
     return true;
 }
 

@@ -70,8 +70,9 @@ bool ValidSavedGame(const SavedGame& f, std::string* error = nullptr);
 bool IsValidUtf8(std::string_view bytes);
 std::string Windows1252ToUtf8(std::string_view bytes);
 
-// Files. Writing goes to a temporary file beside the target, which replaces
-// the target only once it is complete, so a failed save keeps the old file.
+// Files. Writing goes to a temporary file of its own beside the target and
+// reaches the disk before it replaces the target in one rename: a failed
+// save, a crash or a power cut leaves the old file or the new one, whole.
 bool WriteFileAtomically(const std::string& path, const std::string& data);
 // The whole file, or empty when it cannot be read or is far larger than
 // any saved game.

@@ -80,7 +80,7 @@ bool Game::SaveGame() {
 }
 
 bool Game::SaveGameData() {
-    return WriteFileAtomically(S.FileName, WriteSavedGame(SavedGameFrom(S, LoanDraftSlot)));
+    return WriteFileAtomically(S.FileName, WriteSavedGame(SavedGameFrom(S, Draft.Slot())));
 }
 
 void Game::mnuGameLoad_Click() {

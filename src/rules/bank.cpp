@@ -5,12 +5,11 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/money.h"
 
 namespace zx {
 
 namespace {
-
-constexpr std::int64_t MaxMoney = std::numeric_limits<Money>::max();
 
 // amount / divisor rounded to whole dollars, halves to even, in exact
 // integer arithmetic (a double would misjudge ties such as $99,995 / 10).
@@ -43,7 +42,7 @@ void Game::Bank() {
         std::int64_t balance = S.MoneyInBank[p];
         std::int64_t interest = 10'000 * (DivideHalfEven(balance, 10) / 10'000);
         // The account cannot grow past the money range; the bank pays what fits.
-        interest = std::min(interest, MaxMoney - balance);
+        interest = std::min<std::int64_t>(interest, MaxMoney - balance);
         S.BankInterest = static_cast<Money>(interest);
         S.MoneyInBank[p] += S.BankInterest;
         S.HintText = "Every time you land on a Bank cell, you get 10% of your bank balance as interest.  ";
@@ -73,7 +72,7 @@ void Game::CalculateTotalTax() {
         S.HalfTaxBonus[static_cast<std::size_t>(cp)] = false;  // used up even on a bill of $0
     }
     // A bill beyond the money range could never be paid either way.
-    S.TotalTax = static_cast<Money>(std::clamp<std::int64_t>(total, 0, MaxMoney));
+    S.TotalTax = CapMoney(total);
 }
 
 void Game::Tax() {

@@ -5,19 +5,9 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/money.h"
 
 namespace zx {
-
-namespace {
-
-// Cash never wraps round: a sum beyond the 32-bit range stops at its edge.
-void AddCash(Money& cash, std::int64_t amount) {
-    std::int64_t sum = std::int64_t{cash} + amount;
-    cash = static_cast<Money>(std::clamp<std::int64_t>(sum, std::numeric_limits<Money>::min(),
-                                                      std::numeric_limits<Money>::max()));
-}
-
-}  // namespace
 
 void Game::PayCompOwner() {
     const int cp = S.CurrentPlayer;
@@ -35,7 +25,7 @@ void Game::PayCompOwner() {
             ShowPrompts();
         } else if (owner == cp) {
             const Money amount = complexed ? S.OwnComplexEnteringIncome[k] : S.OwnEnteringIncome[k];
-            AddCash(S.Cash[static_cast<std::size_t>(cp)], amount);
+            AddMoney(S.Cash[static_cast<std::size_t>(cp)], amount);
             S.PromptText = name + " recieved " + FormatMoney(amount) + " as income because of entering " +
                            HisOrHer(S, cp) + (complexed ? " own complexed company!" : " own company!");
             UpdateDisplay();
@@ -55,8 +45,8 @@ void Game::PayCompOwner() {
                 Wait.Show();
                 return;
             }
-            AddCash(S.Cash[static_cast<std::size_t>(cp)], -std::int64_t{amount});
-            AddCash(S.Cash[static_cast<std::size_t>(owner)], amount);
+            AddMoney(S.Cash[static_cast<std::size_t>(cp)], -std::int64_t{amount});
+            AddMoney(S.Cash[static_cast<std::size_t>(owner)], amount);
             S.PromptText = name + " paid " + FormatMoney(amount) + " to " + Name(owner) + because + "!";
             if (complexed)
                 S.HintText =

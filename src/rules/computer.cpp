@@ -5,17 +5,11 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/money.h"
 
 namespace zx {
 
 namespace {
-
-// Adds to a player's cash without ever wrapping the 32-bit figure.
-void AddCash(GameState& s, int p, std::int64_t amount) {
-    std::int64_t sum = static_cast<std::int64_t>(s.Cash[static_cast<std::size_t>(p)]) + amount;
-    sum = std::clamp<std::int64_t>(sum, 0, std::numeric_limits<Money>::max());
-    s.Cash[static_cast<std::size_t>(p)] = static_cast<Money>(sum);
-}
 
 bool IsComputerCell(int cell) { return cell >= 1 && cell <= NumCells && Cell(cell).kind == CellKind::Computer; }
 
@@ -82,14 +76,14 @@ void Game::Computer() {
                 else
                     S.Cash[up] = 0;
             }
-            AddCash(S, cp, static_cast<std::int64_t>(100'000) * (S.NumOfPlayers - 1));
+            AddMoney(S.Cash[ucp], std::int64_t{100'000} * (S.NumOfPlayers - 1));
             CalculateEstate(cp);
             CheckWin(cp);
             break;
         }
         case 9:
             if (!validPlayer) break;
-            AddCash(S, cp, 400'000);
+            AddMoney(S.Cash[ucp], 400'000);
             CalculateEstate(cp);
             CheckWin(cp);
             break;
@@ -99,7 +93,7 @@ void Game::Computer() {
             int p = 1;
             while (p <= S.NumOfPlayers && S.GameInProgress) {
                 int before = S.NumOfPlayers;
-                AddCash(S, p, 200'000);
+                AddMoney(S.Cash[static_cast<std::size_t>(p)], 200'000);
                 CalculateEstate(p);
                 CheckWin(p);
                 if (S.NumOfPlayers == before) ++p;
@@ -168,7 +162,7 @@ void Game::tmrDestroyDelay_Timer() {
         if (owner != 0) {
             SetPromptColor(owner);
             if (S.CompanyInsured[uk]) {
-                AddCash(S, owner, S.CompanyValue[uk]);
+                AddMoney(S.Cash[static_cast<std::size_t>(owner)], S.CompanyValue[uk]);
                 S.PromptText = S.CompanyName[uk] + " was destroyed, but " + Name(owner) + " received " +
                                FormatMoney(S.CompanyValue[uk]) + " as compensation!";
                 S.HintText =

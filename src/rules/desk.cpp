@@ -6,49 +6,26 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/money.h"
 
 namespace zx {
 
 namespace {
 
-constexpr std::int64_t MaxMoney = std::numeric_limits<Money>::max();
 constexpr std::size_t BankNumLimit = 4;
 
 const char* const WithdrawHint =
     "Enter the amount of money to be withdrawn in million dollars and click Withdraw.";
 
-bool FitsMoney(std::int64_t amount) {
-    return amount >= std::numeric_limits<Money>::min() && amount <= MaxMoney;
-}
-
-// The box's limit counts characters, not bytes: cutting inside a UTF-8
-// sequence would hand the window a broken string.
-std::string FirstCharacters(const std::string& text, std::size_t limit) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-        if (!continuation) {
-            if (count == limit) return text.substr(0, i);
-            ++count;
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
-int PlayerForm::Owner() const {
-    int owner = 0;
-    for (int p = 1; p <= g.S.NumOfPlayers && p <= MaxPlayers; ++p)
-        if (g.S.PlayerName[static_cast<std::size_t>(p)] == Caption) owner = p;
-    return owner;
-}
+int PlayerForm::Owner() const { return g.SlotOf(OwnerId); }
 
 // ---- the amount box ----
 
 void PlayerForm::vscBankNum_Change(int value) {
     vscBankNum = std::clamp(value, -90, 9);
-    SetBankNum(ShortestDecimal(RoundHalfEven(1.0 - 0.1 * vscBankNum, 1)));
+    SetBankNum(ScrollBarMillions(vscBankNum));
 }
 
 void PlayerForm::txtBankNum_Typed(const std::string& text) { SetBankNum(FirstCharacters(text, BankNumLimit)); }
@@ -122,15 +99,19 @@ void PlayerForm::cmdDeposit_Click() {
         s.PromptText = g.Name(cp) + " refused to deposit any money!";
     }
 
+    EndDeposit();
+    g.ui.focus(FocusId::MainWindow, 0);
+    g.UpdateDisplay();
+    lblMoneyInBank = FormatMoney(s.MoneyInBank[p]);
+}
+
+void PlayerForm::EndDeposit() {
     g.StopReactionTimer();
     if (DefaultButton == DeskButton::Deposit) DefaultButton = DeskButton::None;
     if (CancelButton == DeskButton::Deposit) CancelButton = DeskButton::None;
     cmdDepositEnabled = false;
-    g.ui.focus(FocusId::MainWindow, 0);
     SetBankNum("");  // still in deposit mode here, so the withdrawal hint stays away
-    s.DepositMode = false;
-    g.UpdateDisplay();
-    lblMoneyInBank = FormatMoney(s.MoneyInBank[p]);
+    g.S.DepositMode = false;
 }
 
 // ---- withdrawal ----
@@ -164,7 +145,7 @@ void PlayerForm::cmdWithdraw_Click() {
         // Past the money range no balance can cover it, so it is simply more
         // than what is in the bank. Only exponent forms such as "9e99" get
         // beyond any sum worth naming.
-        double dollars = RoundHalfEven(RoundHalfEven(v, 2) * 1'000'000.0);
+        double dollars = MillionsToWholeDollars(v, 2);
         if (!(dollars < 9.0e18)) {
             g.MsgBox("Please enter a smaller number!", "Bad number", MsgIcon::Exclamation);
             SetBankNum("");
@@ -246,23 +227,24 @@ void PlayerForm::cmdOK_Click() {
         g.UpdateDisplay();
     }
 
+    EndInsurance();
+    g.ui.focus(FocusId::MainWindow, 0);
+    g.UpdateDisplay();
+}
+
+void PlayerForm::EndInsurance() {
     g.StopReactionTimer();
+    g.S.InsuranceMode = false;
     cmdWithdrawEnabled = true;
     if (DefaultButton == DeskButton::OK) DefaultButton = DeskButton::None;
     if (CancelButton == DeskButton::OK) CancelButton = DeskButton::None;
     fraInsuranceEnabled = false;
-    g.ui.focus(FocusId::MainWindow, 0);
-    g.UpdateDisplay();
 }
 
 int Game::FindCompanyNumber(int player, int row) {
     PlayerForm* w = PlayerWindowIfLoaded(player);
     if (!w || row < 0 || static_cast<std::size_t>(row) >= w->lstCompanies.size()) return 0;
-    const std::string& name = w->lstCompanies[static_cast<std::size_t>(row)];
-    int found = 0;
-    for (int k = 1; k <= NumCompanies; ++k)
-        if (S.CompanyName[static_cast<std::size_t>(k)] == name) found = k;
-    return found;
+    return CompanyNumberNamed(S, w->lstCompanies[static_cast<std::size_t>(row)]);
 }
 
 void Game::CalculateInsuranceCost() {
@@ -278,7 +260,7 @@ void Game::CalculateInsuranceCost() {
     }
     // Nobody's cash can reach a premium beyond the money range, so capping
     // it still leaves the bill unpayable.
-    S.InsuranceCost = static_cast<Money>(std::min(cost, MaxMoney));
+    S.InsuranceCost = CapMoney(cost);
 }
 
 void Game::InsureCompanies() {
@@ -317,9 +299,7 @@ void PlayerForm::cmdLoan_Click() {
         return;
     }
     g.PlayPositiveSound();
-    s.LoanCount += 1;
-    s.LoanLender[static_cast<std::size_t>(s.LoanCount)] = Owner();
-    g.LoanDraftSlot = s.LoanCount;
+    g.Draft.Take(s, Owner());
     g.LoanDialog.Form_Load();
     g.ui.showWindow(WindowId::Loan, 0, true);
 }

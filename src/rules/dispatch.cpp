@@ -38,7 +38,7 @@ int Game::CurrentCell() const {
 }
 
 void Game::DoActions() {
-    const std::string lander = Name(S.CurrentPlayer);
+    const int lander = IdOf(S.CurrentPlayer);
     RepayDueLoans();
     if (S.LoanRepayPending) return;
 
@@ -47,8 +47,8 @@ void Game::DoActions() {
     // company, whose rule then runs in the same landing. A rule can also
     // make the lander win or lose; the players behind him are renumbered
     // then, and nobody else's old cell may be charged in his place.
-    auto landerStays = [this, &lander] {
-        return S.GameInProgress && CurrentCell() != 0 && Name(S.CurrentPlayer) == lander;
+    auto landerStays = [this, lander] {
+        return S.GameInProgress && CurrentCell() != 0 && IdOf(S.CurrentPlayer) == lander;
     };
     auto standsOn = [&](CellKind kind) {
         return landerStays() && Cell(CurrentCell()).kind == kind;

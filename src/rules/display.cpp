@@ -27,6 +27,22 @@ const std::string& Game::Name(int p) const {
     return S.PlayerName[static_cast<std::size_t>(p)];
 }
 
+int Game::IdOf(int p) const {
+    if (p < 1 || p > S.NumOfPlayers || p > MaxPlayers) return 0;
+    return S.PlayerId[static_cast<std::size_t>(p)];
+}
+
+int Game::SlotOf(int id) const {
+    if (id == 0) return 0;
+    for (int p = 1; p <= S.NumOfPlayers && p <= MaxPlayers; ++p)
+        if (S.PlayerId[static_cast<std::size_t>(p)] == id) return p;
+    return 0;
+}
+
+void Game::NumberPlayers() {
+    for (int p = 1; p <= MaxPlayers; ++p) S.PlayerId[static_cast<std::size_t>(p)] = p <= S.NumOfPlayers ? p : 0;
+}
+
 MsgAnswer Game::MsgBox(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
                        MsgAnswer defaultAnswer) {
     ui.refresh();
@@ -133,6 +149,7 @@ void Game::RefreshPlayerWindows() {
     for (int p = 1; p <= S.NumOfPlayers; ++p) {
         PlayerForm& w = PlayerWindow(p);
         w.Caption = Name(p);
+        w.OwnerId = IdOf(p);
         w.lblCash = FormatMoney(S.DisplayedCash[static_cast<std::size_t>(p)]);
         w.lblMoneyInBank = FormatMoney(S.MoneyInBank[static_cast<std::size_t>(p)]);
         w.lblEstate = FormatMoney(S.Estate[static_cast<std::size_t>(p)]);

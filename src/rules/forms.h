@@ -30,6 +30,8 @@ public:
     void optName_Click(int s);
     void cmdBuy_Click();
     void cmdCancel_Click();
+    // The end of the offer, whether bought, refused, or its player left.
+    void EndOffer();
     void Unload();
 
 private:
@@ -71,6 +73,7 @@ public:
     std::array<bool, 4> optPlayerEnabled{};
     std::array<bool, 4> optPlayerValue{};
     std::array<std::string, 4> optPlayerCaption{};
+    std::array<int, 4> optPlayerId{};  // the PlayerId of each bidder's row, 0 for the bank
     std::array<std::string, 4> txtBid{};
     std::array<bool, 4> txtBidReadOnly{};
     std::array<bool, 4> txtBidMasked{};
@@ -113,6 +116,7 @@ public:
     std::array<bool, 5> optPlayerEnabled{};
     std::array<bool, 5> optPlayerValue{};
     std::array<std::string, 5> optPlayerCaption{};
+    std::array<int, 5> optPlayerId{};  // the PlayerId each option was laid out for
     std::string txtLoanNum;    // at most 4 characters
     int vscLoanNum = 0;        // -90 .. 9
     int VScroll = 10;          // 1 .. 10

@@ -1,5 +1,7 @@
 #include "rules/functions.h"
 
+#include "rules/money.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -131,12 +133,36 @@ double LeadingNumber(const std::string& text) {
     return value;
 }
 
+double MillionsToWholeDollars(double millions, int decimals) {
+    return RoundHalfEven(RoundHalfEven(millions, decimals) * 1'000'000.0);
+}
+
 std::optional<Money> MillionsToDollars(double millions, int decimals) {
     if (!std::isfinite(millions)) return std::nullopt;
-    double dollars = RoundHalfEven(RoundHalfEven(millions, decimals) * 1'000'000.0);
-    if (dollars > std::numeric_limits<Money>::max() || dollars < std::numeric_limits<Money>::min())
-        return std::nullopt;
+    double dollars = MillionsToWholeDollars(millions, decimals);
+    if (dollars > MaxMoney || dollars < MinMoney) return std::nullopt;
     return static_cast<Money>(dollars);
+}
+
+int CompanyNumberNamed(const GameState& s, const std::string& name) {
+    int found = 0;
+    for (int k = 1; k <= NumCompanies; ++k)
+        if (s.CompanyName[static_cast<std::size_t>(k)] == name) found = k;
+    return found;
+}
+
+std::string ScrollBarMillions(int value) {
+    return ShortestDecimal(static_cast<double>(10 - std::clamp(value, -90, 9)) / 10.0);
+}
+
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t i = 0, seen = 0;
+    while (i < text.size() && seen < count) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        ++seen;
+    }
+    return text.substr(0, i);
 }
 
 std::string ShortestDecimal(double x) {

@@ -41,9 +41,21 @@ double RoundHalfEven(double x, int decimals);
 double LeadingNumber(const std::string& text);
 
 // Dollars of an amount typed in millions, rounded to a number of decimals
-// of a million first (halves to even). Empty when the dollars do not fit a
-// signed 32-bit integer.
+// of a million first (halves to even), then to whole dollars.
+double MillionsToWholeDollars(double millions, int decimals);
+// The same as a money figure; empty when it does not fit one.
 std::optional<Money> MillionsToDollars(double millions, int decimals);
+
+// The amount, in millions, that the vertical scroll bars beside the amount
+// boxes stand for: 10 at the top (-90) down to 0.1 at the bottom (9).
+std::string ScrollBarMillions(int value);
+
+// The first `count` characters of a UTF-8 text, as a text box with a length
+// limit keeps them: a letter written with several bytes is never cut.
+std::string FirstCharacters(const std::string& text, std::size_t count);
+
+// The company of that name (the last one, should two share it); 0 if none.
+int CompanyNumberNamed(const GameState& s, const std::string& name);
 
 // The shortest decimal text of a number ("10", "1", "0.1", "4380.5").
 std::string ShortestDecimal(double x);

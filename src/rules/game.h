@@ -17,6 +17,7 @@
 #include <string>
 
 #include "rules/forms.h"
+#include "rules/loan_draft.h"
 #include "rules/main_view.h"
 #include "rules/player_form.h"
 #include "rules/ui.h"
@@ -77,10 +78,10 @@ public:
     void ChangeTurn();
     void FindNextPlayer();
     void IncrementMoves();
-    // The name of the player whose roll or walk is under way ("" when none).
-    // Players who leave renumber the others, so a number could end up
-    // pointing at somebody else's piece; names are unique within a game.
-    std::string MovingPlayer;
+    // The PlayerId of the player whose roll or walk is under way (0 when
+    // none): players who leave renumber the others, so a slot number could
+    // end up pointing at somebody else's piece.
+    int MovingPlayerId = 0;
 
     // ---- piece movement ----
     void MovePieces();
@@ -147,9 +148,8 @@ public:
     void RemoveLoan(int slot);
     void SettleLoansOfLoser(int p);
     void SettleLoansOfWinner(int p);
-    // A loan slot being drafted in the open loan dialog (0 when none). It is
-    // not a live loan and is never saved.
-    int LoanDraftSlot = 0;
+    // The slot the open loan window has taken; not a loan yet (see LoanDraft).
+    LoanDraft Draft;
 
     // ---- lifecycle: menus, start and close, saving and loading ----
     void mnuGameNew_Click();
@@ -201,6 +201,12 @@ public:
     MsgAnswer MsgBox(const std::string& text, const std::string& title, MsgIcon icon,
                      MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultAnswer = MsgAnswer::Ok);
     const std::string& Name(int p) const;
+    // Player identities (GameState::PlayerId): the id of slot p (0 for no
+    // player), and the slot of a player now (0 once he has left).
+    int IdOf(int p) const;
+    int SlotOf(int id) const;
+    // Gives every seated player his identity for the game that starts.
+    void NumberPlayers();
 
 private:
     std::array<std::unique_ptr<PlayerForm>, MaxPlayers + 1> playerForms_;

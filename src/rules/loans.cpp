@@ -8,18 +8,13 @@
 #include <vector>
 
 #include "rules/game.h"
+#include "rules/money.h"
 
 namespace zx {
 
 namespace {
 
-constexpr std::int64_t MaxMoney = std::numeric_limits<Money>::max();
-
-void AddCash(GameState& s, int p, std::int64_t amount) {
-    auto up = static_cast<std::size_t>(p);
-    std::int64_t sum = static_cast<std::int64_t>(s.Cash[up]) + amount;
-    s.Cash[up] = static_cast<Money>(std::clamp<std::int64_t>(sum, std::numeric_limits<Money>::min(), MaxMoney));
-}
+constexpr std::size_t LoanNumLimit = 4;
 
 // amount x (100 + interest) / 100 to the nearest dollar, halves to even,
 // worked out in whole numbers so no binary fraction can tip a tie.
@@ -40,6 +35,7 @@ void RefreshOptions(LoanForm& f, const GameState& s, int slot) {
         bool present = i <= s.NumOfPlayers;
         f.optPlayerVisible[ix] = present;
         f.optPlayerCaption[ix] = present ? s.PlayerName[ix] : "";
+        f.optPlayerId[ix] = present ? s.PlayerId[ix] : 0;
         f.optPlayerEnabled[ix] = present && i != lender;
         f.optPlayerValue[ix] = false;
     }
@@ -58,7 +54,7 @@ void RefreshOptions(LoanForm& f, const GameState& s, int slot) {
 void LoanForm::Form_Load() {
     GameState& s = g.S;
     Loaded = true;
-    RefreshOptions(*this, s, g.LoanDraftSlot);
+    RefreshOptions(*this, s, g.Draft.Slot());
 
     txtLoanNum.clear();
     vscLoanNum = 0;
@@ -78,12 +74,11 @@ void LoanForm::optPlayer_Click(int i) {
     g.ui.refresh();
 }
 
-void LoanForm::txtLoanNum_Typed(const std::string& text) { txtLoanNum = text.substr(0, 4); }
+void LoanForm::txtLoanNum_Typed(const std::string& text) { txtLoanNum = FirstCharacters(text, LoanNumLimit); }
 
 void LoanForm::vscLoanNum_Change(int value) {
     vscLoanNum = std::clamp(value, -90, 9);
-    // 1 - 0.1 v million, from 10 at the top to 0.1 at the bottom.
-    txtLoanNum = ShortestDecimal(static_cast<double>(10 - vscLoanNum) / 10.0);
+    txtLoanNum = ScrollBarMillions(vscLoanNum);
     g.ui.refresh();
 }
 
@@ -98,7 +93,7 @@ void LoanForm::VScroll_Change(int setting) {
 
 void LoanForm::cmdLoan_Click() {
     GameState& s = g.S;
-    const int slot = g.LoanDraftSlot;
+    const int slot = g.Draft.Slot();
     if (!Loaded || slot < 1 || slot > s.LoanCount) return;
     const auto us = static_cast<std::size_t>(slot);
     const int lender = s.LoanLender[us];
@@ -132,7 +127,7 @@ void LoanForm::cmdLoan_Click() {
     // Somebody may have left the game while the window was open, moving the
     // players after him down one number: the options are laid out afresh.
     if (borrower < 1 || borrower > s.NumOfPlayers || borrower == lender ||
-        optPlayerCaption[static_cast<std::size_t>(borrower)] != g.Name(borrower)) {
+        optPlayerId[static_cast<std::size_t>(borrower)] != s.PlayerId[static_cast<std::size_t>(borrower)]) {
         RefreshOptions(*this, s, slot);
         g.ui.refresh();
         return;
@@ -152,7 +147,7 @@ void LoanForm::cmdLoan_Click() {
     if (g.MsgBox(question, "Loan confirmation", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
     // The window may have been taken away while the borrower was asked.
-    if (!Loaded || g.LoanDraftSlot != slot || !HasEnoughMoney(s, lender, amount)) return;
+    if (!Loaded || !g.Draft.Holds(slot) || !HasEnoughMoney(s, lender, amount)) return;
 
     s.LoanAmount = amount;
     g.SetPromptColor(lender);
@@ -160,12 +155,12 @@ void LoanForm::cmdLoan_Click() {
                    std::to_string(s.LoanInterest) + " % interest for " + std::to_string(s.LoanDuration) + " moves!";
     s.HintText.clear();
 
-    AddCash(s, lender, -static_cast<std::int64_t>(amount));
-    AddCash(s, borrower, amount);
+    AddMoney(s.Cash[static_cast<std::size_t>(lender)], -std::int64_t{amount});
+    AddMoney(s.Cash[static_cast<std::size_t>(borrower)], amount);
 
     s.LoanRepayment[us] = static_cast<Money>(repayment);
     s.LoanDueMove[us] = s.Moves + s.LoanDuration;
-    g.LoanDraftSlot = 0;
+    g.Draft.Confirm();
 
     Unload();
     g.ui.focus(FocusId::MainWindow, 0);
@@ -176,7 +171,7 @@ void LoanForm::cmdLoan_Click() {
 
 void LoanForm::cmdCancel_Click() {
     GameState& s = g.S;
-    const int slot = g.LoanDraftSlot;
+    const int slot = g.Draft.Slot();
     if (slot >= 1 && slot <= s.LoanCount) {
         const int lender = s.LoanLender[static_cast<std::size_t>(slot)];
         g.SetPromptColor(lender);
@@ -184,13 +179,8 @@ void LoanForm::cmdCancel_Click() {
         s.HintText.clear();
         g.ShowPrompts();
         g.PlayNegativeSound();
-        // The draft is always the last slot: nothing can be scheduled while
-        // the window is open, and repayments move it down with the others.
-        s.LoanLender[static_cast<std::size_t>(slot)] = 0;
-        s.LoanBorrower[static_cast<std::size_t>(slot)] = 0;
-        s.LoanCount = slot - 1;
     }
-    g.LoanDraftSlot = 0;
+    g.Draft.GiveBack(s);
     Unload();
     g.ui.focus(FocusId::MainWindow, 0);
 }
@@ -209,7 +199,7 @@ void LoanForm::Unload() {
 // ---- the schedule ----
 
 void Game::FindBorrower() {
-    const int slot = LoanDraftSlot != 0 ? LoanDraftSlot : S.LoanCount;
+    const int slot = Draft.Slot() != 0 ? Draft.Slot() : S.LoanCount;
     if (slot < 1 || slot > MaxLoans) return;
     for (int i = 1; i <= MaxPlayers; ++i) {
         if (LoanDialog.optPlayerValue[static_cast<std::size_t>(i)]) {
@@ -224,8 +214,7 @@ void Game::RepayDueLoans() {
     for (;;) {
         int due = 0;
         for (int i = 1; i <= S.LoanCount; ++i) {
-            // The slot of an open loan window is not a loan yet.
-            if (i == LoanDraftSlot) continue;
+            if (Draft.Holds(i)) continue;
             // A due move that passed without a landing is still owed.
             if (S.LoanDueMove[static_cast<std::size_t>(i)] <= S.Moves) {
                 due = i;
@@ -256,8 +245,8 @@ void Game::RepayDueLoans() {
         S.LoanRepaidNotice = true;
         S.LoanRepaidText += "  " + Name(borrower) + " repaid " + HisOrHer(S, borrower) + " " + FormatMoney(repayment) +
                             " loan to " + Name(lender) + "!";
-        AddCash(S, borrower, -static_cast<std::int64_t>(repayment));
-        AddCash(S, lender, repayment);
+        AddMoney(S.Cash[static_cast<std::size_t>(borrower)], -std::int64_t{repayment});
+        AddMoney(S.Cash[static_cast<std::size_t>(lender)], repayment);
         // Off the schedule before the lender's win check: a lender who wins
         // has his loans settled, and this one is paid already.
         RemoveLoan(due);
@@ -282,11 +271,7 @@ void Game::RemoveLoan(int slot) {
     S.LoanBorrower[freed] = 0;
     S.LoanRepayment[freed] = 0;
     S.LoanDueMove[freed] = 0;
-    // The loan being drafted moves down with the slots after the removed one.
-    if (LoanDraftSlot == slot)
-        LoanDraftSlot = 0;
-    else if (LoanDraftSlot > slot)
-        LoanDraftSlot -= 1;
+    Draft.SlotRemoved(slot);
 }
 
 namespace {
@@ -296,35 +281,30 @@ namespace {
 void ReleaseSettledWait(Game& g) {
     if (!g.S.LoanRepayPending) return;
     for (int i = 1; i <= g.S.LoanCount; ++i)
-        if (i != g.LoanDraftSlot && g.S.LoanDueMove[static_cast<std::size_t>(i)] <= g.S.Moves) return;
+        if (!g.Draft.Holds(i) && g.S.LoanDueMove[static_cast<std::size_t>(i)] <= g.S.Moves) return;
     g.S.LoanRepayPending = false;
 }
 
 // A loan window left open by a player who leaves the game would draft a
 // loan in his name (or to him); it is closed and its slot given back.
 void DropDraftOf(Game& g, int p) {
-    int slot = g.LoanDraftSlot;
-    if (slot < 1 || slot > g.S.LoanCount) return;
-    auto us = static_cast<std::size_t>(slot);
-    if (g.S.LoanLender[us] != p) return;
-    g.S.LoanLender[us] = 0;
-    g.S.LoanBorrower[us] = 0;
-    g.S.LoanCount = slot - 1;
-    g.LoanDraftSlot = 0;
+    const int slot = g.Draft.Slot();
+    if (slot < 1 || slot > g.S.LoanCount || g.S.LoanLender[static_cast<std::size_t>(slot)] != p) return;
+    g.Draft.GiveBack(g.S);
     g.LoanDialog.Unload();
 }
 
 // Ends every loan a leaving player gave or took. His own loans are simply
 // cancelled; the loans he took are repaid by the bank when bankPays (he lost)
-// and cancelled otherwise. Returns the names of the lenders the bank repaid.
-std::vector<std::string> SettleLoansOf(Game& g, int p, const std::string& borrowerNotice, bool bankPays) {
+// and cancelled otherwise. Returns the PlayerIds of the lenders the bank repaid.
+std::vector<int> SettleLoansOf(Game& g, int p, const std::string& borrowerNotice, bool bankPays) {
     DropDraftOf(g, p);
     GameState& s = g.S;
-    std::vector<std::string> repaidLenders;
+    std::vector<int> repaidLenders;
     int i = 1;
     while (i <= s.LoanCount) {
         const auto ix = static_cast<std::size_t>(i);
-        if (i == g.LoanDraftSlot) {
+        if (g.Draft.Holds(i)) {
             ++i;
             continue;
         }
@@ -338,8 +318,8 @@ std::vector<std::string> SettleLoansOf(Game& g, int p, const std::string& borrow
         } else if (borrower == p) {
             s.PromptText += "  " + g.Name(lender) + "'s " + FormatMoney(repayment) + " loan to " + g.Name(p) + borrowerNotice;
             if (bankPays) {
-                AddCash(s, lender, repayment);
-                repaidLenders.push_back(g.Name(lender));
+                AddMoney(s.Cash[static_cast<std::size_t>(lender)], repayment);
+                repaidLenders.push_back(g.IdOf(lender));
             }
             g.RemoveLoan(i);
         } else {
@@ -355,17 +335,13 @@ std::vector<std::string> SettleLoansOf(Game& g, int p, const std::string& borrow
 void Game::SettleLoansOfLoser(int p) {
     // Lenders are checked for a win only once every loan of the loser is
     // settled: a winner leaves at once and renumbers the players after him.
-    const std::vector<std::string> repaidLenders =
-        SettleLoansOf(*this, p, " was repaid with interest by the bank!", true);
-    const std::string loser = Name(p);
-    for (const std::string& name : repaidLenders) {
-        for (int q = 1; q <= S.NumOfPlayers; ++q) {
-            if (Name(q) == name && name != loser) {
-                CalculateEstate(q);
-                CheckWin(q);
-                break;
-            }
-        }
+    const std::vector<int> repaidLenders = SettleLoansOf(*this, p, " was repaid with interest by the bank!", true);
+    for (int lender : repaidLenders) {
+        // A lender who has won meanwhile has left and is not checked again.
+        const int q = SlotOf(lender);
+        if (q == 0) continue;
+        CalculateEstate(q);
+        CheckWin(q);
     }
 }
 

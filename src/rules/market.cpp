@@ -123,11 +123,8 @@ void BuyCompanyForm::cmdBuy_Click() {
         break;
     }
 
-    Unload();
-    g.StopReactionTimer();
+    EndOffer();
     g.CheckNewComplexes();
-    g.PlayerWindow(cp).cmdWithdrawEnabled = true;
-    S.BuyMode = false;
     g.UpdateDisplay();
     g.CheckWin(cp);
 }
@@ -136,15 +133,20 @@ void BuyCompanyForm::cmdCancel_Click() {
     GameState& S = g.S;
     if (!Loaded && !S.BuyMode) return;
     const int cp = S.CurrentPlayer;
-    Unload();
-    g.StopReactionTimer();
+    EndOffer();
     g.PlayNegativeSound();
     S.PromptText = g.Name(cp) + " refused to buy any companies!";
     S.HintText.clear();
     g.ShowPrompts();
-    if (cp >= 1 && cp <= S.NumOfPlayers) g.PlayerWindow(cp).cmdWithdrawEnabled = true;
-    S.BuyMode = false;
     g.EnableRollDiceIfIdle();
+}
+
+void BuyCompanyForm::EndOffer() {
+    GameState& S = g.S;
+    Unload();
+    g.StopReactionTimer();
+    if (PlayerForm* w = g.PlayerWindowIfLoaded(S.CurrentPlayer)) w->cmdWithdrawEnabled = true;
+    S.BuyMode = false;
 }
 
 void BuyCompanyForm::Unload() {

@@ -21,7 +21,8 @@ enum class DeskButton { None, Deposit, Withdraw, OK };
 // back to their first state in one assignment.
 struct PlayerFormControls {
     bool Visible = false;
-    std::string Caption;       // the owner's name: the window knows its owner by it
+    std::string Caption;       // the owner's name, shown in the title bar
+    int OwnerId = 0;           // the owner's PlayerId: the window knows its owner by it
     int Icon = 0;              // piece picture number used as the window icon
     int Left = 0, Top = 0;     // screen position in twips (the Qt layer fits it to the screen)
 
@@ -60,6 +61,10 @@ public:
     void cmdDeposit_Click();
     void cmdWithdraw_Click();
     void cmdOK_Click();
+    // The endings of deposit and insurance mode, shared by the buttons that
+    // answer them and by a player leaving in the middle of one.
+    void EndDeposit();
+    void EndInsurance();
     // The user clicked insurance box i (1..5): an enabled box toggles between
     // empty and ticked.
     void chkInsurance_Click(int i);
@@ -70,7 +75,7 @@ public:
     bool Form_QueryUnload(bool byUser);
     void lstCompanies_Click(int row);
 
-    // The owner: the last player whose name equals the caption (0 if none).
+    // The owner's player number now (0 once he has left the game).
     int Owner() const;
     int SlotNumber() const { return Slot; }
 

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/money.h"
 
 namespace zx {
 
@@ -77,6 +78,7 @@ void SellCompaniesForm::ClearForm() {
 void SellCompaniesForm::UpdateBidsFrame() {
     optPlayerVisible[0] = true;
     optPlayerCaption[0] = "Bank";
+    optPlayerId = {};
     for (int row = 1; row < BidRows; ++row) {
         optPlayerVisible[static_cast<std::size_t>(row)] = false;
         optPlayerCaption[static_cast<std::size_t>(row)].clear();
@@ -86,6 +88,7 @@ void SellCompaniesForm::UpdateBidsFrame() {
         if (p == g.S.SellingPlayer) continue;
         optPlayerVisible[static_cast<std::size_t>(row)] = true;
         optPlayerCaption[static_cast<std::size_t>(row)] = g.Name(p);
+        optPlayerId[static_cast<std::size_t>(row)] = g.S.PlayerId[static_cast<std::size_t>(p)];
         ++row;
     }
 }
@@ -98,10 +101,8 @@ void SellCompaniesForm::RefillTable() {
     for (std::size_t row = 0; row < rows; ++row) {
         optNameVisible[row] = true;
         optNameCaption[row] = listed[row];
-        Money value = 0;
-        for (int k = 1; k <= NumCompanies; ++k)
-            if (g.S.CompanyName[static_cast<std::size_t>(k)] == listed[row]) value = g.S.CompanyValue[static_cast<std::size_t>(k)];
-        lblValue[row] = FormatMoney(value);
+        const int k = CompanyNumberNamed(g.S, listed[row]);
+        lblValue[row] = FormatMoney(g.S.CompanyValue[static_cast<std::size_t>(k)]);
     }
     if (rows > 0) {
         optName_Click(0);
@@ -113,12 +114,9 @@ void SellCompaniesForm::optName_Click(int row) {
     if (row < 0 || row >= static_cast<int>(optNameVisible.size())) return;
     if (!fraCompaniesEnabled || !optNameVisible[static_cast<std::size_t>(row)]) return;
     for (std::size_t r = 0; r < optNameValue.size(); ++r) optNameValue[r] = static_cast<int>(r) == row;
-    // The row names one of the seller's companies; the last company of that
-    // name is the one meant, as in the seller's own list.
-    const std::string& name = optNameCaption[static_cast<std::size_t>(row)];
-    g.S.SaleCompany = 0;
-    for (int k = 1; k <= NumCompanies; ++k)
-        if (g.S.CompanyName[static_cast<std::size_t>(k)] == name) g.S.SaleCompany = k;
+    // The row shows one of the seller's companies as his list showed it
+    // when the window was filled.
+    g.S.SaleCompany = CompanyNumberNamed(g.S, optNameCaption[static_cast<std::size_t>(row)]);
     for (int r = 1; r < BidRows; ++r) txtBid[static_cast<std::size_t>(r)].clear();
     int k = g.S.SaleCompany;
     txtBid[0] = (k >= 1 && k <= NumCompanies) ? FormatMoney(g.S.CompanyValue[static_cast<std::size_t>(k)] / 2) : "";
@@ -168,13 +166,14 @@ void SellCompaniesForm::cmdSubmit_Click() {
         }
     }
 
-    for (int p = 1; p <= s.NumOfPlayers; ++p) {
-        for (int row = 1; row <= s.NumOfPlayers - 1 && row < BidRows; ++row) {
-            if (!inPlay(row) || optPlayerCaption[static_cast<std::size_t>(row)] != g.Name(p)) continue;
-            if (!HasEnoughMoney(s, p, static_cast<std::int64_t>(WholeDollars(bid(row))))) {
-                refuse(row, g.Name(p) + "'s bid can't be greater than " + HisOrHer(s, p) + " money!");
-                return;
-            }
+    // The rows follow the players' order, so the first player short of his
+    // bid is the one told.
+    for (int row = 1; row < BidRows; ++row) {
+        const int p = g.SlotOf(optPlayerId[static_cast<std::size_t>(row)]);
+        if (!inPlay(row) || p == 0) continue;
+        if (!HasEnoughMoney(s, p, static_cast<std::int64_t>(WholeDollars(bid(row))))) {
+            refuse(row, g.Name(p) + "'s bid can't be greater than " + HisOrHer(s, p) + " money!");
+            return;
         }
     }
 
@@ -243,9 +242,7 @@ void SellCompaniesForm::FindBuyer() {
             break;
         }
     }
-    const std::string& caption = optPlayerCaption[static_cast<std::size_t>(s.ChosenRow)];
-    for (int p = 1; p <= s.NumOfPlayers; ++p)
-        if (g.Name(p) == caption) s.Buyer = p;
+    if (const int p = g.SlotOf(optPlayerId[static_cast<std::size_t>(s.ChosenRow)]); p != 0) s.Buyer = p;
 }
 
 void SellCompaniesForm::cmdSell_Click() {
@@ -269,8 +266,8 @@ void SellCompaniesForm::cmdSell_Click() {
     const std::string caption = optPlayerCaption[static_cast<std::size_t>(row)];
     const std::string shown = txtBid[static_cast<std::size_t>(row)];
     const std::int64_t price = MoneyTextValue(shown);
-    int buyer = row > 0 ? s.Buyer : 0;
-    if (row > 0 && (buyer < 1 || buyer > s.NumOfPlayers || buyer == seller || caption != g.Name(buyer))) return;
+    int buyer = row > 0 ? g.SlotOf(optPlayerId[static_cast<std::size_t>(row)]) : 0;
+    if (row > 0 && (buyer == 0 || buyer == seller)) return;
 
     // The bid was covered at Submit; the buyer may have paid out since.
     if (buyer != 0 && !HasEnoughMoney(s, buyer, price)) {
@@ -283,10 +280,8 @@ void SellCompaniesForm::cmdSell_Click() {
     s.PromptText = g.Name(seller) + " sold " + s.CompanyName[uk] + " to " + caption + " at " + shown + "!";
     s.HintText.clear();
 
-    if (buyer != 0) s.Cash[static_cast<std::size_t>(buyer)] = static_cast<Money>(s.Cash[static_cast<std::size_t>(buyer)] - price);
-    std::int64_t sellerCash = static_cast<std::int64_t>(s.Cash[static_cast<std::size_t>(seller)]) + price;
-    s.Cash[static_cast<std::size_t>(seller)] =
-        static_cast<Money>(std::min<std::int64_t>(sellerCash, std::numeric_limits<Money>::max()));
+    if (buyer != 0) AddMoney(s.Cash[static_cast<std::size_t>(buyer)], -price);
+    AddMoney(s.Cash[static_cast<std::size_t>(seller)], price);
 
     s.CompanyInsured[uk] = false;
     s.CompanyOwner[uk] = buyer;

@@ -83,7 +83,7 @@ void Game::cmdRollDice_Click() {
     SetPromptColor(S.CurrentPlayer);
     S.ExtraTurn = false;
     S.MoveAnywhereMode = false;
-    MovingPlayer = Name(S.CurrentPlayer);
+    MovingPlayerId = IdOf(S.CurrentPlayer);
 
     if (S.Sounds)
         PlayDiceSound();  // the roll goes on when the sound device reports the end
@@ -94,18 +94,18 @@ void Game::cmdRollDice_Click() {
 
 void Game::ContinueRollDice() {
     if (!S.GameInProgress) {
-        MovingPlayer.clear();
+        MovingPlayerId = 0;
         return;
     }
     int cp = S.CurrentPlayer;
     // The player who pressed may have left while the dice sound played; the
     // numbers have shifted since, so nobody else must take his roll.
-    if (!IsPlayer(S, cp) || (!MovingPlayer.empty() && MovingPlayer != Name(cp))) {
-        MovingPlayer.clear();
+    if (!IsPlayer(S, cp) || (MovingPlayerId != 0 && MovingPlayerId != IdOf(cp))) {
+        MovingPlayerId = 0;
         EnableRollDiceIfIdle();
         return;
     }
-    MovingPlayer = Name(cp);
+    MovingPlayerId = IdOf(cp);
 
     RollDice();
     if (!S.ExtraTurn) FindNextPlayer();
@@ -162,19 +162,19 @@ void Game::IncrementMoves() {
 void Game::MovePieces() {
     S.MoveTick = 1;
     S.CellsMoved = 1;
-    MovingPlayer = Name(S.CurrentPlayer);
+    MovingPlayerId = IdOf(S.CurrentPlayer);
     SetTimer(TimerId::MovePieces, true);
 }
 
 void Game::tmrMovePieces_Timer() {
     int cp = S.CurrentPlayer;
     bool walkerStillHere =
-        S.GameInProgress && IsPlayer(S, cp) && (MovingPlayer.empty() || MovingPlayer == Name(cp));
+        S.GameInProgress && IsPlayer(S, cp) && (MovingPlayerId == 0 || MovingPlayerId == IdOf(cp));
     if (!walkerStillHere) {
         // The walker has left the game (or the game is over) in the middle
         // of his walk: nobody lands, the others' pieces stay where they are.
         SetTimer(TimerId::MovePieces, false);
-        MovingPlayer.clear();
+        MovingPlayerId = 0;
         if (!S.GameInProgress) return;
         ResetOverlap();
         FixOverlap();
@@ -207,7 +207,7 @@ void Game::tmrMovePieces_Timer() {
     }
 
     SetTimer(TimerId::MovePieces, false);
-    MovingPlayer.clear();
+    MovingPlayerId = 0;
     ResetOverlap();
     FixOverlap();
     EnableRollDiceIfIdle();

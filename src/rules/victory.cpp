@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/money.h"
 
 namespace zx {
 
@@ -12,11 +13,6 @@ namespace {
 
 constexpr Money WinningEstate = 8'000'000;
 constexpr std::size_t WinningCompanies = 5;
-
-Money Saturate(std::int64_t v) {
-    return static_cast<Money>(std::clamp<std::int64_t>(v, std::numeric_limits<Money>::min(),
-                                                       std::numeric_limits<Money>::max()));
-}
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
@@ -57,7 +53,7 @@ void Game::CalculateEstate(int p) {
     std::int64_t estate = std::int64_t{S.Cash[At(p)]} + S.MoneyInBank[At(p)];
     for (int k = 1; k <= NumCompanies; ++k)
         if (S.CompanyOwner[At(k)] == p) estate += S.CompanyValue[At(k)];
-    S.Estate[At(p)] = Saturate(estate);
+    S.Estate[At(p)] = CapMoney(estate);
 }
 
 void Game::RecordEstateHistory() {
@@ -123,6 +119,7 @@ void Game::ReleaseCompanies(int p) {
 namespace {
 // Everything the game keeps per player, copied from one slot to another.
 void CopyPlayerData(GameState& s, std::size_t to, const GameState& src, std::size_t from) {
+    s.PlayerId[to] = src.PlayerId[from];
     s.PlayerName[to] = src.PlayerName[from];
     s.PlayerSex[to] = src.PlayerSex[from];
     s.PlayerPiece[to] = src.PlayerPiece[from];
@@ -218,29 +215,15 @@ void Game::CheckGameEnd() {
 void Game::CloseOffersOf(int p) {
     if (p < 1) return;
     if (p == S.CurrentPlayer) {
+        if (S.BuyMode || BuyForm.Loaded) BuyForm.EndOffer();
         PlayerForm* w = PlayerWindowIfLoaded(p);
-        if (S.BuyMode || BuyForm.Loaded) {
-            BuyForm.Unload();
-            S.BuyMode = false;
-            if (w) w->cmdWithdrawEnabled = true;
-        }
         if (S.DepositMode) {
+            if (w) w->EndDeposit();
             S.DepositMode = false;
-            if (w) {
-                w->cmdDepositEnabled = false;
-                w->DefaultButton = DeskButton::None;
-                w->CancelButton = DeskButton::None;
-                w->txtBankNum.clear();
-            }
         }
         if (S.InsuranceMode) {
+            if (w) w->EndInsurance();
             S.InsuranceMode = false;
-            if (w) {
-                w->fraInsuranceEnabled = false;
-                w->cmdWithdrawEnabled = true;
-                w->DefaultButton = DeskButton::None;
-                w->CancelButton = DeskButton::None;
-            }
         }
         S.MoveAnywhereMode = false;
         StopReactionTimer();

@@ -61,7 +61,11 @@ void Game::Lose(int player) {
     // Only what the loser had open closes: another player's turn, offer or
     // debt goes on as it was.
     CloseOffersOf(player);
+    // A sale laid out for the players as they were cannot go on once one of
+    // them has gone: the seller keeps his company, as when somebody wins.
+    SellForm.Unload();
 
+    const int loser = IdOf(player);
     const std::string name = Name(player);
     S.PromptText = name + " lost and exited the game!";
     const int place = S.NumOfPlayers + S.WinnerCount;
@@ -72,13 +76,8 @@ void Game::Lose(int player) {
     // A lender repaid by the bank may have won and left meanwhile, which can
     // end the game or move the loser down a number.
     if (!S.GameInProgress) return;
-    if (player > S.NumOfPlayers || Name(player) != name) {
-        int found = 0;
-        for (int i = std::min(player, S.NumOfPlayers); i >= 1 && found == 0; --i)
-            if (Name(i) == name) found = i;
-        if (found == 0) return;
-        player = found;
-    }
+    player = SlotOf(loser);
+    if (player == 0) return;
 
     const int formerLastSlot = S.NumOfPlayers;
     RemovePiece(player);

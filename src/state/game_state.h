@@ -41,6 +41,12 @@ struct GameState {
     PerPlayer<std::string> Finisher{};  // by finishing place, 1 = best
 
     // ---- per player ----
+    // Who sits in each slot, for the whole game: when a player leaves, the
+    // players after him move down a slot and take their numbers along, so
+    // code that must know "is this still the same person" keeps the number,
+    // never the slot or the name. Given out when a game starts (a loaded
+    // game numbers its players afresh); the saved file has no place for it.
+    PerPlayer<int> PlayerId{};
     PerPlayer<std::string> PlayerName{};
     PerPlayer<std::string> PlayerSex{};    // "Male" or "Female"
     PerPlayer<std::string> PlayerPiece{};  // "1".."4"

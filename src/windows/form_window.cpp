@@ -60,6 +60,18 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+bool FormWindow::event(QEvent* event) {
+    // The main window's Help > Help shortcut is F1 too, and Qt hands the
+    // shortcuts of a window to the small tool windows it owns (the personal
+    // windows): claimed here, F1 reaches keyPressEvent and opens this
+    // window's own topic.
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         controller.showHelp(helpTopic().toStdString());

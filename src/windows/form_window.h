@@ -27,6 +27,7 @@ public:
     virtual QString helpTopic() const { return {}; }
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     Game& game();

@@ -125,7 +125,6 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     VScroll_->setPageStep(1);
     VScroll_->setValue(10);
     VScroll_->setAccessibleName(QStringLiteral("Interest and duration"));
-    VScroll_->setToolTip(QStringLiteral("Higher: more interest and a longer wait"));
     VScroll_->setMinimumHeight(96);
     connect(VScroll_, &QScrollBar::valueChanged, this, [this](int setting) {
         LoanForm& f = game().LoanDialog;

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -202,6 +203,14 @@ void SellWindow::focusControl(FocusId f, int index) {
     if (!target) return;
     activateWindow();
     target->setFocus(Qt::OtherFocusReason);
+}
+
+void SellWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    FormWindow::keyPressEvent(event);
 }
 
 void SellWindow::reject() {

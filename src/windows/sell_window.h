@@ -24,8 +24,12 @@ public:
     QString helpTopic() const override { return QStringLiteral("sell"); }
 
 public slots:
-    // Esc and the window's close command leave without selling.
+    // The window's close command leaves without selling.
     void reject() override;
+
+protected:
+    // Esc does nothing here: the bids being typed would be lost with it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Runs a model handler, then redraws every window unless this one was

@@ -364,7 +364,7 @@ private:
     void saveAndLoad() {
         GameState& s = game_.S;
         if (s.WaitingMode || !game_.Main.cmdRollDiceEnabled) return;
-        std::string before = WriteSavedGame(SavedGameFrom(s, game_.LoanDraftSlot));
+        std::string before = WriteSavedGame(SavedGameFrom(s, game_.Draft.Slot()));
         last_ = "save";
         game_.mnuGameSave_Click();
         ++stats_.saves;
@@ -379,7 +379,7 @@ private:
         game_.mnuGameLoad_Click();
         while (ui_.answers.size() > answersBefore) ui_.answers.pop_front();
         ++stats_.loads;
-        std::string after = WriteSavedGame(SavedGameFrom(s, game_.LoanDraftSlot));
+        std::string after = WriteSavedGame(SavedGameFrom(s, game_.Draft.Slot()));
         if (!s.GameInProgress) pendingFailure_ = "loading a just-saved game left no game on the board";
         else if (after != before) pendingFailure_ = "the loaded game differs from the game saved";
     }

@@ -42,7 +42,7 @@ inline std::string GameInvariants(const Game& g) {
     }
     if (s.LoanCount < 0 || s.LoanCount > MaxLoans) return "loan count out of range";
     for (int i = 1; i <= s.LoanCount; ++i) {
-        if (i == g.LoanDraftSlot) continue;
+        if (g.Draft.Holds(i)) continue;
         if (s.LoanLender[i] < 1 || s.LoanLender[i] > s.NumOfPlayers) return "a lender who is not a player";
         if (s.LoanBorrower[i] < 1 || s.LoanBorrower[i] > s.NumOfPlayers) return "a borrower who is not a player";
         if (s.LoanLender[i] == s.LoanBorrower[i]) return "a player who lent to himself";

@@ -168,7 +168,7 @@ TEST_F(DeskWindow, LoanAndSaleDoors) {
     g.S.LoanCount = 2;
     W(2).cmdLoan_Click();
     EXPECT_EQ(g.S.LoanLender[3], 2);
-    EXPECT_EQ(g.LoanDraftSlot, 3);
+    EXPECT_EQ(g.Draft.Slot(), 3);
     EXPECT_TRUE(ui.shown(WindowId::Loan));
 
     W(1).cmdSellCompanies_Click();
@@ -179,8 +179,9 @@ TEST_F(DeskWindow, LoanAndSaleDoors) {
     EXPECT_TRUE(ui.shown(WindowId::SellCompanies));
     EXPECT_TRUE(W(1).Form_QueryUnload(true));
     EXPECT_FALSE(W(1).Form_QueryUnload(false));
-    g.S.PlayerName[2] = "Ann";  // equal names: the last one owns the window
-    EXPECT_EQ(W(1).Owner(), 2);
+    g.S.PlayerName[2] = "Ann";  // a window knows its owner by who he is, not by his name
+    EXPECT_EQ(W(1).Owner(), 1);
+    EXPECT_EQ(W(2).Owner(), 2);
 }
 
 class InsuranceDesk : public DeskWindow {};

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "rules/functions.h"
+#include "rules/money.h"
 
 namespace zx {
 namespace {
@@ -82,6 +83,28 @@ TEST(Millions, DollarsFitOrAreRefused) {
     EXPECT_FALSE(MillionsToDollars(3000, 1).has_value());
     EXPECT_FALSE(MillionsToDollars(-3000, 2).has_value());
     EXPECT_FALSE(MillionsToDollars(std::numeric_limits<double>::infinity(), 1).has_value());
+}
+
+// Gains the game pays stop at the 32-bit limit; whether a typed amount fits
+// is asked before anything moves, and the window refuses it.
+TEST(MoneyPolicy, GainsStopAtTheLimitAndTypedAmountsAreChecked) {
+    Money cash = MaxMoney - 100;
+    AddMoney(cash, 400'000);
+    EXPECT_EQ(cash, MaxMoney);
+    AddMoney(cash, -std::int64_t{MaxMoney});
+    EXPECT_EQ(cash, 0);
+    EXPECT_TRUE(FitsMoney(MaxMoney));
+    EXPECT_FALSE(FitsMoney(std::int64_t{MaxMoney} + 1));
+    EXPECT_EQ(MillionsToWholeDollars(3000, 2), 3'000'000'000.0);
+}
+
+TEST(TextBoxes, ScrollBarsAndLengthLimits) {
+    EXPECT_EQ(ScrollBarMillions(-90), "10");
+    EXPECT_EQ(ScrollBarMillions(-3), "1.3");
+    EXPECT_EQ(ScrollBarMillions(0), "1");
+    EXPECT_EQ(ScrollBarMillions(9), "0.1");
+    EXPECT_EQ(FirstCharacters("Zo\u00eb \u20ac\u20ac", 5), "Zo\u00eb \u20ac");
+    EXPECT_EQ(FirstCharacters("ab", 4), "ab");
 }
 
 TEST(ShortestDecimal, WritesNumbersLikeTheScrollBar) {

@@ -335,7 +335,8 @@ TEST_F(LifecycleTest, CloseGameLeavesNothingOfTheGameBehind) {
     s.MoneyInBank[4] = 99;
     s.Moves = 77;
     s.GameTime = 12;
-    s.LoanCount = 2;
+    s.LoanCount = 1;
+    g.Draft.Take(s, 2);
     s.WinnerCount = 1;
     s.Finisher[1] = "Zed";
     s.MissNextTurn[2] = s.HalfTaxBonus[3] = s.FreeInsuranceBonus[1] = true;
@@ -346,7 +347,6 @@ TEST_F(LifecycleTest, CloseGameLeavesNothingOfTheGameBehind) {
     s.EstateHistory[10][1] = 5.0;
     g.Main.shpDestroyMask[3] = true;
     g.Main.picDice = 4;
-    g.LoanDraftSlot = 2;
     g.SetTimer(TimerId::MovePieces, true);
     g.SetTimer(TimerId::DestroyDelay, true);
     g.SetTimer(TimerId::LimitReactionTime, true);
@@ -385,7 +385,7 @@ TEST_F(LifecycleTest, CloseGameLeavesNothingOfTheGameBehind) {
     EXPECT_FALSE(s.BuyMode || s.DestroyMode || s.MoveAnywhereMode || s.WaitingMode);
     EXPECT_FALSE(s.TaxDebtPending || s.LoanRepayPending);
     EXPECT_FALSE(s.EstateHistory[10][1].has_value());
-    EXPECT_EQ(g.LoanDraftSlot, 0);
+    EXPECT_EQ(g.Draft.Slot(), 0);
     EXPECT_EQ(g.Main.caption, "Zentrix 3.0");
     EXPECT_TRUE(g.Main.lblPrompt.text.empty() && g.Main.lblHint.text.empty());
     EXPECT_TRUE(g.Main.lblCurrentPlayer.text.empty() && g.Main.lblGameTime.empty() && g.Main.lblMoves.empty());

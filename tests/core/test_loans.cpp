@@ -25,9 +25,7 @@ struct LoanFixture : ::testing::Test {
 
     // What the personal window's Loan button does before the window shows.
     void Open(int lender) {
-        s.LoanCount += 1;
-        s.LoanLender[s.LoanCount] = lender;
-        g.LoanDraftSlot = s.LoanCount;
+        g.Draft.Take(s, lender);
         f.Form_Load();
     }
     void Fill(int borrower, const std::string& millions, int setting) {
@@ -98,7 +96,7 @@ TEST_F(LoanFixture, ALoanMadeAtMove40IsRepaidWithInterestAtMove70) {
     EXPECT_EQ(s.Cash[2], 7'500'000);
     EXPECT_EQ(s.LoanRepayment[1], 3'250'000);
     EXPECT_EQ(s.LoanDueMove[1], 70);
-    EXPECT_EQ(g.LoanDraftSlot, 0);
+    EXPECT_EQ(g.Draft.Slot(), 0);
     EXPECT_FALSE(f.Loaded);
     EXPECT_EQ(ui.focuses.back(), std::make_pair(FocusId::MainWindow, 0));
 
@@ -122,11 +120,14 @@ TEST_F(LoanFixture, BadAmountsAreRefusedAndTheSlotStaysTaken) {
         EXPECT_EQ(f.txtLoanNum, "");
         EXPECT_EQ(ui.focuses.back(), std::make_pair(FocusId::LoanAmount, 0));
     }
+    // The box holds four characters, not four bytes.
+    f.txtLoanNum_Typed("\u20ac\u20ac12.5");
+    EXPECT_EQ(f.txtLoanNum, "\u20ac\u20ac12");
     s.Cash[1] = 1'000'000;
     f.txtLoanNum_Typed("1.5");
     EXPECT_EQ(Refusal(), "Ann, you don't have enough money!");
     EXPECT_EQ(s.LoanCount, 1);
-    EXPECT_EQ(g.LoanDraftSlot, 1);
+    EXPECT_EQ(g.Draft.Slot(), 1);
 }
 
 TEST_F(LoanFixture, AmountsThatDoNotFitACashFigureChangeNothing) {
@@ -158,7 +159,7 @@ TEST_F(LoanFixture, TheBorrowersNoKeepsTheWindowOpen) {
     EXPECT_TRUE(f.Loaded);
     EXPECT_EQ(f.txtLoanNum, "2");
     EXPECT_EQ(s.Cash[3], StartCash);
-    EXPECT_EQ(g.LoanDraftSlot, 1);
+    EXPECT_EQ(g.Draft.Slot(), 1);
 
     ui.answers.push_back(MsgAnswer::Yes);
     f.cmdLoan_Click();
@@ -173,7 +174,7 @@ TEST_F(LoanFixture, CancelAndTheCloseCommandGiveTheSlotBack) {
     f.cmdCancel_Click();
     EXPECT_EQ(s.LoanCount, 1);
     EXPECT_EQ(s.LoanLender[1], 2) << "the live loan stays";
-    EXPECT_EQ(g.LoanDraftSlot, 0);
+    EXPECT_EQ(g.Draft.Slot(), 0);
     EXPECT_FALSE(f.Loaded);
     EXPECT_EQ(s.PromptText, "Ann refused to lend any money!");
     EXPECT_TRUE(ui.played("Negative.wav"));
@@ -181,7 +182,7 @@ TEST_F(LoanFixture, CancelAndTheCloseCommandGiveTheSlotBack) {
     Open(3);
     f.Form_QueryUnload();
     EXPECT_EQ(s.LoanCount, 1);
-    EXPECT_EQ(g.LoanDraftSlot, 0);
+    EXPECT_EQ(g.Draft.Slot(), 0);
     EXPECT_EQ(ui.count("close", WindowId::Loan), 2);
     EXPECT_EQ(s.PromptText, "Cid refused to lend any money!");
 }
@@ -202,7 +203,7 @@ TEST_F(LoanFixture, FiveLoansRefuseASixthUntilOneIsRepaid) {
     g.PlayerWindow(3).cmdLoan_Click();
     EXPECT_TRUE(f.Loaded);
     EXPECT_EQ(s.LoanCount, 1);
-    EXPECT_EQ(g.LoanDraftSlot, 1);
+    EXPECT_EQ(g.Draft.Slot(), 1);
     EXPECT_EQ(s.LoanLender[1], 3);
 }
 
@@ -260,12 +261,12 @@ TEST_F(LoanFixture, TheDraftOfAnOpenWindowIsNeverRepaidAndMovesDownWithTheSchedu
     s.LoanDueMove[2] = 30;  // left over from an older loan in that slot
     s.LoanRepayment[2] = 999'999;
     Open(1);
-    ASSERT_EQ(g.LoanDraftSlot, 2);
+    ASSERT_EQ(g.Draft.Slot(), 2);
     s.Moves = 30;
     g.RepayDueLoans();
     EXPECT_EQ(s.LoanRepaidText, "  Cid repaid his $1,100,000 loan to Bob!");
     EXPECT_EQ(s.LoanCount, 1);
-    EXPECT_EQ(g.LoanDraftSlot, 1);
+    EXPECT_EQ(g.Draft.Slot(), 1);
     EXPECT_EQ(s.LoanLender[1], 1);
     EXPECT_EQ(s.Cash[1], StartCash);
 
@@ -333,7 +334,7 @@ TEST_F(LoanFixture, AWinnersLoansAndHisOpenLoanWindowAreCancelledWithoutMoney) {
               "  Bob's $1,300,000 loan to Cid was cancelled and doesn't need repaying anymore!  Ann's $2,600,000 "
               "loan to Bob was cancelled and won't be repaid by the bank!");
     EXPECT_EQ(s.LoanCount, 0);
-    EXPECT_EQ(g.LoanDraftSlot, 0);
+    EXPECT_EQ(g.Draft.Slot(), 0);
     EXPECT_FALSE(f.Loaded);
     EXPECT_EQ(s.Cash[1], StartCash);
     EXPECT_FALSE(s.LoanRepayPending) << "the landing waits for a loan no more";

@@ -3,9 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "lifecycle/savefile.h"
 #include "test_support.h"
@@ -262,17 +269,27 @@ TEST_F(SaveFileGame, AFailedSaveSaysWhereAndKeepsTheOldFile) {
     const std::string old = ReadFile(good);
     ASSERT_FALSE(old.empty());
 
-    // The temporary file cannot be made: the old file must stay whole.
-    fs::create_directory(good + ".zxtmp");
+    // The disk takes only the first hundred bytes of the new text: the old
+    // file must stay whole and nothing half-written may be left beside it.
     g.S.Cash[1] = 1234;
     ui.clear();
-    g.mnuGameSave_Click();
+    {
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit tight = before;
+        tight.rlim_cur = 100;
+        auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tight);
+        g.mnuGameSave_Click();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+    }
     EXPECT_EQ(ReadFile(good), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(good).parent_path()), fs::directory_iterator()), 1);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The game could not be saved to " + good + "!");
     EXPECT_EQ(ui.messages[0].title, "Save failed");
     EXPECT_TRUE(g.SaveFailed);
-    fs::remove(good + ".zxtmp");
 
     // A folder that is really a file: nothing is written anywhere, the game
     // keeps its old file, name and caption.
@@ -295,19 +312,57 @@ TEST_F(SaveFileGame, AFailedSaveSaysWhereAndKeepsTheOldFile) {
     EXPECT_FALSE(g.S.HasFileName);
 }
 
+// A save may be cut off at any instant (the game killed, the machine going
+// down): whatever instant, the file on disk is a whole save, the old one or
+// the new one. A child process saves two different games over one file as
+// fast as it can and is killed at random moments.
+TEST(SaveFileOnDisk, ASaveKilledAtAnyMomentLeavesAWholeFile) {
+    TempFolder tmp;
+    const std::string path = tmp.path("game.znx");
+    SavedGame one;
+    one.PlayerName[1] = "Ann";
+    one.PlayerName[2] = "Bob";
+    one.PlayerSex[1] = one.PlayerSex[2] = "Female";
+    one.PlayerPiece[1] = "1";
+    one.PlayerPiece[2] = "2";
+    SavedGame two = one;
+    two.Moves = 99;
+    two.PlayerName[2] = std::string(400, 'x');
+    const std::string texts[2] = {WriteSavedGame(one), WriteSavedGame(two)};
+    ASSERT_TRUE(WriteFileAtomically(path, texts[0]));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+
+    std::mt19937 rng(20261208);
+    for (int round = 0; round < 300; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            for (unsigned i = 0;; ++i) WriteFileAtomically(path, texts[i % 2]);
+        ::usleep(std::uniform_int_distribution<unsigned>(0, 4000)(rng));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const auto bytes = ReadWholeFile(path);
+        ASSERT_TRUE(bytes && (*bytes == texts[0] || *bytes == texts[1])) << "round " << round;
+        ASSERT_TRUE(ReadSavedGame(*bytes)) << "round " << round;
+    }
+    // Every save kept the permissions of the file it replaced.
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
 TEST(SaveFileLoans, TheDraftedLoanIsNeverSaved) {
     FakeUi ui;
     ScriptedRandom rnd;
     Game g(ui, rnd);
     test::SetUpGame(g, 3);
-    g.S.LoanCount = 2;
+    g.S.LoanCount = 1;
     g.S.LoanLender[1] = 1;
     g.S.LoanBorrower[1] = 2;
     g.S.LoanRepayment[1] = 1'100'000;
     g.S.LoanDueMove[1] = 12;
-    g.S.LoanLender[2] = 3;  // the dialog's slot: lender only, no borrower yet
-    g.LoanDraftSlot = 2;
-    const std::string text = WriteSavedGame(SavedGameFrom(g.S, g.LoanDraftSlot));
+    g.Draft.Take(g.S, 3);  // the dialog's slot: lender only, no borrower yet
+    const std::string text = WriteSavedGame(SavedGameFrom(g.S, g.Draft.Slot()));
     const auto lines = Lines(text);
     EXPECT_EQ(lines[16], "1,2,1100000,12");
     EXPECT_EQ(lines[17], "0,0,0,0");

@@ -177,10 +177,12 @@ inline void SetUpGame(Game& g, int n, int companySet = 1) {
     s.LimitReactionTime = false;
     s.CurrentPlayer = n;
     s.GameInProgress = true;
+    g.NumberPlayers();
     for (int p = 1; p <= n; ++p) {
         g.Main.picPiece[p].visible = true;
         g.Main.picPiece[p].picture = p;
         g.PlayerWindow(p).Caption = s.PlayerName[p];
+        g.PlayerWindow(p).OwnerId = g.IdOf(p);
     }
     g.UpdatePlayerWindows();
 }

@@ -16,10 +16,18 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include "../core/test_support.h"
 #include "testsupport.h"
 #include "windows/about_window.h"
+#include "windows/buy_window.h"
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
+#include "windows/loan_window.h"
+#include "windows/new_game_window.h"
+#include "windows/player_window.h"
+#include "windows/results_window.h"
+#include "windows/sell_window.h"
+#include "windows/wait_window.h"
 
 using namespace zx;
 using zx::test::find;
@@ -69,6 +77,7 @@ private slots:
     void helpListsEveryTopic();
     void helpShowsTopicsAndFollowsLinks();
     void helpIsUsableFromAModalDialog();
+    void f1InEveryWindowOpensItsOwnTopic();
 };
 
 void InfoWindowsTest::graphDrawsOneLinePerPlayer() {
@@ -407,6 +416,47 @@ void InfoWindowsTest::helpIsUsableFromAModalDialog() {
     p.controller.showHelp("");
     QCOMPARE(p.controller.helpWindow()->windowModality(), Qt::NonModal);
     QCOMPARE(p.controller.helpWindow()->currentPage(), QStringLiteral("index.html"));
+}
+
+void InfoWindowsTest::f1InEveryWindowOpensItsOwnTopic() {
+    test::Program p;
+    Game& g = p.game();
+    test::SetUpGame(g, 2);
+    g.RefreshPlayerWindows();
+    Controller& c = p.controller;
+    const struct {
+        WindowId id;
+        int index;
+        const char* page;
+    } windows[] = {{WindowId::Player, 2, "playerwindow.html"}, {WindowId::BuyCompany, 0, "buy.html"},
+                   {WindowId::Wait, 0, "waiting.html"},         {WindowId::SellCompanies, 0, "sell.html"},
+                   {WindowId::Loan, 0, "loan.html"},            {WindowId::NewGame, 0, "newgame.html"},
+                   {WindowId::Graph, 0, "graph.html"},          {WindowId::Results, 0, "results.html"},
+                   {WindowId::About, 0, "about.html"}};
+    for (const auto& w : windows) {
+        c.showHelp("cells");
+        c.helpWindow()->hide();
+        c.showWindow(w.id, w.index, false);
+        QWidget* window = nullptr;
+        switch (w.id) {
+            case WindowId::Player: window = c.playerWindow(w.index); break;
+            case WindowId::BuyCompany: window = c.buyWindow(); break;
+            case WindowId::Wait: window = c.waitWindow(); break;
+            case WindowId::SellCompanies: window = c.sellWindow(); break;
+            case WindowId::Loan: window = c.loanWindow(); break;
+            case WindowId::NewGame: window = c.newGameWindow(); break;
+            case WindowId::Graph: window = c.graphWindow(); break;
+            case WindowId::Results: window = c.resultsWindow(); break;
+            case WindowId::About: window = c.aboutWindow(); break;
+            case WindowId::Main: break;
+        }
+        QVERIFY2(window, w.page);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_F1);
+        QCOMPARE(c.helpWindow()->currentPage(), QString::fromLatin1(w.page));
+        c.closeWindow(w.id, w.index);
+    }
 }
 
 QTEST_MAIN(InfoWindowsTest)

@@ -586,7 +586,7 @@ private:
         auto bytes = ReadWholeFile(g.S.FileName);
         if (!bytes) return fail("the saved game cannot be read back");
         ++saves_;
-        if (*bytes != WriteSavedGame(SavedGameFrom(g.S, g.LoanDraftSlot)))
+        if (*bytes != WriteSavedGame(SavedGameFrom(g.S, g.Draft.Slot())))
             fail("the saved file differs from the game on the board");
     }
 
@@ -601,7 +601,7 @@ private:
         }
         if (!g.S.GameInProgress) return fail("a good saved game did not load");
         ++loads_;
-        if (WriteSavedGame(SavedGameFrom(g.S, g.LoanDraftSlot)) != hooks_.lastLoadedBytes)
+        if (WriteSavedGame(SavedGameFrom(g.S, g.Draft.Slot())) != hooks_.lastLoadedBytes)
             fail("the loaded game differs from the file");
     }
 
@@ -629,7 +629,7 @@ private:
         if (shown(controller_.sellWindow()) != g.SellForm.Loaded) return "sale window and its model disagree";
         if (shown(controller_.loanWindow()) != g.LoanDialog.Loaded) return "loan window and its model disagree";
         if (shown(controller_.resultsWindow()) != g.Results.Loaded) return "results window and its model disagree";
-        if (g.LoanDialog.Loaded != (g.LoanDraftSlot != 0)) return "a loan draft without its dialog";
+        if (g.LoanDialog.Loaded != (g.Draft.Slot() != 0)) return "a loan draft without its dialog";
 
         if (g.Results.Loaded) {
             int filled = 0;

@@ -249,10 +249,12 @@ void TradeWindowsTest::sellEnterAndEscape() {
     QCOMPARE(sold.count(), 1);
     QCOMPARE(submitted.count(), 1);
 
-    // Esc is the window's close command; a window the rules did not open
-    // simply goes away.
-    f.Loaded = false;
+    // Esc would lose the bids being typed: it does nothing. The window's
+    // close command still goes; one the rules did not open simply goes away.
     QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY(w.isVisible());
+    f.Loaded = false;
+    w.close();
     QVERIFY(!w.isVisible());
 }
 
@@ -330,8 +332,10 @@ void TradeWindowsTest::sellRefusalsThroughTheRules() {
         QVERIFY(find<QPushButton>(w, "cmdSubmit")->isDefault());
         QVERIFY(find<QRadioButton>(w, "optName_0")->isChecked());
 
-        // Esc leaves without selling.
+        // Esc keeps a bid being typed; the close command leaves without selling.
         QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(w->isVisible());
+        w->close();
         drove = true;
     });
     QTimer::singleShot(3000, [&] {
@@ -459,9 +463,7 @@ void TradeWindowsTest::loanThroughTheRules() {
     Game& g = p.game();
     test::SetUpGame(g, 3);
     g.S.Moves = 40;
-    g.S.LoanCount = 1;
-    g.S.LoanLender[1] = 1;
-    g.LoanDraftSlot = 1;
+    g.Draft.Take(g.S, 1);
     g.LoanDialog.Loaded = true;
     g.LoanDialog.Form_Load();
     if (g.LoanDialog.optPlayerCaption[1].empty()) QSKIP("the loan rules are not in this build yet");
@@ -497,9 +499,7 @@ void TradeWindowsTest::loanThroughTheRules() {
     QCOMPARE(g.S.Cash[2], StartCash + 2'500'000);
 
     // The close command gives the drafted slot back, as Cancel does.
-    g.S.LoanCount = 2;
-    g.S.LoanLender[2] = 3;
-    g.LoanDraftSlot = 2;
+    g.Draft.Take(g.S, 3);
     g.LoanDialog.Loaded = true;
     g.LoanDialog.Form_Load();
     QTimer::singleShot(0, [&] {
