@@ -40,7 +40,10 @@ void NewGameForm::SetInitialOptions() {
 }
 
 void NewGameForm::SetInitialSex() {
-    for (std::size_t i = 1; i <= MaxPlayers; ++i) cmbPlayerSex[i] = 0;
+    for (std::size_t i = 1; i <= MaxPlayers; ++i) {
+        cmbPlayerSex[i] = 0;
+        cmbPlayerType[i] = 0;  // every seat starts as a person's
+    }
 }
 
 void NewGameForm::optNumOfPlayers_Click(int index) {
@@ -67,6 +70,11 @@ void NewGameForm::txtPlayerName_Typed(int i, const std::string& text) {
 void NewGameForm::cmbPlayerSex_Click(int i, int entry) {
     if (i < 1 || i > MaxPlayers || entry < 0 || entry > 1) return;
     cmbPlayerSex[static_cast<std::size_t>(i)] = entry;
+}
+
+void NewGameForm::cmbPlayerType_Click(int i, int entry) {
+    if (i < 1 || i > MaxPlayers || entry < 0 || entry > 3) return;
+    cmbPlayerType[static_cast<std::size_t>(i)] = entry;
 }
 
 void NewGameForm::optCompanySet_Click(int index) {
@@ -139,9 +147,11 @@ void NewGameForm::cmdStart_Click() {
 }
 
 void NewGameForm::GetPlayerInfo() {
-    for (int i = 1; i <= g.S.NumOfPlayers; ++i) {
+    for (int i = 1; i <= MaxPlayers; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        if (!rowEnabled[k]) continue;
+        // Seats not in this game are nobody's, so no computer sits there.
+        g.S.PlayerType[k] = i <= g.S.NumOfPlayers && rowEnabled[k] ? cmbPlayerType[k] : 0;
+        if (i > g.S.NumOfPlayers || !rowEnabled[k]) continue;
         g.S.PlayerName[k] = txtPlayerName[k];
         g.S.PlayerSex[k] = cmbPlayerSex[k] == 0 ? "Female" : "Male";
     }

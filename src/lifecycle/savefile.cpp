@@ -127,6 +127,15 @@ public:
     // writer's business only.
     void EndLine() {}
 
+    // Whether anything but blanks and line ends follows.
+    bool MoreValues() const {
+        for (std::size_t i = pos_; i < t_.size(); ++i) {
+            char c = t_[i];
+            if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return true;
+        }
+        return false;
+    }
+
     // Only blanks and line ends may follow the last value.
     bool AtEnd() {
         if (lastWasComma_) return Fail("a value is missing after the last comma");
@@ -254,6 +263,7 @@ template <typename From, typename To> void CopyCommonValues(const From& from, To
         to.PlayerName[p] = from.PlayerName[p];
         to.PlayerSex[p] = from.PlayerSex[p];
         to.PlayerPiece[p] = from.PlayerPiece[p];
+        to.PlayerType[p] = from.PlayerType[p];
         to.Cash[p] = from.Cash[p];
         to.MoneyInBank[p] = from.MoneyInBank[p];
         to.Finisher[p] = from.Finisher[p];
@@ -392,11 +402,24 @@ template <typename Io, typename Saved> void Transfer(Io& io, Saved& f) {
     }
 }
 
+bool HasComputerSeat(const SavedGame& f) {
+    for (std::size_t p = 1; p <= MaxPlayers; ++p)
+        if (f.PlayerType[p] != 0) return true;
+    return false;
+}
+
+// The line after the 44 that only games with a computer seat have.
+template <typename Io, typename Saved> void TransferSeats(Io& io, Saved& f) {
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) io.Int(f.PlayerType[p], "a player's type");
+    io.EndLine();
+}
+
 }  // namespace
 
 std::string WriteSavedGame(const SavedGame& f) {
     ValueWriter w;
     Transfer(w, f);
+    if (HasComputerSeat(f)) TransferSeats(w, f);
     return w.take();
 }
 
@@ -416,6 +439,13 @@ std::optional<SavedGame> ReadSavedGame(std::string_view bytes, std::string* erro
     SavedGame f;
     ValueReader r(text);
     Transfer(r, f);
+    if (!r.failed() && r.MoreValues()) {
+        TransferSeats(r, f);
+        if (!r.failed() && !HasComputerSeat(f)) {
+            Reject(error, "a line of player types without a computer player");
+            return std::nullopt;
+        }
+    }
     if (!r.failed()) r.AtEnd();
     if (r.failed()) {
         Reject(error, r.error());
@@ -441,6 +471,7 @@ bool ValidSavedGame(const SavedGame& f, std::string* error) {
             if (f.PlayerName[i].empty()) return Reject(error, "a player has no name");
             if (!IsSex(f.PlayerSex[i])) return Reject(error, "a player's sex is neither Male nor Female");
             if (!IsPieceText(f.PlayerPiece[i])) return Reject(error, "a player's piece is not 1 to 4");
+            if (f.PlayerType[i] < 0 || f.PlayerType[i] > 3) return Reject(error, "a player's type is not 0 to 3");
             for (int q = 1; q < p; ++q) {
                 const auto j = static_cast<std::size_t>(q);
                 if (f.PlayerName[i] == f.PlayerName[j]) return Reject(error, "two players have the same name");
@@ -452,6 +483,7 @@ bool ValidSavedGame(const SavedGame& f, std::string* error) {
                 return Reject(error, "an empty slot's sex is neither Male nor Female");
             if (!f.PlayerPiece[i].empty() && !IsPieceText(f.PlayerPiece[i]))
                 return Reject(error, "an empty slot's piece is not 1 to 4");
+            if (f.PlayerType[i] != 0) return Reject(error, "an empty slot has a player type");
         }
         for (double v : {f.PieceLeft[i], f.PieceTop[i]})
             if (!std::isfinite(v) || v < 0 || v > BoardExtent) return Reject(error, "a piece lies off the board");

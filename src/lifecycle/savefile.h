@@ -20,6 +20,10 @@ struct SavedGame {
     PerPlayer<std::string> PlayerName{};
     PerPlayer<std::string> PlayerSex{};
     PerPlayer<std::string> PlayerPiece{};
+    // Computer seats (see GameState::PlayerType). A game with none is written
+    // in the 44 lines every version reads; one with a computer seat adds a
+    // 45th line with the four types.
+    PerPlayer<int> PlayerType{};
     int CompanySet = 1;
     int PieceSet = 1;
     bool AutoSave = true;

@@ -28,16 +28,18 @@ void Game::Bank() {
     const auto p = static_cast<std::size_t>(cp);
 
     if (S.Cash[p] <= 0) {
-        S.PromptText = Name(cp) + " can't deposit any money in " + HisOrHer(S, cp) + " bank account!";
+        if (Narrating()) S.PromptText = Name(cp) + " can't deposit any money in " + HisOrHer(S, cp) + " bank account!";
         ShowPrompts();
         return;
     }
 
     if (S.MoneyInBank[p] < 1) {
-        S.PromptText = Name(cp) + " is in deposit mode!";
-        S.HintText =
-            "Enter the amount of money to deposit (in million dollars) in the white box at the right of your "
-            "personal window and click Deposit, or press Esc to refuse.";
+        if (Narrating()) {
+            S.PromptText = Name(cp) + " is in deposit mode!";
+            S.HintText =
+                "Enter the amount of money to deposit (in million dollars) in the white box at the right of your "
+                "personal window and click Deposit, or press Esc to refuse.";
+        }
     } else {
         std::int64_t balance = S.MoneyInBank[p];
         std::int64_t interest = 10'000 * (DivideHalfEven(balance, 10) / 10'000);
@@ -45,8 +47,10 @@ void Game::Bank() {
         interest = std::min<std::int64_t>(interest, MaxMoney - balance);
         S.BankInterest = static_cast<Money>(interest);
         S.MoneyInBank[p] += S.BankInterest;
-        S.HintText = "Every time you land on a Bank cell, you get 10% of your bank balance as interest.  ";
-        S.PromptText = Name(cp) + " recieved " + FormatMoney(S.BankInterest) + " interest and is in deposit mode!";
+        if (Narrating()) {
+            S.HintText = "Every time you land on a Bank cell, you get 10% of your bank balance as interest.  ";
+            S.PromptText = Name(cp) + " recieved " + FormatMoney(S.BankInterest) + " interest and is in deposit mode!";
+        }
     }
 
     DisableRollDice();
@@ -85,7 +89,7 @@ void Game::Tax() {
     if (!S.TaxDebtPending) CalculateTotalTax();
 
     if (S.TotalTax < 1) {
-        S.PromptText = Name(cp) + " doesn't have any companies to pay tax on!";
+        if (Narrating()) S.PromptText = Name(cp) + " doesn't have any companies to pay tax on!";
         ShowPrompts();
         return;
     }
@@ -93,14 +97,16 @@ void Game::Tax() {
     if (HasEnoughMoney(S, cp, S.TotalTax)) {
         S.TaxDebtPending = false;
         S.Cash[p] -= S.TotalTax;
-        S.PromptText = Name(cp) + " paid " + FormatMoney(S.TotalTax) + " tax for " + HisOrHer(S, cp) + " companies!";
-        S.HintText = "Every time you land on a Tax cell, you must pay the tax of all your companies.";
+        if (Narrating()) {
+            S.PromptText = Name(cp) + " paid " + FormatMoney(S.TotalTax) + " tax for " + HisOrHer(S, cp) + " companies!";
+            S.HintText = "Every time you land on a Tax cell, you must pay the tax of all your companies.";
+        }
         UpdateDisplay();
         return;
     }
 
     PlayWaitSound();
-    MsgBox("You do not have enough money to pay the tax of your companies!" + S.MsgMustWithdraw, "You must pay now!",
+    MsgBoxFor(cp, "You do not have enough money to pay the tax of your companies!" + S.MsgMustWithdraw, "You must pay now!",
            MsgIcon::Critical, MsgButtons::Ok);
     S.TaxDebtPending = true;
     S.WaitingMessage = "Waiting for " + Name(cp) + " to pay " + FormatMoney(S.TotalTax) + " for the tax of " +

@@ -26,7 +26,7 @@ void Game::PayCompOwner() {
         } else if (owner == cp) {
             const Money amount = complexed ? S.OwnComplexEnteringIncome[k] : S.OwnEnteringIncome[k];
             AddMoney(S.Cash[static_cast<std::size_t>(cp)], amount);
-            S.PromptText = name + " recieved " + FormatMoney(amount) + " as income because of entering " +
+            if (Narrating()) S.PromptText = name + " recieved " + FormatMoney(amount) + " as income because of entering " +
                            HisOrHer(S, cp) + (complexed ? " own complexed company!" : " own company!");
             UpdateDisplay();
             CheckWin(cp);
@@ -36,7 +36,7 @@ void Game::PayCompOwner() {
                                         (complexed ? " complexed company" : " company");
             if (!HasEnoughMoney(S, cp, amount)) {
                 PlayWaitSound();
-                MsgBox(name + "!  You don't have enough money to pay " + FormatMoney(amount) + " to " +
+                MsgBoxFor(cp, name + "!  You don't have enough money to pay " + FormatMoney(amount) + " to " +
                            Name(owner) + because + "!" + S.MsgMustWithdraw,
                        "You must pay now!", MsgIcon::Critical, MsgButtons::Ok, MsgAnswer::Ok);
                 S.WaitingMessage =
@@ -47,9 +47,9 @@ void Game::PayCompOwner() {
             }
             AddMoney(S.Cash[static_cast<std::size_t>(cp)], -std::int64_t{amount});
             AddMoney(S.Cash[static_cast<std::size_t>(owner)], amount);
-            S.PromptText = name + " paid " + FormatMoney(amount) + " to " + Name(owner) + because + "!";
+            if (Narrating()) S.PromptText = name + " paid " + FormatMoney(amount) + " to " + Name(owner) + because + "!";
             if (complexed)
-                S.HintText =
+                if (Narrating()) S.HintText =
                     "Complexed companies give the owner much more income and power than companies scattered "
                     "around the board.";
             UpdateDisplay();

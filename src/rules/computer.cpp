@@ -26,8 +26,10 @@ void Game::Computer() {
     for (;;) {
         int choice = static_cast<int>(rnd.next() * 13) + 1;
         S.ComputerChoice = std::clamp(choice, 1, 13);
-        Main.lblComputerPrompt.text = "Computer: " + S.ComputerMessage[static_cast<std::size_t>(S.ComputerChoice)];
-        S.HintText = "The Computer makes random decisions.";
+        if (Narrating()) {
+            Main.lblComputerPrompt.text = "Computer: " + S.ComputerMessage[static_cast<std::size_t>(S.ComputerChoice)];
+            S.HintText = "The Computer makes random decisions.";
+        }
         ShowPrompts();
         if (S.ComputerChoice < 4 || S.ComputerChoice > 7) break;
         if (rnd.next() >= 0.5) break;
@@ -127,7 +129,7 @@ void Game::DestroyCompanies() {
 
     if (!anyOwned) {
         SetPromptColor(0);
-        S.PromptText = "None of the players had any companies in the destroyed complex!";
+        if (Narrating()) S.PromptText = "None of the players had any companies in the destroyed complex!";
         ShowPrompts();
         return;
     }
@@ -163,15 +165,19 @@ void Game::tmrDestroyDelay_Timer() {
             SetPromptColor(owner);
             if (S.CompanyInsured[uk]) {
                 AddMoney(S.Cash[static_cast<std::size_t>(owner)], S.CompanyValue[uk]);
-                S.PromptText = S.CompanyName[uk] + " was destroyed, but " + Name(owner) + " received " +
-                               FormatMoney(S.CompanyValue[uk]) + " as compensation!";
-                S.HintText =
-                    "The insurance office pays the value of insured companies which are destroyed as compensation.";
+                if (Narrating()) {
+                    S.PromptText = S.CompanyName[uk] + " was destroyed, but " + Name(owner) + " received " +
+                                   FormatMoney(S.CompanyValue[uk]) + " as compensation!";
+                    S.HintText =
+                        "The insurance office pays the value of insured companies which are destroyed as compensation.";
+                }
             } else {
-                S.PromptText = S.CompanyName[uk] + " was destroyed and " + Name(owner) +
-                               " didn't receive any money as compensation!";
-                S.HintText = Name(owner) +
-                             ", you would have been paid the value of your destroyed company if it were insured.";
+                if (Narrating()) {
+                    S.PromptText = S.CompanyName[uk] + " was destroyed and " + Name(owner) +
+                                   " didn't receive any money as compensation!";
+                    S.HintText = Name(owner) +
+                                 ", you would have been paid the value of your destroyed company if it were insured.";
+                }
             }
             BreakComplex(k, owner);
             S.CompanyOwner[uk] = 0;

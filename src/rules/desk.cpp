@@ -58,20 +58,20 @@ void PlayerForm::cmdDeposit_Click() {
     g.PlayNegativeSound();
     double v = LeadingNumber(txtBankNum);
     if (v < 0) {
-        g.MsgBox("Please enter a positive number!", "Bad number", MsgIcon::Exclamation);
+        g.MsgBoxFor(cp, "Please enter a positive number!", "Bad number", MsgIcon::Exclamation);
         SetBankNum("");
         return;
     }
     // Compared before rounding: 1.04 would round to 1 but is still too much.
     if (v > 1) {
-        g.MsgBox("You can't deposit more than $1,000,000 at a time!", "Sorry!", MsgIcon::Exclamation);
+        g.MsgBoxFor(cp, "You can't deposit more than $1,000,000 at a time!", "Sorry!", MsgIcon::Exclamation);
         SetBankNum("");
         return;
     }
     s.DepositAmount = MillionsToDollars(v, 1).value_or(0);
 
     if (!HasEnoughMoney(s, cp, s.DepositAmount)) {
-        g.MsgBox("You don't have enough money to deposit " + FormatMoney(s.DepositAmount) + "!", "Sorry!",
+        g.MsgBoxFor(cp, "You don't have enough money to deposit " + FormatMoney(s.DepositAmount) + "!", "Sorry!",
                  MsgIcon::Exclamation);
         SetBankNum("");
         lblMoneyInBank = FormatMoney(s.MoneyInBank[p]);
@@ -81,7 +81,7 @@ void PlayerForm::cmdDeposit_Click() {
     // so Esc on an empty box is a plain refusal.
     const bool answered = !txtBankNum.empty() && txtBankNum > "0";
     if (answered && static_cast<std::int64_t>(s.MoneyInBank[p]) + s.DepositAmount > MaxMoney) {
-        g.MsgBox("Your bank account can't hold more than " + FormatMoney(MaxMoney) + "!", "Sorry!",
+        g.MsgBoxFor(cp, "Your bank account can't hold more than " + FormatMoney(MaxMoney) + "!", "Sorry!",
                  MsgIcon::Exclamation);
         SetBankNum("");
         lblMoneyInBank = FormatMoney(s.MoneyInBank[p]);
@@ -122,7 +122,7 @@ void PlayerForm::cmdWithdraw_Click() {
 
     double v = LeadingNumber(txtBankNum);
     if (v < 0) {
-        g.MsgBox("Please enter a positive integer!", "Bad number", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), "Please enter a positive integer!", "Bad number", MsgIcon::Exclamation);
         SetBankNum("");
         return;
     }
@@ -147,7 +147,7 @@ void PlayerForm::cmdWithdraw_Click() {
         // beyond any sum worth naming.
         double dollars = MillionsToWholeDollars(v, 2);
         if (!(dollars < 9.0e18)) {
-            g.MsgBox("Please enter a smaller number!", "Bad number", MsgIcon::Exclamation);
+            g.MsgBoxFor(Owner(), "Please enter a smaller number!", "Bad number", MsgIcon::Exclamation);
             SetBankNum("");
             return;
         }
@@ -157,10 +157,10 @@ void PlayerForm::cmdWithdraw_Click() {
 
     if (!amount || *amount > s.MoneyInBank[p]) {
         if (amount) s.WithdrawAmount = *amount;
-        g.MsgBox("You don't have " + FormatMoney(asked) + " money in the bank!", "Sorry!", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), "You don't have " + FormatMoney(asked) + " money in the bank!", "Sorry!", MsgIcon::Exclamation);
     } else if (!FitsMoney(static_cast<std::int64_t>(s.Cash[p]) + *amount)) {
         s.WithdrawAmount = *amount;
-        g.MsgBox("You can't hold more than " + FormatMoney(MaxMoney) + " in cash!", "Sorry!",
+        g.MsgBoxFor(Owner(), "You can't hold more than " + FormatMoney(MaxMoney) + " in cash!", "Sorry!",
                  MsgIcon::Exclamation);
     } else {
         s.WithdrawAmount = *amount;
@@ -215,7 +215,7 @@ void PlayerForm::cmdOK_Click() {
     } else if (!HasEnoughMoney(s, cp, s.InsuranceCost)) {
         // The frame stays live: he may sell, borrow, or tick fewer boxes.
         s.InsuranceMode = true;
-        g.MsgBox("You don't have " + FormatMoney(s.InsuranceCost) +
+        g.MsgBoxFor(cp, "You don't have " + FormatMoney(s.InsuranceCost) +
                      " money to pay for the insurance of your companies!" + s.MsgCanBorrow,
                  "Sorry!", MsgIcon::Exclamation);
         return;
@@ -279,7 +279,7 @@ void Game::InsureCompanies() {
 
 void PlayerForm::cmdSellCompanies_Click() {
     if (lstCompanies.empty()) {
-        g.MsgBox("You don't have any companies!", "No companies", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), "You don't have any companies!", "No companies", MsgIcon::Exclamation);
         return;
     }
     g.PlayPositiveSound();
@@ -291,11 +291,11 @@ void PlayerForm::cmdSellCompanies_Click() {
 void PlayerForm::cmdLoan_Click() {
     GameState& s = g.S;
     if (s.WaitingMode) {
-        g.MsgBox("You can't lend money in waiting mode!", "Illegal Loan", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), "You can't lend money in waiting mode!", "Illegal Loan", MsgIcon::Exclamation);
         return;
     }
     if (s.LoanCount >= MaxLoans) {
-        g.MsgBox("There can't be more than 5 loans scheduled at a time!", "Illegal Loan", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), "There can't be more than 5 loans scheduled at a time!", "Illegal Loan", MsgIcon::Exclamation);
         return;
     }
     g.PlayPositiveSound();

@@ -21,6 +21,35 @@ void Game::Form_Load() {
     ui.refresh();
 }
 
+void Game::CopyFrom(const Game& o) {
+    S = o.S;
+    Main = o.Main;
+    static_cast<BuyCompanyControls&>(BuyForm) = o.BuyForm;
+    static_cast<WaitControls&>(Wait) = o.Wait;
+    static_cast<SellCompaniesControls&>(SellForm) = o.SellForm;
+    static_cast<LoanControls&>(LoanDialog) = o.LoanDialog;
+    static_cast<NewGameControls&>(NewGame) = o.NewGame;
+    static_cast<ResultsControls&>(Results) = o.Results;
+    GraphLoaded = o.GraphLoaded;
+    MovingPlayerId = o.MovingPlayerId;
+    Draft = o.Draft;
+    SaveFailed = o.SaveFailed;
+    timers_ = o.timers_;
+    for (std::size_t p = 1; p <= MaxPlayers; ++p) {
+        const PlayerForm* from = o.playerForms_[p].get();
+        auto& to = playerForms_[p];
+        if (!from && !to) continue;
+        if (!to) to = std::make_unique<PlayerForm>(*this, static_cast<int>(p));
+        if (from) {
+            static_cast<PlayerFormControls&>(*to) = *from;
+            to->Loaded = from->Loaded;
+        } else {
+            to->Reset();
+            to->Loaded = false;
+        }
+    }
+}
+
 const std::string& Game::Name(int p) const {
     static const std::string empty;
     if (p < 0 || p > MaxPlayers) return empty;
@@ -46,7 +75,13 @@ void Game::NumberPlayers() {
 MsgAnswer Game::MsgBox(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
                        MsgAnswer defaultAnswer) {
     ui.refresh();
-    return ui.message(Message{text, title, icon, buttons, defaultAnswer});
+    return ui.message(Message{text, title, icon, buttons, defaultAnswer, 0});
+}
+
+MsgAnswer Game::MsgBoxFor(int player, const std::string& text, const std::string& title, MsgIcon icon,
+                          MsgButtons buttons, MsgAnswer defaultAnswer) {
+    ui.refresh();
+    return ui.message(Message{text, title, icon, buttons, defaultAnswer, IdOf(player) != 0 ? player : 0});
 }
 
 // ---- prompts ----
@@ -63,8 +98,10 @@ void Game::ClearPrompts() {
 void Game::SetPromptColor(int p) { Main.lblPrompt.color = PlayerColor(S, p); }
 
 void Game::ShowPrompts() {
-    Main.lblPrompt.text = S.PromptText;
-    Main.lblHint.text = S.HintText;
+    if (Narrating()) {
+        Main.lblPrompt.text = S.PromptText;
+        Main.lblHint.text = S.HintText;
+    }
     ui.refresh();
 }
 
@@ -120,9 +157,10 @@ void Game::UpdatePlayerWindows() {
         }
     }
     for (int p = 1; p <= S.NumOfPlayers; ++p) {
+        CalculateEstate(p);
+        if (!Narrating()) continue;
         PlayerForm& w = PlayerWindow(p);
         w.lblMoneyInBank = FormatMoney(S.MoneyInBank[static_cast<std::size_t>(p)]);
-        CalculateEstate(p);
         w.lblEstate = FormatMoney(S.Estate[static_cast<std::size_t>(p)]);
     }
 }

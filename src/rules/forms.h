@@ -14,10 +14,12 @@ namespace zx {
 
 class Game;
 
+// Each window's model keeps the state of its controls in a plain struct of
+// its own, apart from the handlers, so that a whole game (windows included)
+// can be copied for looking ahead.
+
 // frmBuyCompany: "Buy a company".
-class BuyCompanyForm {
-public:
-    explicit BuyCompanyForm(Game& game) : g(game) {}
+struct BuyCompanyControls {
     bool Loaded = false;
     std::string lblComplex;
     std::array<std::string, 4> optNameCaption{};  // 1..3
@@ -25,6 +27,11 @@ public:
     std::array<bool, 4> optNameValue{};           // the selected option
     std::array<int, 4> picLogo{};                 // logo picture number shown
     std::array<std::string, 4> lblValue{};
+};
+
+class BuyCompanyForm : public BuyCompanyControls {
+public:
+    explicit BuyCompanyForm(Game& game) : g(game) {}
 
     void Form_Activate();
     void optName_Click(int s);
@@ -39,12 +46,15 @@ private:
 };
 
 // frmWait: "Waiting...".
-class WaitForm {
-public:
-    explicit WaitForm(Game& game) : g(game) {}
+struct WaitControls {
     bool Loaded = false;
     std::string lblWaiting;
     int Debtor = 0;  // the player whose debt opened the window
+};
+
+class WaitForm : public WaitControls {
+public:
+    explicit WaitForm(Game& game) : g(game) {}
 
     // Shows the window for the current player's debt (Form_Load).
     void Show();
@@ -57,9 +67,7 @@ private:
 };
 
 // frmSellCompanies: "Sell a company".
-class SellCompaniesForm {
-public:
-    explicit SellCompaniesForm(Game& game) : g(game) {}
+struct SellCompaniesControls {
     bool Loaded = false;
 
     // Company rows 0..4.
@@ -82,6 +90,11 @@ public:
     bool cmdSellEnabled = false;
     bool cmdCancelEnabled = false;
     enum class Default { Submit, Sell } DefaultButton = Default::Submit;
+};
+
+class SellCompaniesForm : public SellCompaniesControls {
+public:
+    explicit SellCompaniesForm(Game& game) : g(game) {}
 
     // Opening (Form_Load), also re-run by Cancel.
     void Form_Load();
@@ -108,9 +121,7 @@ private:
 };
 
 // frmLoan: "Lend money".
-class LoanForm {
-public:
-    explicit LoanForm(Game& game) : g(game) {}
+struct LoanControls {
     bool Loaded = false;
     std::array<bool, 5> optPlayerVisible{};  // 1..4
     std::array<bool, 5> optPlayerEnabled{};
@@ -122,6 +133,11 @@ public:
     int VScroll = 10;          // 1 .. 10
     std::string lblInterest;
     std::string lblDuration;
+};
+
+class LoanForm : public LoanControls {
+public:
+    explicit LoanForm(Game& game) : g(game) {}
 
     void Form_Load();
     void optPlayer_Click(int i);
@@ -139,20 +155,24 @@ private:
 };
 
 // frmNewGame: "Start a new game".
-class NewGameForm {
-public:
-    explicit NewGameForm(Game& game) : g(game) {}
+struct NewGameControls {
     bool Loaded = false;
     std::array<bool, 5> optNumOfPlayersValue{};       // 2..4; none selected at first
     std::array<std::string, 5> txtPlayerName{};       // 1..4, at most 12 characters
     std::array<bool, 5> rowEnabled{};                 // name box and sex list of row i
     std::array<int, 5> cmbPlayerSex{};                // 0 = "F", 1 = "M"
+    std::array<int, 5> cmbPlayerType{};               // 0 = "Human", 1..3 = "Computer (easy/normal/hard)"
     std::array<int, 5> picPiece{};                    // piece pictures shown
     std::array<bool, 3> optCompanySetValue{};         // 1..2
     bool chkAutoSave = true;
     bool chkSounds = true;
     bool chkLimitReactionTime = false;
     bool chkBackgroundMusic = true;
+};
+
+class NewGameForm : public NewGameControls {
+public:
+    explicit NewGameForm(Game& game) : g(game) {}
 
     void Form_Load();
     void SetInitialOptions();
@@ -160,6 +180,7 @@ public:
     void optNumOfPlayers_Click(int index);
     void txtPlayerName_Typed(int i, const std::string& text);
     void cmbPlayerSex_Click(int i, int entry);
+    void cmbPlayerType_Click(int i, int entry);
     void optCompanySet_Click(int index);
     void cmdNextSet_Click();
     void chkAutoSave_Click(bool checked);
@@ -177,12 +198,15 @@ private:
 };
 
 // frmResults: "Game over!".
-class ResultsForm {
-public:
-    explicit ResultsForm(Game& game) : g(game) {}
+struct ResultsControls {
     bool Loaded = false;
     std::array<bool, 5> rowVisible{};             // places 1..4
     std::array<std::string, 5> lblFinisher{};
+};
+
+class ResultsForm : public ResultsControls {
+public:
+    explicit ResultsForm(Game& game) : g(game) {}
 
     void Form_Load();
     void cmdOK_Click();

@@ -50,6 +50,18 @@ public:
     // ---- start-up (Form_Load of the main window) ----
     void Form_Load();
 
+    // ---- instant play ----
+    // For looking ahead and for playing many games in a row: a walk and a
+    // money count finish inside the call that starts them, a sound's end
+    // comes as it starts, and the texts meant for people are not written
+    // where nobody reads them. The rules and their results are the same.
+    bool Instant = false;
+    bool Narrating() const { return !Instant; }
+    // Makes this game the same game as `other` at the same point, windows'
+    // models and timers included; the source of chance and the outside
+    // world stay this game's own.
+    void CopyFrom(const Game& other);
+
     // ---- display refresh and prompts (mdlUpdateDisplay) ----
     void ClearPrompts();
     void SetPromptColor(int p);
@@ -78,6 +90,10 @@ public:
     void ChangeTurn();
     void FindNextPlayer();
     void IncrementMoves();
+    // The player Roll Dice would hand the turn to now (0 with no game).
+    int NextRoller() const;
+    // Plays the walk under way to its end (instant play).
+    void FinishWalk();
     // The PlayerId of the player whose roll or walk is under way (0 when
     // none): players who leave renumber the others, so a slot number could
     // end up pointing at somebody else's piece.
@@ -200,6 +216,10 @@ public:
     // ---- helpers ----
     MsgAnswer MsgBox(const std::string& text, const std::string& title, MsgIcon icon,
                      MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultAnswer = MsgAnswer::Ok);
+    // A message box that speaks to one player, whose answer it is
+    // (Message::player); MsgBox speaks to everybody at the screen.
+    MsgAnswer MsgBoxFor(int player, const std::string& text, const std::string& title, MsgIcon icon,
+                        MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultAnswer = MsgAnswer::Ok);
     const std::string& Name(int p) const;
     // Player identities (GameState::PlayerId): the id of slot p (0 for no
     // player), and the slot of a player now (0 once he has left).

@@ -20,10 +20,12 @@ void Game::Insurance() {
     for (std::size_t i = 1; i <= rows; ++i) {
         int k = FindCompanyNumber(cp, static_cast<int>(i) - 1);
         if (k == 0 || S.CompanyInsured[static_cast<std::size_t>(k)]) continue;
-        S.PromptText = Name(cp) + " is in Insurance mode!";
-        S.HintText =
-            "Select the companies you want to insure by clicking the check-boxes in front of them in your "
-            "personal window and click OK.";
+        if (Narrating()) {
+            S.PromptText = Name(cp) + " is in Insurance mode!";
+            S.HintText =
+                "Select the companies you want to insure by clicking the check-boxes in front of them in your "
+                "personal window and click OK.";
+        }
         ShowPrompts();
         DisableRollDice();
         S.InsuranceMode = true;
@@ -38,11 +40,13 @@ void Game::Insurance() {
     }
 
     if (rows == 0) {
-        S.PromptText = Name(cp) + " doesn't have any companies to insure!";
+        if (Narrating()) S.PromptText = Name(cp) + " doesn't have any companies to insure!";
         ShowPrompts();
     } else if (!started) {
-        S.PromptText = Name(cp) + " doesn't have any un-insured companies!";
-        S.HintText = Name(cp) + ", all of your companies are insured already.";
+        if (Narrating()) {
+            S.PromptText = Name(cp) + " doesn't have any un-insured companies!";
+            S.HintText = Name(cp) + ", all of your companies are insured already.";
+        }
         ShowPrompts();
     }
 }

@@ -99,7 +99,7 @@ void LoanForm::cmdLoan_Click() {
     const int lender = s.LoanLender[us];
 
     auto refuse = [&](const std::string& text) {
-        g.MsgBox(text, "Bad number", MsgIcon::Exclamation);
+        g.MsgBoxFor(lender, text, "Bad number", MsgIcon::Exclamation);
         txtLoanNum.clear();
         g.ui.focus(FocusId::LoanAmount, 0);
         g.ui.refresh();
@@ -144,7 +144,7 @@ void LoanForm::cmdLoan_Click() {
     const std::string question = g.Name(borrower) + ", do you want to borrow " + FormatMoney(amount) + " from " +
                                  g.Name(lender) + " with " + std::to_string(s.LoanInterest) + " % interest for " +
                                  std::to_string(s.LoanDuration) + " moves?";
-    if (g.MsgBox(question, "Loan confirmation", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+    if (g.MsgBoxFor(borrower, question, "Loan confirmation", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
     // The window may have been taken away while the borrower was asked.
     if (!Loaded || !g.Draft.Holds(slot) || !HasEnoughMoney(s, lender, amount)) return;
@@ -231,7 +231,7 @@ void Game::RepayDueLoans() {
         if (!HasEnoughMoney(S, borrower, repayment)) {
             S.LoanRepayPending = true;
             PlayWaitSound();
-            MsgBox(Name(borrower) + ", you don't have enough money to repay " + FormatMoney(repayment) + " loan to " +
+            MsgBoxFor(borrower, Name(borrower) + ", you don't have enough money to repay " + FormatMoney(repayment) + " loan to " +
                        Name(lender) + "!" + S.MsgMustWithdraw,
                    "You must pay now!", MsgIcon::Critical);
             S.WaitingMessage = "Waiting for " + Name(borrower) + " to repay " + FormatMoney(repayment) + " loan to " +

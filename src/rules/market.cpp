@@ -32,13 +32,15 @@ void Game::BuyCompany() {
     bool allOwned = true;
     for (int k = 3 * z - 2; k <= 3 * z; ++k) allOwned = allOwned && S.CompanyOwner[At(k)] != 0;
     if (allOwned) {
-        S.PromptText = "There are no companies to buy here!";
-        S.HintText = "All companies in this complex are already owned by other players.";
+        if (Narrating()) {
+            S.PromptText = "There are no companies to buy here!";
+            S.HintText = "All companies in this complex are already owned by other players.";
+        }
         ShowPrompts();
         return;
     }
 
-    S.HintText = "Select a company and click Buy, or click Cancel to refuse.";
+    if (Narrating()) S.HintText = "Select a company and click Buy, or click Cancel to refuse.";
     ShowPrompts();
     DisableRollDice();
     S.BuyMode = true;
@@ -109,17 +111,19 @@ void BuyCompanyForm::cmdBuy_Click() {
         }
         const Money price = S.CompanyValue[At(k)];
         if (!HasEnoughMoney(S, cp, price)) {
-            g.MsgBox("You do not have enough money to buy this company!" + S.MsgCanBorrow, "Sorry!",
+            g.MsgBoxFor(cp, "You do not have enough money to buy this company!" + S.MsgCanBorrow, "Sorry!",
                      MsgIcon::Exclamation, MsgButtons::Ok, MsgAnswer::Ok);
             return;
         }
         S.Cash[At(cp)] -= price;
         S.CompanyOwner[At(k)] = cp;
         const std::string& name = g.Name(cp);
-        S.PromptText = name + " spent " + FormatMoney(price) + " and bought " + S.CompanyName[At(k)] + "!";
-        S.HintText = name + ", " + S.CompanyName[At(k)] +
-                     " was added to the Companies list at the left of your personal window.  And a square in "
-                     "your special color appears around it on the game board.";
+        if (g.Narrating()) {
+            S.PromptText = name + " spent " + FormatMoney(price) + " and bought " + S.CompanyName[At(k)] + "!";
+            S.HintText = name + ", " + S.CompanyName[At(k)] +
+                         " was added to the Companies list at the left of your personal window.  And a square in "
+                         "your special color appears around it on the game board.";
+        }
         break;
     }
 
@@ -135,8 +139,10 @@ void BuyCompanyForm::cmdCancel_Click() {
     const int cp = S.CurrentPlayer;
     EndOffer();
     g.PlayNegativeSound();
-    S.PromptText = g.Name(cp) + " refused to buy any companies!";
-    S.HintText.clear();
+    if (g.Narrating()) {
+        S.PromptText = g.Name(cp) + " refused to buy any companies!";
+        S.HintText.clear();
+    }
     g.ShowPrompts();
     g.EnableRollDiceIfIdle();
 }

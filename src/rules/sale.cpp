@@ -145,7 +145,7 @@ void SellCompaniesForm::cmdSubmit_Click() {
     const double value = s.CompanyValue[static_cast<std::size_t>(k)];
 
     auto refuse = [&](int row, const std::string& text) {
-        g.MsgBox(text, "Bad number", MsgIcon::Exclamation);
+        g.MsgBoxFor(g.SlotOf(optPlayerId[static_cast<std::size_t>(row)]), text, "Bad number", MsgIcon::Exclamation);
         txtBid[static_cast<std::size_t>(row)].clear();
         g.ui.focus(FocusId::SaleBid, row);
         g.ui.refresh();
@@ -256,7 +256,7 @@ void SellCompaniesForm::cmdSell_Click() {
     // The game's timers run on while this window is open: a disaster can
     // take the company away before the seller decides.
     if (s.CompanyOwner[uk] != seller) {
-        g.MsgBox(g.Name(seller) + " doesn't own " + s.CompanyName[uk] + " anymore!", "Sorry!", MsgIcon::Exclamation);
+        g.MsgBoxFor(seller, g.Name(seller) + " doesn't own " + s.CompanyName[uk] + " anymore!", "Sorry!", MsgIcon::Exclamation);
         Form_Load();
         return;
     }
@@ -271,7 +271,7 @@ void SellCompaniesForm::cmdSell_Click() {
 
     // The bid was covered at Submit; the buyer may have paid out since.
     if (buyer != 0 && !HasEnoughMoney(s, buyer, price)) {
-        g.MsgBox(g.Name(buyer) + "'s bid can't be greater than " + HisOrHer(s, buyer) + " money!", "Bad number",
+        g.MsgBoxFor(seller, g.Name(buyer) + "'s bid can't be greater than " + HisOrHer(s, buyer) + " money!", "Bad number",
                  MsgIcon::Exclamation);
         return;
     }

@@ -7,7 +7,7 @@
 namespace zx {
 
 void Game::PlaySoundFile(const std::string& file) {
-    if (S.Sounds) ui.playSound(file);
+    if (S.Sounds && !Instant) ui.playSound(file);
 }
 
 void Game::PlayDiceSound() {

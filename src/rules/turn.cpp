@@ -85,7 +85,7 @@ void Game::cmdRollDice_Click() {
     S.MoveAnywhereMode = false;
     MovingPlayerId = IdOf(S.CurrentPlayer);
 
-    if (S.Sounds)
+    if (S.Sounds && !Instant)
         PlayDiceSound();  // the roll goes on when the sound device reports the end
     else
         ContinueRollDice();
@@ -111,6 +111,30 @@ void Game::ContinueRollDice() {
     if (!S.ExtraTurn) FindNextPlayer();
     DetectPosition();
     IncrementMoves();
+    if (Instant) FinishWalk();
+}
+
+void Game::FinishWalk() {
+    while (TimerEnabled(TimerId::MovePieces)) {
+        // Within a cell every tick steps the same way (the direction only
+        // changes when the cell reached is detected), so the ticks before
+        // the cell's last one are made in one go.
+        Dir d;
+        const int cp = S.CurrentPlayer;
+        const bool walkerStillHere =
+            S.GameInProgress && IsPlayer(S, cp) && (MovingPlayerId == 0 || MovingPlayerId == IdOf(cp));
+        if (walkerStillHere && S.MoveTick < TicksPerCell && StepDirection(S, d)) {
+            const int steps = TicksPerCell - S.MoveTick;
+            switch (d) {
+                case Dir::Up: S.PieceTop[At(cp)] -= steps * StepTwips; break;
+                case Dir::Down: S.PieceTop[At(cp)] += steps * StepTwips; break;
+                case Dir::Right: S.PieceLeft[At(cp)] += steps * StepTwips; break;
+                case Dir::Left: S.PieceLeft[At(cp)] -= steps * StepTwips; break;
+            }
+            S.MoveTick = TicksPerCell;
+        }
+        tmrMovePieces_Timer();
+    }
 }
 
 void Game::RollDice() {
@@ -138,6 +162,22 @@ void Game::ChangeTurn() {
         if (!barred) break;
         barred = false;
     }
+}
+
+int Game::NextRoller() const {
+    const int n = PlayerCount(S);
+    if (!S.GameInProgress || n < 1) return 0;
+    const int cp = std::max(S.CurrentPlayer, 0);
+    if (IsPlayer(S, cp) && S.ExtraTurn && !S.MissNextTurn[At(cp)]) return cp;
+    // As ChangeTurn goes round: a barred player is passed over once.
+    PerPlayer<bool> barred = S.MissNextTurn;
+    int p = cp;
+    for (int step = 0; step < 2 * n + 1; ++step) {
+        p = p % n + 1;
+        if (!barred[At(p)]) return p;
+        barred[At(p)] = false;
+    }
+    return p;
 }
 
 void Game::FindNextPlayer() {
@@ -301,6 +341,14 @@ void Game::tmrLimitReactionTime_Timer() {
 // ---- money animation ----
 
 void Game::StartMoneyAnimation() {
+    if (Instant) {
+        // Counted at once: nobody watches.
+        for (int p = 1; p <= PlayerCount(S); ++p) {
+            S.DisplayedCash[At(p)] = S.Cash[At(p)];
+            S.MoneyChange[At(p)].clear();
+        }
+        return;
+    }
     bool any = false;
     for (int p = 1; p <= PlayerCount(S); ++p) {
         Money cash = S.Cash[At(p)];

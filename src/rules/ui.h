@@ -19,6 +19,9 @@ struct Message {
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
     MsgAnswer defaultAnswer = MsgAnswer::Ok;  // the button Enter presses
+    // The player the box speaks to and whose answer it wants (his slot when
+    // it opens); 0 when it is for everybody at the screen.
+    int player = 0;
 };
 
 // The main window's timers. The Qt layer owns the real timers with the

@@ -27,10 +27,12 @@ void Game::CheckNewComplexes() {
             bool all = true;
             for (int k = 3 * c - 2; k <= 3 * c; ++k) all = all && S.CompanyOwner[At(k)] == p;
             if (!all) continue;
-            S.PromptText += "  " + Name(p) + " now owns " + S.ComplexName[At(c)] + "!";
-            S.HintText =
-                "A complex means 3 companies next to each other.  Complexed companies give the owner more "
-                "income and power than companies scattered around the board.";
+            if (Narrating()) {
+                S.PromptText += "  " + Name(p) + " now owns " + S.ComplexName[At(c)] + "!";
+                S.HintText =
+                    "A complex means 3 companies next to each other.  Complexed companies give the owner more "
+                    "income and power than companies scattered around the board.";
+            }
             S.ComplexOwner[At(c)] = p;
             for (int k = 3 * c - 2; k <= 3 * c; ++k) S.CompanyComplexed[At(k)] = true;
         }
@@ -42,8 +44,10 @@ void Game::BreakComplex(int k, int p) {
     int c = ComplexOf(k);
     S.ComplexOwner[At(c)] = 0;
     for (int j = 3 * c - 2; j <= 3 * c; ++j) S.CompanyComplexed[At(j)] = false;
-    S.PromptText += "  So " + HeOrShe(S, p) + " no longer owns " + S.ComplexName[At(c)] + "!";
-    S.HintText = "When a company in one's complex is sold or destroyed, that player no longer owns that complex.";
+    if (Narrating()) {
+        S.PromptText += "  So " + HeOrShe(S, p) + " no longer owns " + S.ComplexName[At(c)] + "!";
+        S.HintText = "When a company in one's complex is sold or destroyed, that player no longer owns that complex.";
+    }
 }
 
 // ---- estates ----
@@ -123,6 +127,7 @@ void CopyPlayerData(GameState& s, std::size_t to, const GameState& src, std::siz
     s.PlayerName[to] = src.PlayerName[from];
     s.PlayerSex[to] = src.PlayerSex[from];
     s.PlayerPiece[to] = src.PlayerPiece[from];
+    s.PlayerType[to] = src.PlayerType[from];
     s.Cash[to] = src.Cash[from];
     s.DisplayedCash[to] = src.DisplayedCash[from];
     s.MoneyInBank[to] = src.MoneyInBank[from];

@@ -51,7 +51,7 @@ void WaitForm::Unload() {
 
 void Game::Lose(int player) {
     if (!S.GameInProgress || player < 1 || player > S.NumOfPlayers) return;
-    if (MsgBox("Are you sure you want to lose and exit the game?", "Lose confirmation", MsgIcon::Critical,
+    if (MsgBoxFor(player, "Are you sure you want to lose and exit the game?", "Lose confirmation", MsgIcon::Critical,
                MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     // The answer may have come back after the game changed under the box.

@@ -50,6 +50,9 @@ struct GameState {
     PerPlayer<std::string> PlayerName{};
     PerPlayer<std::string> PlayerSex{};    // "Male" or "Female"
     PerPlayer<std::string> PlayerPiece{};  // "1".."4"
+    // Who plays the seat: a person (0) or the computer at one of its three
+    // strengths (1 easy, 2 normal, 3 hard).
+    PerPlayer<int> PlayerType{};
     PerPlayer<Money> Cash{};
     PerPlayer<Money> DisplayedCash{};
     PerPlayer<Money> MoneyInBank{};

@@ -1,0 +1,474 @@
+#include "ai/autopilot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "rules/money.h"
+
+namespace zx::ai {
+
+namespace {
+
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+// A hand that tries the same thing this often in one move gives it up: a
+// refusal it did not foresee must not keep it clicking for ever.
+constexpr int MaxTries = 3;
+
+// What a player decides or tries during one move, for his memory of it.
+enum Thought : std::int64_t {
+    BuyThought = 1, DepositThought, InsureThought, MoveThought, CashThought, LendThought, LoanAskedThought,
+    LoanThought, SaleRowThought, SubmitThought, SellThought, PayThought, DebtWithdrawThought, DebtSellThought,
+    BidThought, BuyerThought,
+};
+// A thought about one company (a bid, a buyer), from one seller.
+constexpr std::int64_t About(Thought t, int company, int sellerId = 0) {
+    return t + 100 * std::int64_t{company} + 10'000 * std::int64_t{sellerId};
+}
+
+}  // namespace
+
+const char* PlayerTypeName(int type) {
+    switch (type) {
+        case Easy: return "Computer (easy)";
+        case Normal: return "Computer (normal)";
+        case Hard: return "Computer (hard)";
+        default: return "Human";
+    }
+}
+
+std::string MillionsText(Money dollars, bool roundUp) {
+    if (dollars <= 0) return "0";
+    // Hundredths of a million while they fit four characters ("0.37",
+    // "4.25"), tenths above ten ("12.5"), whole millions above a hundred.
+    for (int decimals = 2; decimals >= 0; --decimals) {
+        const std::int64_t step = decimals == 2 ? 10'000 : decimals == 1 ? 100'000 : 1'000'000;
+        std::int64_t units = dollars / step;
+        if (roundUp && dollars % step != 0) ++units;
+        const std::int64_t whole = units * step / 1'000'000;
+        const std::int64_t part = units * step % 1'000'000 / step;
+        std::string text = std::to_string(whole);
+        if (decimals > 0 && part != 0) {
+            std::string digits = std::to_string(part);
+            while (static_cast<int>(digits.size()) < decimals) digits.insert(digits.begin(), '0');
+            while (!digits.empty() && digits.back() == '0') digits.pop_back();
+            text += "." + digits;
+        }
+        if (text.size() <= 4) return text;
+    }
+    return "9999";
+}
+
+Money DebtOf(const Game& g) {
+    const GameState& s = g.S;
+    if (!s.WaitingMode && !g.Wait.Loaded) return 0;
+    if (s.LoanRepayPending) {
+        // The first loan due in slot order is the one being waited for.
+        for (int i = 1; i <= s.LoanCount; ++i)
+            if (!g.Draft.Holds(i) && s.LoanDueMove[At(i)] <= s.Moves) return s.LoanRepayment[At(i)];
+        return 0;
+    }
+    if (s.TaxDebtPending) return s.TotalTax;
+    const int cp = s.CurrentPlayer;
+    if (cp < 1 || cp > s.NumOfPlayers) return 0;
+    const int k = CompanyOnCell(s.PlayerCell[At(cp)]);
+    if (k == 0) return 0;
+    return s.CompanyComplexed[At(k)] ? s.ComplexEnteringFee[At(k)] : s.EnteringFee[At(k)];
+}
+
+// ---- the seats ----
+
+struct Autopilot::Seat {
+    int type = Human;
+    std::mt19937_64 rng;
+    std::unique_ptr<Strategy> strategy;
+    // What the player has decided and tried during the current move.
+    int move = -1;
+    std::map<std::int64_t, std::int64_t> decided;
+    std::map<std::int64_t, int> tries;
+    // Set when its hand presses Quit Game or "I Lose!": only then does it
+    // confirm that it gives up.
+    bool wantsToLose = false;
+    // The loan its hand is typing into the "Lend money" window.
+    std::optional<LoanOffer> loan;
+
+    void Touch(int moves) {
+        if (moves == move) return;
+        move = moves;
+        decided.clear();
+        tries.clear();
+    }
+    template <typename Fn> std::int64_t Decide(std::int64_t key, Fn&& fn) {
+        auto it = decided.find(key);
+        if (it != decided.end()) return it->second;
+        std::int64_t v = fn();
+        decided[key] = v;
+        return v;
+    }
+    int Try(std::int64_t key) { return tries[key]++; }
+};
+
+Autopilot::Autopilot(Game& game, std::uint64_t seed) : g_(game), seed_(seed) {}
+Autopilot::~Autopilot() = default;
+
+void Autopilot::Forget() { seats_.clear(); }
+
+int Autopilot::TypeOf(int p) const {
+    if (p < 1 || p > g_.S.NumOfPlayers || p > MaxPlayers) return Human;
+    if (everySeatAs_ != Human) return everySeatAs_;
+    return std::clamp(g_.S.PlayerType[At(p)], 0, 3);
+}
+
+bool Autopilot::IsComputer(int p) const { return TypeOf(p) != Human; }
+
+bool Autopilot::AnyComputer() const {
+    for (int p = 1; p <= g_.S.NumOfPlayers; ++p)
+        if (IsComputer(p)) return true;
+    return false;
+}
+
+bool Autopilot::AnyHuman() const {
+    for (int p = 1; p <= g_.S.NumOfPlayers; ++p)
+        if (!IsComputer(p)) return true;
+    return false;
+}
+
+Autopilot::Seat& Autopilot::SeatOf(int p) {
+    const int id = g_.IdOf(p);
+    const int type = TypeOf(p);
+    auto& slot = seats_[id];
+    if (!slot || slot->type != type) {
+        slot = std::make_unique<Seat>();
+        slot->type = type;
+        slot->rng.seed(seed_ * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(id) * 7919u + 1);
+        if (auto maker = makers_.find(type); maker != makers_.end()) {
+            slot->strategy = maker->second(slot->rng);
+        } else switch (type) {
+            case Easy: slot->strategy = MakeEasy(slot->rng); break;
+            case Hard: slot->strategy = MakeHard(slot->rng, lookAhead_); break;
+            default: slot->strategy = MakeNormal(); break;
+        }
+    }
+    slot->Touch(g_.S.Moves);
+    return *slot;
+}
+
+// ---- the message boxes addressed to a computer player ----
+
+std::optional<MsgAnswer> Autopilot::Answer(const Message& m) {
+    if (!IsComputer(m.player)) return std::nullopt;
+    Seat& seat = SeatOf(m.player);
+    if (m.title == "Lose confirmation") {
+        const bool yes = seat.wantsToLose;
+        seat.wantsToLose = false;
+        return yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    if (m.title == "Loan confirmation") {
+        // What the "Lend money" window shows: who lends, how much, at what terms.
+        const int slot = g_.Draft.Slot();
+        const int lender = slot >= 1 ? g_.S.LoanLender[At(slot)] : 0;
+        const Money amount = MillionsToDollars(LeadingNumber(g_.LoanDialog.txtLoanNum), 1).value_or(0);
+        const bool yes = seat.strategy->Borrow(g_, m.player, lender, amount, g_.S.LoanInterest, g_.S.LoanDuration);
+        return yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    switch (m.buttons) {
+        case MsgButtons::Ok: return MsgAnswer::Ok;
+        case MsgButtons::OkCancel: return MsgAnswer::Ok;
+        case MsgButtons::YesNo: return MsgAnswer::No;
+        case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
+    }
+    return m.defaultAnswer;
+}
+
+// ---- one movement ----
+
+bool Autopilot::Step() {
+    const GameState& s = g_.S;
+    if (!s.GameInProgress || g_.Results.Loaded || g_.NewGame.Loaded) return false;
+    if (g_.SellForm.Loaded) return SaleStep();
+    if (g_.LoanDialog.Loaded) return LoanStep();
+    if (s.WaitingMode || g_.Wait.Loaded) {
+        const int debtor = g_.Wait.Debtor >= 1 ? g_.Wait.Debtor : s.CurrentPlayer;
+        return IsComputer(debtor) ? DebtStep(debtor) : false;
+    }
+    const int cp = s.CurrentPlayer;
+    if (s.BuyMode) return IsComputer(cp) && BuyStep(cp);
+    if (s.DepositMode) return IsComputer(cp) && DepositStep(cp);
+    if (s.InsuranceMode) return IsComputer(cp) && InsuranceStep(cp);
+    if (s.MoveAnywhereMode && cp >= 1 && cp <= s.NumOfPlayers) return IsComputer(cp) && MoveAnywhereStep(cp);
+    if (s.DestroyMode || s.MoneyChanging || g_.TimerEnabled(TimerId::MovePieces)) return false;
+    if (!g_.Main.cmdRollDiceEnabled) return false;
+    return BetweenTurnsStep();
+}
+
+bool Autopilot::BuyStep(int p) {
+    Seat& seat = SeatOf(p);
+    BuyCompanyForm& f = g_.BuyForm;
+    if (!f.Loaded) return false;
+    const int row = static_cast<int>(seat.Decide(BuyThought, [&] { return seat.strategy->Buy(g_, p); }));
+    if (row < 1 || row > 3 || !f.optNameEnabled[At(row)] || seat.Try(BuyThought) >= MaxTries) {
+        f.cmdCancel_Click();
+        return true;
+    }
+    if (!f.optNameValue[At(row)]) {
+        f.optName_Click(row);
+        return true;
+    }
+    f.cmdBuy_Click();
+    return true;
+}
+
+bool Autopilot::DepositStep(int p) {
+    Seat& seat = SeatOf(p);
+    PlayerForm& w = g_.PlayerWindow(p);
+    std::string text;
+    if (seat.tries[DepositThought] < MaxTries - 1) {
+        const auto decided = seat.Decide(DepositThought, [&] {
+            const double m = LeadingNumber(seat.strategy->Deposit(g_, p));
+            return static_cast<std::int64_t>(std::lround(m * 10));
+        });
+        if (decided > 0) text = decided % 10 == 0 ? std::to_string(decided / 10)
+                                                  : std::to_string(decided / 10) + "." + std::to_string(decided % 10);
+    }
+    if (w.txtBankNum != text) {
+        w.txtBankNum_Typed(text);
+        return true;
+    }
+    seat.Try(DepositThought);
+    w.cmdDeposit_Click();
+    return true;
+}
+
+bool Autopilot::InsuranceStep(int p) {
+    Seat& seat = SeatOf(p);
+    PlayerForm& w = g_.PlayerWindow(p);
+    std::int64_t mask = 0;
+    if (seat.tries[InsureThought] < MaxTries - 1) {
+        mask = seat.Decide(InsureThought, [&] {
+            const auto boxes = seat.strategy->Insure(g_, p);
+            std::int64_t m = 0;
+            for (int i = 1; i <= 5; ++i)
+                if (boxes[At(i)]) m |= std::int64_t{1} << i;
+            return m;
+        });
+    }
+    for (int i = 1; i <= 5; ++i) {
+        if (!w.chkInsuranceEnabled[At(i)]) continue;
+        const bool want = (mask >> i) & 1;
+        const bool ticked = w.chkInsurance[At(i)] == CheckState::Checked;
+        if (want != ticked) {
+            w.chkInsurance_Click(i);
+            return true;
+        }
+    }
+    seat.Try(InsureThought);
+    w.cmdOK_Click();
+    return true;
+}
+
+bool Autopilot::MoveAnywhereStep(int p) {
+    Seat& seat = SeatOf(p);
+    const int cell = static_cast<int>(seat.Decide(MoveThought, [&] { return seat.strategy->MoveAnywhere(g_, p); }));
+    if (cell >= 1 && cell <= NumCells && seat.Try(MoveThought) < MaxTries) {
+        g_.Box_Click(cell);
+        return true;
+    }
+    // Giving the offer up is letting the next roll go ahead.
+    if (!g_.Main.cmdRollDiceEnabled) return false;
+    return BetweenTurnsStep();
+}
+
+bool Autopilot::Withdraw(int p, Money amount) {
+    PlayerForm& w = g_.PlayerWindow(p);
+    if (!w.cmdWithdrawEnabled || amount <= 0) return false;
+    const Money bank = g_.S.MoneyInBank[At(p)];
+    // Never more than the balance: the box's steps round down then.
+    const Money fits = std::min<Money>(amount, bank);
+    std::string text = MillionsText(fits, fits < bank);
+    if (MillionsToDollars(LeadingNumber(text), 2).value_or(0) > bank) text = MillionsText(fits, false);
+    if (LeadingNumber(text) <= 0) return false;
+    if (w.txtBankNum != text) {
+        w.txtBankNum_Typed(text);
+        return true;
+    }
+    w.cmdWithdraw_Click();
+    return true;
+}
+
+bool Autopilot::DebtStep(int debtor) {
+    Seat& seat = SeatOf(debtor);
+    const GameState& s = g_.S;
+    const Money owed = DebtOf(g_);
+    const Money cash = s.Cash[At(debtor)];
+    if (cash >= owed) {
+        if (seat.Try(PayThought) >= MaxTries * 2) return false;
+        g_.Wait.cmdPay_Click();
+        return true;
+    }
+    if (s.MoneyInBank[At(debtor)] >= 10'000 && seat.Try(DebtWithdrawThought) < MaxTries * 2 &&
+        Withdraw(debtor, owed - cash))
+        return true;
+    PlayerForm& w = g_.PlayerWindow(debtor);
+    if (!w.lstCompanies.empty() && seat.Try(DebtSellThought) < MaxTries * 4) {
+        const int row = seat.strategy->DebtSaleRow(g_, debtor);
+        if (row >= 0) {
+            w.cmdSellCompanies_Click();
+            return true;
+        }
+    }
+    seat.wantsToLose = true;
+    g_.Wait.cmdILose_Click();
+    seat.wantsToLose = false;
+    return true;
+}
+
+namespace {
+// The decision of a bid: one per company on sale, seller and move.
+std::int64_t BidKey(const Game& g) { return About(BidThought, g.S.SaleCompany, g.IdOf(g.S.SellingPlayer)); }
+}  // namespace
+
+void Autopilot::PresumeBid(int p, Money bid) { SeatOf(p).decided[BidKey(g_)] = bid; }
+
+void Autopilot::OfferLoan(int p, const LoanOffer& offer) {
+    Seat& seat = SeatOf(p);
+    seat.decided[LendThought] = 1;
+    seat.loan = offer;
+    g_.PlayerWindow(p).cmdLoan_Click();
+}
+
+// The sale: the seller's company first, then every computer bidder's
+// secret bid, then Submit (by a computer seller whose bidders are all
+// computers; people press it themselves), then the seller's choice.
+bool Autopilot::SaleStep() {
+    SellCompaniesForm& f = g_.SellForm;
+    const GameState& s = g_.S;
+    const int seller = s.SellingPlayer;
+    const bool computerSeller = IsComputer(seller);
+
+    if (f.cmdSubmitEnabled) {
+        if (computerSeller) {
+            Seat& seat = SeatOf(seller);
+            const int row = static_cast<int>(seat.Decide(SaleRowThought, [&] { return seat.strategy->SaleRow(g_, seller); }));
+            if (row < 0 || row > 4 || !f.optNameVisible[At(row)]) {
+                f.Form_QueryUnload();
+                return true;
+            }
+            if (!f.optNameValue[At(row)]) {
+                f.optName_Click(row);
+                return true;
+            }
+        }
+        bool allComputers = true;
+        for (int r = 1; r <= 3; ++r) {
+            if (!f.optPlayerVisible[At(r)] || f.txtBidReadOnly[At(r)]) continue;
+            const int bidder = g_.SlotOf(f.optPlayerId[At(r)]);
+            if (!IsComputer(bidder)) {
+                allComputers = false;
+                continue;
+            }
+            Seat& seat = SeatOf(bidder);
+            const std::int64_t key = BidKey(g_);
+            const std::int64_t bid = seat.Decide(key, [&] { return seat.strategy->Bid(g_, bidder); });
+            if (bid <= 0 || !f.txtBid[At(r)].empty()) continue;
+            // A bid refused at Submit (two equal bids) is raised a step.
+            const int tries = seat.Try(key);
+            if (tries >= MaxTries) continue;
+            f.txtBid_Typed(r, std::to_string(bid + 10'000 * tries));
+            return true;
+        }
+        if (!allComputers || !computerSeller) return false;
+        if (SeatOf(seller).Try(SubmitThought) >= MaxTries) {
+            f.Form_QueryUnload();
+            return true;
+        }
+        f.cmdSubmit_Click();
+        return true;
+    }
+
+    if (!computerSeller || !f.cmdSellEnabled) return false;
+    Seat& seat = SeatOf(seller);
+    const int row = static_cast<int>(seat.Decide(About(BuyerThought, s.SaleCompany),
+                                                 [&] { return seat.strategy->SaleBuyer(g_, seller); }));
+    if (row < 0 || row > 3 || !f.optPlayerEnabled[At(row)] || seat.Try(SellThought) >= MaxTries) {
+        f.Form_QueryUnload();
+        return true;
+    }
+    if (!f.optPlayerValue[At(row)]) {
+        f.optPlayer_Click(row);
+        return true;
+    }
+    f.cmdSell_Click();
+    return true;
+}
+
+bool Autopilot::LoanStep() {
+    LoanForm& f = g_.LoanDialog;
+    const int slot = g_.Draft.Slot();
+    const int lender = slot >= 1 ? g_.S.LoanLender[At(slot)] : 0;
+    if (!IsComputer(lender)) return false;
+    Seat& seat = SeatOf(lender);
+    const std::optional<LoanOffer> offer = seat.loan;
+    if (!offer || seat.Try(LoanThought) >= 8) {
+        seat.loan.reset();
+        f.cmdCancel_Click();
+        return true;
+    }
+    const auto b = At(offer->borrower);
+    if (offer->borrower < 1 || offer->borrower > MaxPlayers || !f.optPlayerEnabled[b]) {
+        seat.loan.reset();
+        f.cmdCancel_Click();
+        return true;
+    }
+    if (!f.optPlayerValue[b]) {
+        f.optPlayer_Click(offer->borrower);
+        return true;
+    }
+    if (f.txtLoanNum != offer->amount) {
+        f.txtLoanNum_Typed(offer->amount);
+        return true;
+    }
+    if (f.VScroll != offer->terms) {
+        f.VScroll_Change(offer->terms);
+        return true;
+    }
+    if (seat.decided.count(LoanAskedThought) != 0) {
+        // Asked once and still open: the borrower said no.
+        seat.loan.reset();
+        f.cmdCancel_Click();
+        return true;
+    }
+    seat.decided[LoanAskedThought] = 1;
+    f.cmdLoan_Click();
+    if (!f.Loaded) seat.loan.reset();
+    return true;
+}
+
+bool Autopilot::BetweenTurnsStep() {
+    const GameState& s = g_.S;
+    const int roller = g_.NextRoller();
+    // Cash for the coming landing comes out of the bank before the roll.
+    if (IsComputer(roller)) {
+        Seat& seat = SeatOf(roller);
+        const Money wanted = seat.Decide(CashThought, [&] { return seat.strategy->CashWanted(g_, roller); });
+        const Money cash = s.Cash[At(roller)];
+        if (cash < wanted && s.MoneyInBank[At(roller)] >= 10'000 && seat.Try(CashThought) < MaxTries * 2 &&
+            Withdraw(roller, wanted - cash))
+            return true;
+    }
+    // Loans are offered between turns, each player thinking once a move.
+    for (int p = 1; p <= s.NumOfPlayers; ++p) {
+        if (!IsComputer(p) || s.LoanCount >= MaxLoans) continue;
+        Seat& seat = SeatOf(p);
+        if (seat.decided.count(LendThought) != 0) continue;
+        std::optional<LoanOffer> offer = seat.strategy->Lend(g_, p);
+        seat.decided[LendThought] = offer ? 1 : 0;
+        if (!offer) continue;
+        OfferLoan(p, *offer);
+        return true;
+    }
+    if (!IsComputer(roller)) return false;
+    g_.cmdRollDice_Click();
+    return true;
+}
+
+}  // namespace zx::ai

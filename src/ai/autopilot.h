@@ -1,0 +1,101 @@
+#pragma once
+// The computer players' hands. Each computer seat decides through its
+// strategy and acts only through what a person's clicks and answers call on
+// the windows' models: Roll Dice, the buy window, the personal window's
+// boxes and buttons, the sale and loan windows, the waiting window and the
+// message boxes addressed to it. So every rule and every check of the game
+// holds for it as for a person.
+//
+// One call of Step() is one movement of one hand: a click, a typed amount,
+// a ticked box. The windows pace the calls (the main window calls it every
+// 0.8 s); a game nobody watches calls it as fast as it likes.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "ai/strategy.h"
+#include "rules/game.h"
+
+namespace zx::ai {
+
+// The values of GameState::PlayerType.
+enum PlayerType : int { Human = 0, Easy = 1, Normal = 2, Hard = 3 };
+// "Human", "Computer (easy)", "Computer (normal)", "Computer (hard)".
+const char* PlayerTypeName(int type);
+
+class Autopilot {
+public:
+    Autopilot(Game& game, std::uint64_t seed);
+    ~Autopilot();
+    Autopilot(const Autopilot&) = delete;
+    Autopilot& operator=(const Autopilot&) = delete;
+
+    // Whether slot p is in the game and played by the computer.
+    bool IsComputer(int p) const;
+    bool AnyComputer() const;
+    bool AnyHuman() const;
+
+    // One movement of one computer player's hand. False when no computer
+    // player has anything to do now (a person's turn, an animation running,
+    // no game).
+    bool Step();
+
+    // A computer player's answer to a message box addressed to it; empty
+    // when the box is for the people at the screen.
+    std::optional<MsgAnswer> Answer(const Message& m);
+
+    // Every seat played by one strategy, whatever the game says (the
+    // look-ahead plays its continuations so).
+    void PlayEverySeatAs(int type) { everySeatAs_ = type; }
+    void SetLookAhead(const LookAhead& l) { lookAhead_ = l; }
+    // Plays the seats of one type with another strategy (trying other
+    // weights in the arena, scripted players in tests).
+    using StrategyMaker = std::function<std::unique_ptr<Strategy>(std::mt19937_64& rng)>;
+    void SetStrategy(int type, StrategyMaker make) { makers_[type] = std::move(make); }
+    // The player in slot p opens the "Lend money" window to offer this loan;
+    // his hand types it in the steps that follow.
+    void OfferLoan(int p, const LoanOffer& offer);
+    // Takes a decision as made already (the look-ahead trying one out):
+    // the player in slot p bids `bid` (0 for none) in the sale now open.
+    void PresumeBid(int p, Money bid);
+    // Forgets everything the players had in mind (after the game behind
+    // them was replaced).
+    void Forget();
+
+private:
+    struct Seat;
+    Seat& SeatOf(int p);
+    int TypeOf(int p) const;
+
+    bool SaleStep();
+    bool LoanStep();
+    bool DebtStep(int debtor);
+    bool BuyStep(int p);
+    bool DepositStep(int p);
+    bool InsuranceStep(int p);
+    bool MoveAnywhereStep(int p);
+    bool BetweenTurnsStep();
+    bool Withdraw(int p, Money amount);
+
+    Game& g_;
+    std::uint64_t seed_;
+    std::map<int, std::unique_ptr<Seat>> seats_;  // by PlayerId
+    int everySeatAs_ = 0;
+    std::map<int, StrategyMaker> makers_;
+    LookAhead lookAhead_;
+};
+
+// Text helpers the hands type with.
+// Millions as typed into a four-character amount box, `dollars` rounded up
+// to what the box can say (0.01 million steps while they fit).
+std::string MillionsText(Money dollars, bool roundUp);
+
+// What the debtor in the waiting window owes (0 when nothing is pending).
+Money DebtOf(const Game& g);
+
+}  // namespace zx::ai

@@ -1,0 +1,95 @@
+#pragma once
+// A game nobody watches, played by computer players only: no windows, no
+// sound, no files; message boxes are answered by the players they speak to.
+// The arena plays whole games so, and the hard player plays out the
+// continuations of the real game so while it thinks.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "ai/autopilot.h"
+#include "rules/game.h"
+
+namespace zx::ai {
+
+// A small, fast source of chance of its own (splitmix64).
+class FastRandom : public Random {
+public:
+    explicit FastRandom(std::uint64_t seed = 1) : state_(seed) {}
+    void Seed(std::uint64_t seed) { state_ = seed; }
+    std::uint64_t NextBits() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    double next() override { return static_cast<double>(NextBits() >> 11) * 0x1.0p-53; }
+
+private:
+    std::uint64_t state_;
+};
+
+class QuietUi : public Ui {
+public:
+    Autopilot* pilot = nullptr;
+    // The answer the next "Loan confirmation" to `forcedPlayer` gets (the
+    // look-ahead trying both answers).
+    int forcedPlayer = 0;
+    std::optional<bool> forcedLoanAnswer;
+
+    MsgAnswer message(const Message& m) override;
+    void playSound(const std::string&) override {}
+    void stopSounds() override {}
+    void playMusic(const std::string&) override {}
+    void stopMusic() override {}
+    void setTimer(TimerId, bool) override {}
+    void showWindow(WindowId, int, bool) override {}
+    void closeWindow(WindowId, int) override {}
+    void raiseWindow(WindowId, int) override {}
+    void focus(FocusId, int) override {}
+    void refresh() override {}
+    std::optional<std::string> saveFileDialog(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openFileDialog(const std::string&) override { return std::nullopt; }
+    void showHelp(const std::string&) override {}
+    void quit() override {}
+    Date today() override { return {}; }
+};
+
+class InstantGame {
+public:
+    // `instant` false plays the same games with every walk and count tick
+    // by tick, as the windows would (to check that both agree).
+    explicit InstantGame(std::uint64_t seed, bool instant = true);
+
+    Game& game() { return game_; }
+    Autopilot& pilot() { return pilot_; }
+    QuietUi& ui() { return ui_; }
+    FastRandom& chance() { return chance_; }
+
+    // A new game through the new-game window: one seat per type given, the
+    // options that only concern people (sound, music, saving, the reaction
+    // limit) off.
+    void StartNew(const std::vector<int>& types, int companySet = 1);
+
+    // The real game `from` as the player in slot `viewer` sees it: the same
+    // position, with the bids still hidden from him left out.
+    void CopyFrom(const Game& from, int viewer);
+
+    enum class End { Results, MoveCap, Stuck };
+    // Plays on until the results window opens, `moveCap` moves have been
+    // made, or nobody can act.
+    End PlayOut(int moveCap);
+
+    // The finishing place (1 = first) of the player named `name`, 0 when he
+    // has no place yet.
+    int PlaceOf(const std::string& name) const;
+
+private:
+    QuietUi ui_;
+    FastRandom chance_;
+    Game game_;
+    Autopilot pilot_;
+};
+
+}  // namespace zx::ai

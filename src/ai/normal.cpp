@@ -1,0 +1,289 @@
+// The normal computer player: a plan written by hand from the game's own
+// numbers. Five companies win at once, so it buys whenever it can afford to
+// and keeps a reserve for the fees ahead; it banks what it does not need
+// before the next market, since the bank pays a tenth of the balance at
+// every Bank cell; it insures while a disaster is still likely to come
+// before the game ends; it bids up to what a company is worth to it and
+// never lets a sale or a loan hand somebody else the game.
+
+#include <algorithm>
+#include <cmath>
+
+#include "ai/board_sense.h"
+#include "ai/normal.h"
+#include "ai/strategy.h"
+
+namespace zx::ai {
+
+namespace {
+
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+// A disaster strikes a given complex on about one Computer landing in 22,
+// and one landing in eight is on a Computer cell.
+constexpr double DisasterPerMove = 1.0 / 8.0 / 22.0;
+
+Money RoundDown(std::int64_t dollars, std::int64_t step) { return static_cast<Money>(dollars / step * step); }
+
+}  // namespace
+
+Money NormalJudgement::Reserve(const GameState& s, int me) const {
+    // The worst fee an opponent's company could charge on the next lap.
+    Money worst = 0;
+    for (int k = 1; k <= NumCompanies; ++k) worst = std::max(worst, static_cast<Money>(-LandingOnCompany(s, me, k)));
+    return std::max<Money>(reserveFloor, static_cast<Money>(worst * reserveShare));
+}
+
+double NormalJudgement::CompanyWorth(const GameState& s, int me, int k) const {
+    const int c = ComplexOf(k);
+    const double v = s.CompanyValue[At(k)];
+    double worth = v;
+    const int mine = OwnedInComplex(s, me, c) + (s.CompanyOwner[At(k)] == me ? 0 : 1);
+    const int others = OthersInComplex(s, me, c) - (s.CompanyOwner[At(k)] != 0 && s.CompanyOwner[At(k)] != me ? 1 : 0);
+    if (others == 0) worth += v * complexBonus * (mine - 1) / 2.0;
+    // Taking the third company of somebody's complex away spoils it.
+    for (int p = 1; p <= s.NumOfPlayers; ++p)
+        if (p != me && OwnedInComplex(s, p, c) == 2 && s.CompanyOwner[At(k)] == 0) worth += v * blockBonus;
+    return worth;
+}
+
+int NormalJudgement::Buy(const Game& g, int me) const {
+    const GameState& s = g.S;
+    const int z = s.BuyZoneNumber;
+    const Money cash = s.Cash[At(me)];
+    const std::int64_t funds = std::int64_t{cash} + s.MoneyInBank[At(me)];
+    const bool fifth = CompaniesOwned(s, me) == WinningCompanies - 1;
+    int best = 0;
+    double bestScore = 0;
+    for (int row = 1; row <= 3; ++row) {
+        if (!g.BuyForm.optNameEnabled[At(row)]) continue;
+        const int k = 3 * (z - 1) + row;
+        const Money price = s.CompanyValue[At(k)];
+        if (price > cash) continue;
+        double score;
+        if (fifth) {
+            score = 1e9 - price;  // any fifth company wins: the cheapest will do
+        } else {
+            if (funds - price < Reserve(s, me) || cash - price < cashKeep) continue;
+            score = CompanyWorth(s, me, k) / price;
+            if (score < buyThreshold) continue;
+        }
+        if (score > bestScore) {
+            bestScore = score;
+            best = row;
+        }
+    }
+    return best;
+}
+
+std::string NormalJudgement::Deposit(const Game& g, int me) const {
+    const GameState& s = g.S;
+    const std::int64_t spare = std::int64_t{s.Cash[At(me)]} - keepOnDeposit;
+    const Money amount = RoundDown(std::min<std::int64_t>(spare, 1'000'000), 100'000);
+    if (amount <= 0) return "";
+    return amount == 1'000'000 ? "1" : "0." + std::to_string(amount / 100'000);
+}
+
+std::array<bool, 6> NormalJudgement::Insure(const Game& g, int me) const {
+    const GameState& s = g.S;
+    std::array<bool, 6> boxes{};
+    const PlayerForm* w = const_cast<Game&>(g).PlayerWindowIfLoaded(me);
+    if (!w) return boxes;
+    const bool free = s.FreeInsuranceBonus[At(me)];
+    const double remaining = std::max(0.0, expectedGameMoves - s.Moves);
+    const double risk = 1.0 - std::pow(1.0 - DisasterPerMove, remaining);
+    std::int64_t budget = std::int64_t{s.Cash[At(me)]} - keepOnInsurance;
+    for (int row = 1; row <= 5; ++row) {
+        if (!w->chkInsuranceEnabled[At(row)]) continue;
+        const int k = CompanyInRow(g, me, row - 1);
+        if (k == 0) continue;
+        if (free) {
+            boxes[At(row)] = true;
+            continue;
+        }
+        const Money premium = s.InsurancePrice[At(k)];
+        // A destroyed complexed company costs its complex's bonus as well.
+        const double loss = s.CompanyValue[At(k)] * (s.CompanyComplexed[At(k)] ? 1.5 : 1.0);
+        if (risk * loss < premium * insureMargin || premium > budget) continue;
+        boxes[At(row)] = true;
+        budget -= premium;
+    }
+    return boxes;
+}
+
+double NormalJudgement::CellWorth(const Game& g, int me, int cell) const {
+    const GameState& s = g.S;
+    const CellInfo& info = Cell(cell);
+    switch (info.kind) {
+        case CellKind::Company: return LandingOnCompany(s, me, info.number);
+        case CellKind::Tax: return -static_cast<double>(TaxOf(s, me));
+        case CellKind::Bank: return s.MoneyInBank[At(me)] / 10.0 + (s.Cash[At(me)] > 0 ? 20'000 : 0);
+        case CellKind::Computer: return 40'000;
+        case CellKind::Insurance: return 10'000;
+        case CellKind::Market: {
+            const int z = ComplexSoldAt(cell);
+            const bool fifth = CompaniesOwned(s, me) == WinningCompanies - 1;
+            double best = 0;
+            for (int k = 3 * z - 2; k <= 3 * z; ++k) {
+                if (s.CompanyOwner[At(k)] != 0 || s.CompanyValue[At(k)] > s.Cash[At(me)]) continue;
+                best = std::max(best, fifth ? 1e9 : marketWorth * CompanyWorth(s, me, k) / s.CompanyValue[At(k)]);
+            }
+            return best;
+        }
+    }
+    return 0;
+}
+
+int NormalJudgement::MoveAnywhere(const Game& g, int me) const {
+    int best = 0;
+    double bestWorth = -1e18;
+    for (int cell = 1; cell <= NumCells; ++cell) {
+        const double w = CellWorth(g, me, cell);
+        if (w > bestWorth) {
+            bestWorth = w;
+            best = cell;
+        }
+    }
+    return best;
+}
+
+Money NormalJudgement::CashWanted(const Game& g, int me) const {
+    const GameState& s = g.S;
+    const int from = PositionOf(s, me);
+    const std::int64_t funds = std::int64_t{s.Cash[At(me)]} + s.MoneyInBank[At(me)];
+    std::int64_t wanted = 0;
+    for (int steps = 1; steps <= 6; ++steps) {
+        const int cell = CellAhead(from, steps);
+        const CellInfo& info = Cell(cell);
+        std::int64_t need = 0;
+        if (info.kind == CellKind::Market) {
+            // The company it would buy there, with the reserve kept after.
+            const int z = ComplexSoldAt(cell);
+            const bool fifth = CompaniesOwned(s, me) == WinningCompanies - 1;
+            for (int k = 3 * z - 2; k <= 3 * z; ++k) {
+                if (s.CompanyOwner[At(k)] != 0) continue;
+                const Money price = s.CompanyValue[At(k)];
+                if (fifth ? price <= funds
+                          : price + Reserve(s, me) <= funds && CompanyWorth(s, me, k) >= withdrawThreshold * price)
+                    need = std::max<std::int64_t>(need, price);
+            }
+        } else if (info.kind == CellKind::Company && prepareForDebts) {
+            need = -std::min<Money>(0, LandingOnCompany(s, me, info.number));
+        } else if (info.kind == CellKind::Tax && prepareForDebts) {
+            need = TaxOf(s, me);
+        } else if (info.kind == CellKind::Insurance && prepareForInsurance) {
+            for (int k = 1; k <= NumCompanies; ++k)
+                if (s.CompanyOwner[At(k)] == me && !s.CompanyInsured[At(k)]) need += s.InsurancePrice[At(k)];
+        }
+        wanted = std::max(wanted, need);
+    }
+    return static_cast<Money>(std::min<std::int64_t>(wanted + cashCushion, funds));
+}
+
+Money NormalJudgement::Bid(const Game& g, int me) const {
+    const GameState& s = g.S;
+    const int k = s.SaleCompany;
+    if (k < 1 || k > NumCompanies) return 0;
+    const Money v = s.CompanyValue[At(k)];
+    const Money cash = s.Cash[At(me)];
+    const int seller = s.SellingPlayer;
+    double worth;
+    if (CompaniesOwned(s, me) == WinningCompanies - 1)
+        worth = 1.5 * v;  // it would win the game
+    else
+        worth = bidShare * CompanyWorth(s, me, k);
+    // A sale that makes the seller's estate pass the winning line hands him the game.
+    if (seller >= 1 && seller <= s.NumOfPlayers)
+        worth = std::min<double>(worth, WinningEstate - s.Estate[At(seller)] + v - 10'000);
+    if (bidLow && CompaniesOwned(s, me) != WinningCompanies - 1) worth = std::min<double>(worth, v / 2 + 10'000);
+    std::int64_t bid = RoundDown(static_cast<std::int64_t>(std::min<double>({worth, 1.5 * v, static_cast<double>(cash) - bidKeep})), 10'000);
+    // Worth no more than the bank pays: no bid (an equal bid would be refused).
+    if (bid <= v / 2) return 0;
+    return static_cast<Money>(bid);
+}
+
+int NormalJudgement::CheapestRow(const Game& g, int me) const {
+    const GameState& s = g.S;
+    const PlayerForm* w = const_cast<Game&>(g).PlayerWindowIfLoaded(me);
+    if (!w) return -1;
+    int best = -1;
+    double bestCost = 1e18;
+    for (int row = 0; row < static_cast<int>(w->lstCompanies.size()); ++row) {
+        const int k = CompanyInRow(g, me, row);
+        if (k == 0) continue;
+        // Parting with a complexed company costs the whole complex's bonus.
+        const double cost = s.CompanyValue[At(k)] * (s.CompanyComplexed[At(k)] ? 3.0 : 1.0);
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = row;
+        }
+    }
+    return best;
+}
+
+int NormalJudgement::SaleBuyer(const Game& g, int me) const {
+    const GameState& s = g.S;
+    const SellCompaniesForm& f = g.SellForm;
+    const int k = s.SaleCompany;
+    if (k < 1 || k > NumCompanies) return -1;
+    const Money v = s.CompanyValue[At(k)];
+    const bool mustSell = s.WaitingMode && g.Wait.Debtor == me;
+    int best = -1;
+    std::int64_t bestPrice = -1;
+    for (int row = 0; row <= 3; ++row) {
+        if (!f.optPlayerVisible[At(row)] || !f.optPlayerEnabled[At(row)]) continue;
+        const Money price = MoneyShown(f.txtBid[At(row)]);
+        if (row > 0) {
+            const int buyer = g.SlotOf(f.optPlayerId[At(row)]);
+            if (buyer == 0 || price > s.Cash[At(buyer)]) continue;
+            // Never the sale that wins the game for the buyer.
+            if (CompaniesOwned(s, buyer) == WinningCompanies - 1) continue;
+            if (s.Estate[At(buyer)] + v - price > WinningEstate) continue;
+        }
+        if (price > bestPrice) {
+            bestPrice = price;
+            best = row;
+        }
+    }
+    if (!mustSell && bestPrice < v) return -1;
+    return best;
+}
+
+bool NormalJudgement::Borrow(const Game& g, int me, int lender, Money amount, int interest, int) const {
+    const GameState& s = g.S;
+    if (lender < 1 || amount <= 0) return false;
+    // Borrowed cash counts in the estate: a loan that lifts it past the line wins.
+    if (std::int64_t{s.Estate[At(me)]} + amount > WinningEstate) return true;
+    return s.Cash[At(me)] + std::int64_t{s.MoneyInBank[At(me)]} < borrowWhenBelow && interest <= borrowInterest;
+}
+
+namespace {
+
+class NormalStrategy : public Strategy {
+public:
+    NormalStrategy() = default;
+    explicit NormalStrategy(const NormalJudgement& weights) : j(weights) {}
+    int Buy(const Game& g, int me) override { return j.Buy(g, me); }
+    std::string Deposit(const Game& g, int me) override { return j.Deposit(g, me); }
+    std::array<bool, 6> Insure(const Game& g, int me) override { return j.Insure(g, me); }
+    int MoveAnywhere(const Game& g, int me) override { return j.MoveAnywhere(g, me); }
+    Money CashWanted(const Game& g, int me) override { return j.CashWanted(g, me); }
+    Money Bid(const Game& g, int me) override { return j.Bid(g, me); }
+    int SaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
+    int SaleBuyer(const Game& g, int me) override { return j.SaleBuyer(g, me); }
+    int DebtSaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
+    std::optional<LoanOffer> Lend(const Game&, int) override { return std::nullopt; }
+    bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) override {
+        return j.Borrow(g, me, lender, amount, interest, duration);
+    }
+
+private:
+    NormalJudgement j;
+};
+
+}  // namespace
+
+std::unique_ptr<Strategy> MakeNormal() { return std::make_unique<NormalStrategy>(); }
+std::unique_ptr<Strategy> MakeNormal(const NormalJudgement& weights) { return std::make_unique<NormalStrategy>(weights); }
+
+}  // namespace zx::ai

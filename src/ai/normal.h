@@ -1,0 +1,51 @@
+#pragma once
+// The normal computer player's judgement, in one place so that the hard
+// player can start from it and the arena can try other weights.
+
+#include <array>
+#include <string>
+
+#include "rules/game.h"
+
+namespace zx::ai {
+
+struct NormalJudgement {
+    // ---- weights ----
+    Money reserveFloor = 300'000;    // cash and bank kept after a purchase, at the least
+    double reserveShare = 0.5;       // ... or this share of the worst fee ahead
+    double complexBonus = 0.6;       // worth added per company already held in an open complex
+    double blockBonus = 0.4;         // worth of taking somebody's third company
+    Money keepOnDeposit = 100'000;   // cash left out of a deposit
+    Money keepOnInsurance = 0;       // cash left after paying premiums
+    double expectedGameMoves = 1000; // how long a game lasts, for the disaster risk
+    double insureMargin = 0.1;       // insure when the expected loss is this share of the premium
+    double marketWorth = 150'000;    // a landing at a market with a company worth buying
+    Money cashCushion = 50'000;      // cash held above what the next landing may need
+    double bidShare = 0.8;           // bid this share of a company's worth
+    bool bidLow = false;             // bid just above the bank unless the company wins the game
+    Money bidKeep = 100'000;         // cash left after a bid is paid
+    Money borrowWhenBelow = 600'000; // borrow only when cash and bank are below this
+    int borrowInterest = 20;         // ... and at this interest at the most
+    double buyThreshold = 1.0;       // buy when a company is worth this share of its price
+    double withdrawThreshold = 99;   // take money out of the bank for a company worth this share of its price
+    Money cashKeep = 0;              // cash kept after a purchase, to bank later
+    bool prepareForDebts = false;    // take out what a fee or tax ahead will cost
+    bool prepareForInsurance = false; // take out what the premiums ahead will cost
+
+    Money Reserve(const GameState& s, int me) const;
+    double CompanyWorth(const GameState& s, int me, int k) const;
+    double CellWorth(const Game& g, int me, int cell) const;
+
+    int Buy(const Game& g, int me) const;
+    std::string Deposit(const Game& g, int me) const;
+    std::array<bool, 6> Insure(const Game& g, int me) const;
+    int MoveAnywhere(const Game& g, int me) const;
+    Money CashWanted(const Game& g, int me) const;
+    Money Bid(const Game& g, int me) const;
+    // The company of his list he parts with most easily.
+    int CheapestRow(const Game& g, int me) const;
+    int SaleBuyer(const Game& g, int me) const;
+    bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) const;
+};
+
+}  // namespace zx::ai

@@ -1,0 +1,72 @@
+#pragma once
+// What a computer player decides, apart from how its hand carries it out.
+// A strategy sees the game as a person in its seat sees it on the screen;
+// it never reads another player's bid while the bid is still masked, and it
+// has no hold on the game's source of chance.
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "rules/game.h"
+
+namespace zx::ai {
+
+// A loan the lender's hand types into the "Lend money" window.
+struct LoanOffer {
+    int borrower = 0;     // slot of the borrower
+    std::string amount;   // millions, as typed ("1.5")
+    int terms = 10;       // the interest and duration scroll bar, 1..10
+};
+
+class Strategy {
+public:
+    virtual ~Strategy() = default;
+
+    // The buy window: the row (1..3) to buy, 0 to refuse.
+    virtual int Buy(const Game& g, int me) = 0;
+    // Deposit mode: the amount to type in millions, "" to refuse.
+    virtual std::string Deposit(const Game& g, int me) = 0;
+    // Insurance mode: which of the boxes 1..5 to tick.
+    virtual std::array<bool, 6> Insure(const Game& g, int me) = 0;
+    // Move-anywhere: the cell (1..32) to go to, 0 to give the offer up.
+    virtual int MoveAnywhere(const Game& g, int me) = 0;
+    // The cash to hold before the next roll; the rest may stay in the bank.
+    virtual Money CashWanted(const Game& g, int me) = 0;
+    // A bidder's secret bid for the company on sale (whole dollars, 0 for none).
+    virtual Money Bid(const Game& g, int me) = 0;
+    // The seller: which row of his list (0..4) to put up for sale.
+    virtual int SaleRow(const Game& g, int me) = 0;
+    // The seller after the bids are shown: the row to sell to (0 is the
+    // bank), -1 to keep the company.
+    virtual int SaleBuyer(const Game& g, int me) = 0;
+    // In debt with the bank empty: the row of his list to sell, -1 to give up.
+    virtual int DebtSaleRow(const Game& g, int me) = 0;
+    // Between turns: a loan to offer, if any.
+    virtual std::optional<LoanOffer> Lend(const Game& g, int me) = 0;
+    // A loan offered to him, as the "Lend money" window shows it.
+    virtual bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) = 0;
+};
+
+// How hard a hard player thinks: the longest one decision may take (of one
+// core) and how many continuations it plays out at the most for one.
+struct LookAhead {
+    double seconds = 0.25;
+    int playouts = 2000;
+    // How many moves a continuation is played before the position is judged.
+    int horizon = 250;
+    // When set, the CPU time of every decision made is added here.
+    std::vector<double>* decisionSeconds = nullptr;
+};
+
+// The three strengths. `rng` is the player's own source of chance.
+std::unique_ptr<Strategy> MakeEasy(std::mt19937_64& rng);
+std::unique_ptr<Strategy> MakeNormal();
+struct NormalJudgement;
+std::unique_ptr<Strategy> MakeNormal(const NormalJudgement& weights);
+std::unique_ptr<Strategy> MakeHard(std::mt19937_64& rng, const LookAhead& budget);
+
+}  // namespace zx::ai
