@@ -5,17 +5,20 @@
 
 #include "media/pictures.h"
 #include "rules/random.h"
+#include "windows/application.h"
 #include "windows/controller.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zentrix"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0.0"));
+    zx::describeApplication();
+    const zx::CommandLine command = zx::parseCommandLine(QApplication::arguments());
+    if (command.exitCode) return zx::answerCommandLine(command);
     QApplication::setWindowIcon(QIcon(zx::pictures::iconPath()));
     QApplication::setQuitOnLastWindowClosed(false);
 
     zx::StdRandom random;
     zx::Controller controller(random);
     controller.start();
+    if (!command.file.isEmpty()) controller.openAtStart(command.file);
     return QApplication::exec();
 }

@@ -9,10 +9,14 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
+  dpkg-dev
 )
 # The tests also build a fuzzer of the saved-game reader, which needs clang.
 if [ "${1:-}" = "test" ]; then
   packages+=(clang libclang-rt-14-dev)
+  # The installed files are checked with the desktop's own validators, and
+  # the Debian package with lintian.
+  packages+=(desktop-file-utils appstream libxml2-utils shared-mime-info file man-db lintian)
 fi
 
 missing=()

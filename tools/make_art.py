@@ -826,6 +826,103 @@ def results():
     return svg("\n".join(b), 200, 200)
 
 
+# ------------------------------------------ desktop icons (installed files)
+#
+# The icon in the desktop's hicolor theme and the icon of saved-game files,
+# as SVG and as PNG at the theme's sizes.  The PNGs are rendered by
+# rsvg-convert (Debian: librsvg2-bin).  At 24 pixels and less the full
+# pictures turn to mush, so those sizes are drawn again on their own pixel
+# grid with fewer, bolder shapes.
+
+DESKTOP_ICONS = os.path.join(ROOT, "desktop", "icons", "hicolor")
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+SMALL_ICON = 24                       # this size and below use the pixel drawings
+APP_ICON = "zentrix"
+SAVED_GAME_ICON = "application-x-zentrix-savegame"
+TEAL = "#2A9D8F"
+PAPER = "#FFFDF6"
+
+
+def icon_small(n):
+    """The program's mark on an n-pixel grid (n <= 24)."""
+    if n <= 16:
+        b = [rect(0.5, 0.5, 15, 15, TEAL, rx=3, sw=1),
+             path("M3,3 H11 V5 L6,11 H11 V13 H3 V11 L8,5 H3 Z", "#FFFFFF", stroke=None),
+             rect(12, 6, 2, 7, "#FFB72B", stroke=None)]
+        return svg("\n".join(b), 16, 16)
+    b = [rect(0.5, 0.5, 23, 23, TEAL, rx=4.5, sw=1),
+         path("M3.5,4.5 H14.5 V7.5 L8.5,16.5 H14.5 V19.5 H3.5 V16.5 L9.5,7.5 H3.5 Z", "#FFFFFF", sw=1),
+         rect(16, 14, 2, 6, "#FFD04D", stroke=None),
+         rect(19, 9, 2, 11, "#FFB72B", stroke=None)]
+    return svg("\n".join(b), 24, 24)
+
+
+def saved_game_icon():
+    """A sheet of paper with a folded corner, lines of text and the mark."""
+    fold = 20
+    sheet = "M16,4 H%d L84,%d V96 H16 Z" % (84 - fold, 4 + fold)
+    b = [path(sheet, PAPER, sw=3.5),
+         path("M%d,4 V%d H84" % (84 - fold, 4 + fold), "#E4DED0", sw=3.5)]
+    for i, w in enumerate((30, 38, 24)):
+        b.append(line("M26,%d h%d" % (16 + i * 9, w), "#9AA3B0", 4))
+    b.append(rect(27, 46, 46, 42, TEAL, rx=9, sw=3))
+    b.append(path("M34,53 H55 V59 L43,75 H55 V81 H33 V75 L45,59 H34 Z", "#FFFFFF", sw=2.5))
+    b.append(rect(58, 70, 4.5, 11, "#FFD04D", rx=1, sw=1.5))
+    b.append(rect(64.5, 61, 4.5, 20, "#FFB72B", rx=1, sw=1.5))
+    return svg("\n".join(b))
+
+
+def saved_game_icon_small(n):
+    """The saved-game icon on an n-pixel grid (n <= 24)."""
+    if n <= 16:
+        b = [path("M2.5,0.5 H9.5 L13.5,4.5 V15.5 H2.5 Z", PAPER, sw=1),
+             path("M9.5,0.5 V4.5 H13.5", "none", sw=1),
+             rect(4, 3, 4, 1, "#9AA3B0", stroke=None),
+             rect(4, 7, 8, 7, TEAL, rx=1.5, stroke=None),
+             path("M5.5,8 H10 V9 L7,12 H10 V13 H5.5 V12 L8.5,9 H5.5 Z", "#FFFFFF", stroke=None)]
+        return svg("\n".join(b), 16, 16)
+    b = [path("M3.5,0.5 H15 L20.5,6 V23.5 H3.5 Z", PAPER, sw=1),
+         path("M15,0.5 V6 H20.5", "none", sw=1),
+         rect(6, 3, 7, 1, "#9AA3B0", stroke=None),
+         rect(6, 5.5, 5, 1, "#9AA3B0", stroke=None),
+         rect(5.5, 9.5, 13, 12, TEAL, rx=2, sw=1),
+         path("M8,11.5 H15 V13.5 L10.5,18 H15 V19.5 H8 V17.5 L12.5,13 H8 Z", "#FFFFFF", stroke=None)]
+    return svg("\n".join(b), 24, 24)
+
+
+def export_desktop_icons():
+    import shutil
+    import subprocess
+    import tempfile
+    rsvg = shutil.which("rsvg-convert")
+    if not rsvg:
+        raise SystemExit("make_art.py: the desktop icons need rsvg-convert (Debian: librsvg2-bin)")
+    with open(os.path.join(OUT, "icon.svg"), encoding="utf-8") as fh:
+        app_svg = fh.read()
+    pictures = {  # (name, context): (large drawing, small drawing)
+        (APP_ICON, "apps"): (app_svg, icon_small),
+        (SAVED_GAME_ICON, "mimetypes"): (saved_game_icon(), saved_game_icon_small),
+    }
+    count = 0
+    with tempfile.TemporaryDirectory() as tmp:
+        for (name, context), (large, small) in pictures.items():
+            if context != "apps":  # the program's own SVG is installed from assets/art
+                scalable = os.path.join(DESKTOP_ICONS, "scalable", context, name + ".svg")
+                os.makedirs(os.path.dirname(scalable), exist_ok=True)
+                with open(scalable, "w", encoding="utf-8") as fh:
+                    fh.write(large)
+                count += 1
+            for n in ICON_SIZES:
+                source = os.path.join(tmp, "%s-%d.svg" % (name, n))
+                with open(source, "w", encoding="utf-8") as fh:
+                    fh.write(small(n) if n <= SMALL_ICON else large)
+                png = os.path.join(DESKTOP_ICONS, "%dx%d" % (n, n), context, name + ".png")
+                os.makedirs(os.path.dirname(png), exist_ok=True)
+                subprocess.run([rsvg, "-w", str(n), "-h", str(n), "-o", png, source], check=True)
+                count += 1
+    print("wrote %d desktop icons into %s" % (count, DESKTOP_ICONS))
+
+
 # -------------------------------------------------------------------- main
 
 def main():
@@ -853,3 +950,4 @@ def main():
 
 if __name__ == "__main__":
     main()
+    export_desktop_icons()

@@ -83,7 +83,9 @@ bool Game::SaveGameData() {
     return WriteFileAtomically(S.FileName, WriteSavedGame(SavedGameFrom(S, Draft.Slot())));
 }
 
-void Game::mnuGameLoad_Click() {
+void Game::mnuGameLoad_Click() { LoadGame(std::nullopt); }
+
+void Game::LoadGame(const std::optional<std::string>& path) {
     if (S.GameInProgress) {
         MsgAnswer a = MsgBox("Do you want to save before loading another game?", "Want to save?", MsgIcon::Question,
                              MsgButtons::YesNoCancel, MsgAnswer::Yes);
@@ -94,8 +96,11 @@ void Game::mnuGameLoad_Click() {
         }
     }
     CloseGame();
-    auto chosen = ui.openFileDialog("Load Game");
-    if (!chosen || chosen->empty()) return;
+    std::optional<std::string> chosen = path;
+    if (!chosen) {
+        chosen = ui.openFileDialog("Load Game");
+        if (!chosen || chosen->empty()) return;
+    }
     LoadGameData(*chosen);
 }
 

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "rules/forms.h"
@@ -174,6 +175,9 @@ public:
     void mnuGameSave_Click();
     void mnuGameSaveAs_Click();
     void mnuGameLoad_Click();
+    // Game > Load; a file already chosen (a saved game opened from the desktop)
+    // skips the Open dialog and goes through the same prompt, close and checks.
+    void LoadGame(const std::optional<std::string>& path);
     void StartGame();
     void CloseGame();
     void ResetGameData();

@@ -14,6 +14,7 @@
 #include "windows/about_window.h"
 #include "windows/board_view.h"
 #include "windows/buy_window.h"
+#include "windows/file_dialogs.h"
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
 #include "windows/loan_window.h"
@@ -85,6 +86,11 @@ Controller::~Controller() {
 void Controller::start() {
     game_.Form_Load();
     fitToScreen();
+    renderAll();
+}
+
+void Controller::openAtStart(const QString& file) {
+    game_.LoadGame(fromQt(file));
     renderAll();
 }
 
@@ -396,15 +402,9 @@ std::optional<std::string> Controller::saveFileDialog(const std::string& title, 
         }
     }
     QFileDialog dialog(QApplication::activeWindow() ? QApplication::activeWindow() : main_.get(), toQt(title));
-    dialog.setObjectName(QStringLiteral("cdbDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Zentrix Save File (*.znx)"));
-    dialog.setDefaultSuffix(QStringLiteral("znx"));
-    dialog.selectFile(toQt(initialPath));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return fromQt(dialog.selectedFiles().first());
+    prepareSaveDialog(dialog, toQt(initialPath));
+    if (auto file = runFileDialog(dialog)) return fromQt(*file);
+    return std::nullopt;
 }
 
 std::optional<std::string> Controller::openFileDialog(const std::string& title) {
@@ -415,13 +415,9 @@ std::optional<std::string> Controller::openFileDialog(const std::string& title) 
         }
     }
     QFileDialog dialog(QApplication::activeWindow() ? QApplication::activeWindow() : main_.get(), toQt(title));
-    dialog.setObjectName(QStringLiteral("cdbDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Zentrix Save File (*.znx)"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return fromQt(dialog.selectedFiles().first());
+    prepareOpenDialog(dialog);
+    if (auto file = runFileDialog(dialog)) return fromQt(*file);
+    return std::nullopt;
 }
 
 void Controller::showHelp(const std::string& topic) {

@@ -49,6 +49,8 @@ public:
     void setHooks(DialogHooks* hooks) { hooks_ = hooks; }
     // Starts the program: the main window's load, then shows it.
     void start();
+    // Opens a saved game named on the command line, as Game > Load would.
+    void openAtStart(const QString& file);
 
     // Open windows, or null.
     PlayerWindow* playerWindow(int p) const;

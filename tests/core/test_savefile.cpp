@@ -225,6 +225,36 @@ TEST_F(SaveFileGame, SaveRightAfterLoadWritesTheSameBytes) {
     EXPECT_EQ(ReadFile(source), MidGame);
 }
 
+TEST_F(SaveFileGame, AFileChosenOutsideTheGameLoadsAsGameLoadDoes) {
+    const std::string good = tmp.path("mid.znx");
+    const std::string bad = tmp.path("bad.znx");
+    WriteFile(good, MidGame);
+    WriteFile(bad, "2,2\r\n");
+    StartNew(2, {"Ann", "Bob"});
+    ui.answers.push_back(MsgAnswer::Cancel);
+    g.LoadGame(good);  // the same prompt as Game > Load, and Cancel keeps the game
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Do you want to save before loading another game?");
+    EXPECT_EQ(g.S.PlayerName[1], "Ann");
+
+    ui.clear();
+    ui.answers.push_back(MsgAnswer::No);
+    g.LoadGame(good);
+    EXPECT_TRUE(ui.openDialogs.empty());
+    EXPECT_EQ(g.Main.caption, "Zentrix 3.0 - mid.znx");
+    EXPECT_EQ(g.S.NumOfPlayers, 3);
+    EXPECT_TRUE(g.S.HasFileName);
+
+    ui.clear();
+    ui.answers.push_back(MsgAnswer::No);
+    g.LoadGame(bad);  // the loaded game is closed first, as by Game > Load
+    ASSERT_NE(ui.lastMessage(), nullptr);
+    EXPECT_EQ(ui.lastMessage()->text, "Couldn't load file!");
+    EXPECT_FALSE(g.S.GameInProgress);
+    EXPECT_EQ(g.Main.caption, "Zentrix 3.0");
+    EXPECT_TRUE(ui.openDialogs.empty());
+}
+
 TEST_F(SaveFileGame, BadFilesFailAndLeaveNoGame) {
     const std::string bad = tmp.path("bad.znx");
     std::string endsEarly = MidGame;
