@@ -30,7 +30,9 @@ const std::string& Game::Name(int p) const {
 MsgAnswer Game::MsgBox(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
                        MsgAnswer defaultAnswer) {
     ui.refresh();
-    return ui.message(Message{text, title, icon, buttons, defaultAnswer});
+    const Message m{text, title, icon, buttons, defaultAnswer};
+    Log.MessageShown(S.Moves, S.GameInProgress, m);
+    return ui.message(m);
 }
 
 // ---- prompts ----
@@ -42,6 +44,7 @@ void Game::ClearPrompts() {
     Main.lblHint.text.clear();
     Main.lblComputerPrompt.text.clear();
     Main.lblPrompt.color = Black;
+    Log.Shown(S.Moves, Main);
 }
 
 void Game::SetPromptColor(int p) { Main.lblPrompt.color = PlayerColor(S, p); }
@@ -49,6 +52,7 @@ void Game::SetPromptColor(int p) { Main.lblPrompt.color = PlayerColor(S, p); }
 void Game::ShowPrompts() {
     Main.lblPrompt.text = S.PromptText;
     Main.lblHint.text = S.HintText;
+    Log.Shown(S.Moves, Main);
     ui.refresh();
 }
 

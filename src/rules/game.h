@@ -17,6 +17,7 @@
 #include <string>
 
 #include "rules/forms.h"
+#include "rules/game_log.h"
 #include "rules/main_view.h"
 #include "rules/player_form.h"
 #include "rules/ui.h"
@@ -45,6 +46,7 @@ public:
     NewGameForm NewGame{*this};
     ResultsForm Results{*this};
     bool GraphLoaded = false;
+    GameLog Log;
 
     // ---- start-up (Form_Load of the main window) ----
     void Form_Load();
