@@ -46,6 +46,7 @@ GameLog::GameLog() {
 
 void GameLog::Clear() {
     lines_.clear();
+    computerLine_ = NoLine;
     ++generation_;
 }
 
@@ -62,8 +63,13 @@ void GameLog::Add(int move, const std::string& text, Rgb color) {
 void GameLog::Shown(int move, const MainView& view) {
     const std::string& computer = view.lblComputerPrompt.text;
     if (computer != computer_) {
+        // A void disaster is drawn again at once: the new decision replaces
+        // the old one, which nobody had time to read.
+        const bool redrawn = !computer.empty() && computerLine_ != NoLine && computerLine_ + 1 == lines_.size();
+        if (redrawn) lines_.pop_back();
         computer_ = computer;
         Add(move, computer);
+        computerLine_ = computer.empty() ? NoLine : lines_.size() - 1;
     }
     const std::string& prompt = view.lblPrompt.text;
     if (prompt == prompt_) return;

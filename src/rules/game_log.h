@@ -52,6 +52,8 @@ private:
     std::vector<LogLine> lines_;
     std::uint64_t generation_ = 0;
     std::string prompt_, computer_;  // what the two lines showed when last looked at
+    static constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
+    std::size_t computerLine_ = NoLine;  // the log line of the Computer's last decision
 };
 
 // The hooks of the rules, one line where the event happens.

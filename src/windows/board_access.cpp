@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 #include "rules/cell_text.h"
@@ -77,6 +78,7 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == setFocusAction()) {
+            view_->activateWindow();
             view_->setFocus(Qt::OtherFocusReason);
             view_->keyboard()->setFocusCell(cell_);
         } else if (action == pressAction()) {
@@ -282,7 +284,9 @@ void BoardKeyboard::focusIn(QFocusEvent* event) {
         default: byKeyboard_ = true; break;
     }
     showFrame(byKeyboard_);
-    tellFocus();
+    // Qt tells of the board's own focus after this handler; the cell's news
+    // must come after that, or the screen reader's last word is "board".
+    QTimer::singleShot(0, this, [this] { tellFocus(); });
 }
 
 void BoardKeyboard::focusOut(QFocusEvent*) { showFrame(false); }

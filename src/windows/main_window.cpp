@@ -84,8 +84,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     left->setSpacing(6);
     left->addWidget(makeSeat(1), 1);
     left->addWidget(makeSeat(2), 1);
-    auto* stats = new QGroupBox(QStringLiteral("Statistics"), central);
-    stats->setObjectName(QStringLiteral("fraStatistics"));
+    auto* statsFrame = new QGroupBox(QStringLiteral("Statistics"), central);
+    statsFrame->setObjectName(QStringLiteral("fraStatistics"));
+    // The frame's title would label every control directly inside it, so
+    // that an empty value reads "Statistics": the values sit one level
+    // deeper and are labelled by their captions alone.
+    auto* stats = new QWidget(statsFrame);
+    stats->setObjectName(QStringLiteral("StatisticsBody"));
+    auto* statsLayout = new QVBoxLayout(statsFrame);
+    statsLayout->setContentsMargins(0, 0, 0, 0);
+    statsLayout->addWidget(stats);
     auto* grid = new QGridLayout(stats);
     const QString timeTip = QStringLiteral("Amount of time elapsed since game started");
     const QString movesTip = QStringLiteral("Number of dice rolls or moves since game started");
@@ -120,7 +128,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     statButtons->addWidget(cmdShowLog_);
     grid->addLayout(statButtons, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    left->addWidget(stats);
+    left->addWidget(statsFrame);
 
     // Middle: the board over the prompt lines.
     auto* middle = new QVBoxLayout;

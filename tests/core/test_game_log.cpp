@@ -81,6 +81,17 @@ TEST_F(GameLogTest, ALoanAndItsRepaymentAtALandingAreLinesOfTheirOwn) {
     EXPECT_EQ(lines[3].text, "Bob repaid his $3,250,000 loan to Ann!");
 }
 
+TEST_F(GameLogTest, AVoidDisasterIsReplacedByTheDecisionDrawnAgain) {
+    SetUpGame(g, 2);
+    s.CurrentPlayer = 1;
+    PlaceOn(g, 1, 18);
+    rnd.push(6, 13);
+    rnd.values.push_back(0.2);  // a flood that does not happen
+    rnd.push(11, 13);
+    g.Computer();
+    EXPECT_EQ(Text(), "Move 0: Computer: Pay only half of your tax next time!\n");
+}
+
 TEST_F(GameLogTest, SavesAreLoggedAndALoadedGameStartsANewLog) {
     SetUpGame(g, 2);
     s.Moves = 7;
