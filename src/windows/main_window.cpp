@@ -119,7 +119,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     cmdShowGraph_ = new QPushButton(QStringLiteral("&Trend Graph"), stats);
     cmdShowGraph_->setObjectName(QStringLiteral("cmdShowGraph"));
     cmdShowGraph_->setToolTip(QStringLiteral("Compare players' estates in a graph"));
-    cmdShowLog_ = new QPushButton(QStringLiteral("Game &Log"), stats);
+    cmdShowLog_ = new QPushButton(QStringLiteral("Ga&me Log"), stats);
     cmdShowLog_->setObjectName(QStringLiteral("cmdShowLog"));
     cmdShowLog_->setToolTip(QStringLiteral("Every event of this game, in order (Ctrl+G)"));
     auto* statButtons = new QHBoxLayout;

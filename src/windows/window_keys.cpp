@@ -50,12 +50,14 @@ void InstallWindowKeys(Controller& c) {
         });
     }
     QShortcut* back = appShortcut(main, QKeySequence(Qt::CTRL | Qt::Key_0), "keyMainWindow");
-    QObject::connect(back, &QShortcut::activated, &c, [&main] {
+    QObject::connect(back, &QShortcut::activated, &c, [&c, &main] {
         main.show();
         main.raise();
         main.activateWindow();
-        // Roll Dice when it is the next thing to do, the board otherwise.
-        QWidget* target = main.rollDice()->isEnabled() ? static_cast<QWidget*>(main.rollDice()) : main.board();
+        // Roll Dice when it is the next thing to do; the board while the
+        // Computer's free move waits for a cell, or when nothing can be rolled.
+        const bool roll = main.rollDice()->isEnabled() && !c.game().S.MoveAnywhereMode;
+        QWidget* target = roll ? static_cast<QWidget*>(main.rollDice()) : main.board();
         target->setFocus(Qt::ShortcutFocusReason);
     });
     QShortcut* log = appShortcut(main, QKeySequence(Qt::CTRL | Qt::Key_G), "keyGameLog");
