@@ -173,9 +173,14 @@ QRectF BoardFocusFrame::boundingRect() const { return QRectF(-80, -80, CellSize 
 void BoardFocusFrame::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     // A broad band from the gap between the cells into the cell's edge:
     // black outside, bright yellow inside, readable on every cell picture.
+    // A light wash over the picture makes the cell stand out even where the
+    // board is drawn small; the pieces lie above it.
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setBrush(Qt::NoBrush);
     const QRectF ring(5, 5, CellSize - 10, CellSize - 10);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(255, 214, 0, 80));
+    painter->drawRoundedRect(ring, 70, 70);
+    painter->setBrush(Qt::NoBrush);
     painter->setPen(QPen(QColor(10, 10, 10), 150, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->drawRoundedRect(ring, 70, 70);
     painter->setPen(QPen(QColor(255, 214, 0), 80, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

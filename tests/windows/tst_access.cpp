@@ -31,14 +31,6 @@ using namespace zx::test;
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform complains at every raise().
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (previousHandler) previousHandler(type, context, text);
-}
-
 // A key pressed in whatever window and control have the focus.
 void activate(QWidget* w);
 
@@ -71,7 +63,7 @@ QAccessibleInterface* cellOf(BoardView* board, int cell) {
 class AccessTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(QuietHandler); }
+    void initTestCase() { quietOffscreenWarnings(); }
     void controlsSetByAToolReachTheGame();
     void theBoardReadsOutTheGame();
     void aGamePlayedWithKeysOnly();
