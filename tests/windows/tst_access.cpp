@@ -47,6 +47,12 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QCoreApplication::processEvents();
 }
 
+// Tab from control to control until the one wanted has the focus.
+void tabTo(QWidget* target) {
+    for (int tabs = 0; tabs < 30 && !target->hasFocus(); ++tabs) press(Qt::Key_Tab);
+    QVERIFY2(target->hasFocus(), qPrintable(target->objectName()));
+}
+
 void activate(QWidget* w) {
     w->activateWindow();
     QApplication::setActiveWindow(w);
@@ -202,8 +208,8 @@ void AccessTest::aGamePlayedWithKeysOnly() {
     press(Qt::Key_2, Qt::AltModifier);
     for (int i = 1; i <= 2; ++i) {
         QLineEdit* name = find<QLineEdit>(setup, QStringLiteral("txtPlayerName_%1").arg(i));
-        name->setFocus(Qt::TabFocusReason);
-        press(Qt::Key_A, Qt::ControlModifier);
+        tabTo(name);
+        QVERIFY(name->hasSelectedText());  // the whole old name, replaced by typing
         QTest::keyClicks(name, i == 1 ? QStringLiteral("Alice") : QStringLiteral("Bob"));
     }
     for (int key : {Qt::Key_S, Qt::Key_B, Qt::Key_A}) press(key, Qt::AltModifier);  // sounds, music, auto-save off
@@ -216,8 +222,7 @@ void AccessTest::aGamePlayedWithKeysOnly() {
     // ---- Tab reaches the board; the arrows follow the path ----
     activate(&main);
     BoardView* board = main.board();
-    for (int tabs = 0; tabs < 20 && !board->hasFocus(); ++tabs) press(Qt::Key_Tab);
-    QVERIFY(board->hasFocus());
+    tabTo(board);
     BoardKeyboard* keys = board->keyboard();
     QVERIFY(keys->frameVisible());
     press(Qt::Key_Home);
@@ -248,7 +253,7 @@ void AccessTest::aGamePlayedWithKeysOnly() {
         } else if (WaitWindow* wait = prog.controller.waitWindow(); wait && wait->isVisible()) {
             prog.hooks.answers.push_back(MsgAnswer::Yes);
             activate(wait);
-            find<QPushButton>(wait, "cmdILose")->setFocus(Qt::TabFocusReason);
+            tabTo(find<QPushButton>(wait, "cmdILose"));
             press(Qt::Key_Return);
         } else if (g.S.DepositMode || g.S.InsuranceMode) {
             // Ctrl+1 or Ctrl+2 reaches the player's own window; Esc refuses.
