@@ -44,7 +44,8 @@ QShortcut* appShortcut(MainWindow& main, const QKeySequence& key, const char* na
 void InstallWindowKeys(Controller& c) {
     MainWindow& main = c.mainWindow();
     for (int p = 1; p <= MaxPlayers; ++p) {
-        QShortcut* s = appShortcut(main, QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + p)), "keyPlayerWindow");
+        const QKeySequence key(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + p));
+        QShortcut* s = appShortcut(main, key, "keyPlayerWindow");
         QObject::connect(s, &QShortcut::activated, &c, [&c, p] {
             if (PlayerWindow* w = c.playerWindow(p)) focusWindow(w);
         });

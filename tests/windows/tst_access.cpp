@@ -24,6 +24,7 @@
 #include "windows/main_window.h"
 #include "windows/new_game_window.h"
 #include "windows/player_window.h"
+#include "windows/qt_text.h"
 #include "windows/wait_window.h"
 
 using namespace zx;
@@ -102,7 +103,8 @@ void AccessTest::controlsSetByAToolReachTheGame() {
     PlayerWindow* alice = prog.controller.playerWindow(1);
     find<QLineEdit>(alice, "txtBankNum")->setText(QStringLiteral("0.5"));
     QCOMPARE(g.PlayerWindow(1).txtBankNum, std::string("0.5"));
-    QCOMPARE(g.S.HintText, std::string("Enter the amount of money to be withdrawn in million dollars and click Withdraw."));
+    QCOMPARE(g.S.HintText,
+             std::string("Enter the amount of money to be withdrawn in million dollars and click Withdraw."));
     g.S.CompanyOwner[1] = 1;
     g.S.CurrentPlayer = 1;
     PlaceOn(g, 1, CellOfKind(CellKind::Insurance, 1));
@@ -144,7 +146,7 @@ void AccessTest::theBoardReadsOutTheGame() {
         QCOMPARE(c->role(), QAccessible::ListItem);
         const QString name = c->text(QAccessible::Name);
         if (CompanyOnCell(cell) == 0) QCOMPARE(name, QString::fromLatin1(kinds[(cell - 1) % 8]));
-        else QVERIFY2(name.endsWith(QString::fromStdString(", " + FormatMoney(g.S.CompanyValue[CompanyOnCell(cell)]))), qPrintable(name));
+        else QVERIFY2(name.endsWith(toQt(", " + FormatMoney(g.S.CompanyValue[CompanyOnCell(cell)]))), qPrintable(name));
         QVERIFY(c->text(QAccessible::Description).endsWith(QStringLiteral("Cell %1 of 32.").arg(cell)));
         // Its place on the screen is the cell's, and the cell is found there.
         QCOMPARE(view->childAt(c->rect().center().x(), c->rect().center().y()), c);
