@@ -83,6 +83,7 @@ void Game::mnuGameExit_Click() {
 }
 
 void Game::StartGame() {
+    Log.Clear();
     // Into play: menus, clock and the first words on the prompt lines.
     S.GameInProgress = true;
     Main.mnuGameCloseEnabled = true;

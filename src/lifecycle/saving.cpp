@@ -74,6 +74,7 @@ bool Game::SaveGame() {
         return false;
     }
     S.HasFileName = true;
+    LogSaved(*this, confirm);
     ui.refresh();
     if (confirm) MsgBox("The game was saved.", "Game saved", MsgIcon::Information);
     return true;
@@ -117,6 +118,7 @@ bool Game::LoadGameData(const std::string& path) {
     S.FileName = path;
     Main.caption = CaptionFor(path);
     StartGame();
+    LogLoaded(*this, path);
     S.HasFileName = true;
     if (S.CurrentPlayer >= 1 && S.CurrentPlayer <= S.NumOfPlayers) ShowCurrentPlayer();
     ui.refresh();

@@ -213,6 +213,7 @@ void Game::Box_Click(int index) {
     ClearPrompts();
     SetPromptColor(cp);
     DetectPosition();
+    LogMoveAnywhere(*this, index);
     DoActions();
 }
 

@@ -75,13 +75,17 @@ void Game::NumberPlayers() {
 MsgAnswer Game::MsgBox(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
                        MsgAnswer defaultAnswer) {
     ui.refresh();
-    return ui.message(Message{text, title, icon, buttons, defaultAnswer, 0});
+    const Message m{text, title, icon, buttons, defaultAnswer, 0};
+    if (Narrating()) Log.MessageShown(S.Moves, S.GameInProgress, m);
+    return ui.message(m);
 }
 
 MsgAnswer Game::MsgBoxFor(int player, const std::string& text, const std::string& title, MsgIcon icon,
                           MsgButtons buttons, MsgAnswer defaultAnswer) {
     ui.refresh();
-    return ui.message(Message{text, title, icon, buttons, defaultAnswer, IdOf(player) != 0 ? player : 0});
+    const Message m{text, title, icon, buttons, defaultAnswer, IdOf(player) != 0 ? player : 0};
+    if (Narrating()) Log.MessageShown(S.Moves, S.GameInProgress, m);
+    return ui.message(m);
 }
 
 // ---- prompts ----
@@ -93,6 +97,7 @@ void Game::ClearPrompts() {
     Main.lblHint.text.clear();
     Main.lblComputerPrompt.text.clear();
     Main.lblPrompt.color = Black;
+    if (Narrating()) Log.Shown(S.Moves, Main);
 }
 
 void Game::SetPromptColor(int p) { Main.lblPrompt.color = PlayerColor(S, p); }
@@ -101,6 +106,7 @@ void Game::ShowPrompts() {
     if (Narrating()) {
         Main.lblPrompt.text = S.PromptText;
         Main.lblHint.text = S.HintText;
+        Log.Shown(S.Moves, Main);
     }
     ui.refresh();
 }

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "rules/forms.h"
+#include "rules/game_log.h"
 #include "rules/loan_draft.h"
 #include "rules/main_view.h"
 #include "rules/player_form.h"
@@ -47,6 +48,7 @@ public:
     NewGameForm NewGame{*this};
     ResultsForm Results{*this};
     bool GraphLoaded = false;
+    GameLog Log;
 
     // ---- start-up (Form_Load of the main window) ----
     void Form_Load();

@@ -212,6 +212,7 @@ void SellCompaniesForm::RevealBids() {
         if (txtBid[r].empty()) continue;
         txtBid[r] = FormatMoney(static_cast<std::int64_t>(WholeDollars(LeadingNumber(txtBid[r]))));
     }
+    LogRevealedBids(g);
 }
 
 void SellCompaniesForm::ShowBiggestBid() {

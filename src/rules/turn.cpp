@@ -251,6 +251,7 @@ void Game::tmrMovePieces_Timer() {
     ResetOverlap();
     FixOverlap();
     EnableRollDiceIfIdle();
+    LogWalk(*this);
     DoActions();
     SaveIfDeferred(*this);
 }

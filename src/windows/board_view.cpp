@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 
 #include "media/pictures.h"
+#include "windows/board_access.h"
 
 namespace zx {
 
@@ -139,6 +140,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
         scene_.addItem(item);
         pieces_[static_cast<std::size_t>(p)] = item;
     }
+    keyboard_ = new BoardKeyboard(this);
 }
 
 void BoardView::render(const MainView& view) {
@@ -204,6 +206,20 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
         if (i > 0) emit cellDoubleClicked(i);
     }
     QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    if (!keyboard_->keyPress(event)) QGraphicsView::keyPressEvent(event);
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QGraphicsView::focusInEvent(event);
+    keyboard_->focusIn(event);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    QGraphicsView::focusOutEvent(event);
+    keyboard_->focusOut(event);
 }
 
 }  // namespace zx

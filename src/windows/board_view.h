@@ -14,6 +14,8 @@ class QGraphicsSvgItem;
 
 namespace zx {
 
+class BoardKeyboard;
+
 // A picture on the board that can be clicked (cells, start boxes, pieces).
 class BoardPicture : public QGraphicsObject {
     Q_OBJECT
@@ -60,6 +62,8 @@ public:
     OutlineItem* mask(int c) const { return masks_[static_cast<std::size_t>(c)]; }
     // The cell (1..32) under a point of the view, 0 for none.
     int cellAt(const QPoint& viewPoint) const;
+    // The keyboard's focus frame and the cells as screen readers see them.
+    BoardKeyboard* keyboard() const { return keyboard_; }
 
 signals:
     void cellClicked(int index);
@@ -69,6 +73,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QGraphicsScene scene_;
@@ -78,6 +85,7 @@ private:
     std::array<OutlineItem*, NumCompanies + 1> frames_{};
     std::array<OutlineItem*, NumComplexes + 1> complexFrames_{};
     std::array<OutlineItem*, NumComplexes + 1> masks_{};
+    BoardKeyboard* keyboard_ = nullptr;
 };
 
 }  // namespace zx

@@ -71,7 +71,10 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         optName_[idx] = opt;
         picLogo_[idx] = logo;
         lblValue_[idx] = value;
-        connect(opt, &QRadioButton::clicked, this, [this, s] { forward([this, s] { game().BuyForm.optName_Click(s); }); });
+        connect(opt, &QRadioButton::toggled, this, [this, s](bool on) {
+            if (on && !game().BuyForm.optNameValue[static_cast<std::size_t>(s)])
+                forward([this, s] { game().BuyForm.optName_Click(s); });
+        });
     }
 
     auto* buttons = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
 #include "windows/loan_window.h"
+#include "windows/log_window.h"
 #include "windows/main_window.h"
 #include "windows/new_game_window.h"
 #include "windows/player_window.h"
@@ -25,6 +27,7 @@
 #include "windows/results_window.h"
 #include "windows/sell_window.h"
 #include "windows/wait_window.h"
+#include "windows/window_keys.h"
 
 namespace zx {
 
@@ -77,6 +80,7 @@ Controller::Controller(Random& random, QObject* parent)
         game_.Box_DblClick(i);
         renderAll();
     });
+    InstallWindowKeys(*this);
 }
 
 Controller::~Controller() {
@@ -108,6 +112,16 @@ GraphWindow* Controller::graphWindow() const { return graph_; }
 ResultsWindow* Controller::resultsWindow() const { return results_; }
 AboutWindow* Controller::aboutWindow() const { return about_; }
 HelpWindow* Controller::helpWindow() const { return help_; }
+LogWindow* Controller::logWindow() const { return log_; }
+
+void Controller::showLog() {
+    if (!log_) log_ = new LogWindow(*this, main_.get());
+    log_->render();
+    log_->show();
+    log_->raise();
+    log_->activateWindow();
+    log_->list()->setFocus(Qt::OtherFocusReason);
+}
 
 void Controller::onTimer(TimerId t) {
     switch (t) {
@@ -129,7 +143,7 @@ void Controller::renderAll() {
     for (auto& w : players_)
         if (w) w->render();
     placePlayerWindows();
-    for (FormWindow* w : std::initializer_list<FormWindow*>{buy_, wait_, sell_, loan_, newGame_, graph_, results_})
+    for (FormWindow* w : std::initializer_list<FormWindow*>{buy_, wait_, sell_, loan_, newGame_, graph_, results_, log_})
         if (w) w->render();
     rendering_ = false;
 }

@@ -25,6 +25,7 @@ class GraphWindow;
 class ResultsWindow;
 class AboutWindow;
 class HelpWindow;
+class LogWindow;
 class SoundSystem;
 
 // Lets tests (and the headless checks) answer what a person would answer.
@@ -63,6 +64,9 @@ public:
     ResultsWindow* resultsWindow() const;
     AboutWindow* aboutWindow() const;
     HelpWindow* helpWindow() const;
+    LogWindow* logWindow() const;
+    // Opens the game log, or brings it forward.
+    void showLog();
     QTimer* timer(TimerId t) const { return timers_[static_cast<std::size_t>(t)]; }
     SoundSystem& sound() { return *sound_; }
 
@@ -109,6 +113,7 @@ private:
     QPointer<ResultsWindow> results_;
     QPointer<AboutWindow> about_;
     QPointer<HelpWindow> help_;
+    QPointer<LogWindow> log_;
     DialogHooks* hooks_ = nullptr;
     bool rendering_ = false;
     QString lastSound_;

@@ -52,12 +52,9 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         opt->setSizePolicy(policy);
         players->addWidget(opt);
         optPlayer_[static_cast<std::size_t>(i)] = opt;
-        connect(opt, &QRadioButton::clicked, this, [this, i] {
+        connect(opt, &QRadioButton::toggled, this, [this, i](bool on) {
             LoanForm& f = game().LoanDialog;
-            if (f.optPlayerValue[static_cast<std::size_t>(i)]) {
-                render();
-                return;
-            }
+            if (!on || f.optPlayerValue[static_cast<std::size_t>(i)]) return;
             forward([&f, i] { f.optPlayer_Click(i); });
         });
     }
@@ -76,7 +73,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     txtLoanNum_->setAccessibleName(QStringLiteral("Amount of loan in millions of dollars"));
     txtLoanNum_->setAlignment(Qt::AlignRight);
     txtLoanNum_->setFixedWidth(txtLoanNum_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
-    connect(txtLoanNum_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(txtLoanNum_, &QLineEdit::textChanged, this, [this](const QString& text) {
         LoanForm& f = game().LoanDialog;
         std::string typed = fromQt(text);
         forward([&f, typed] { f.txtLoanNum_Typed(typed); });

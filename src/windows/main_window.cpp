@@ -14,6 +14,7 @@
 
 #include "media/pictures.h"
 #include "rules/game.h"
+#include "windows/board_access.h"
 #include "windows/board_view.h"
 #include "windows/picture_box.h"
 #include "windows/qt_text.h"
@@ -83,28 +84,51 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     left->setSpacing(6);
     left->addWidget(makeSeat(1), 1);
     left->addWidget(makeSeat(2), 1);
-    auto* stats = new QGroupBox(QStringLiteral("Statistics"), central);
-    stats->setObjectName(QStringLiteral("fraStatistics"));
+    auto* statsFrame = new QGroupBox(QStringLiteral("Statistics"), central);
+    statsFrame->setObjectName(QStringLiteral("fraStatistics"));
+    // The frame's title would label every control directly inside it, so
+    // that an empty value reads "Statistics": the values sit one level
+    // deeper and are labelled by their captions alone.
+    auto* stats = new QWidget(statsFrame);
+    stats->setObjectName(QStringLiteral("StatisticsBody"));
+    auto* statsLayout = new QVBoxLayout(statsFrame);
+    statsLayout->setContentsMargins(0, 0, 0, 0);
+    statsLayout->addWidget(stats);
     auto* grid = new QGridLayout(stats);
     const QString timeTip = QStringLiteral("Amount of time elapsed since game started");
     const QString movesTip = QStringLiteral("Number of dice rolls or moves since game started");
     const QString reactTip = QStringLiteral("Reaction time count-down will be shown here");
-    grid->addWidget(makeLabel(QStringLiteral("lblGameTimeLabel"), QStringLiteral("Game time:"), stats, timeTip), 0, 0);
+    // Each value is labelled by its caption, so a screen reader says
+    // "Moves: 12" (or just "Moves:" while the value is empty).
+    auto* gameTimeLabel = makeLabel(QStringLiteral("lblGameTimeLabel"), QStringLiteral("Game time:"), stats, timeTip);
+    grid->addWidget(gameTimeLabel, 0, 0);
     lblGameTime_ = makeLabel(QStringLiteral("lblGameTime"), {}, stats, timeTip);
+    gameTimeLabel->setBuddy(lblGameTime_);
     grid->addWidget(lblGameTime_, 0, 1);
-    grid->addWidget(makeLabel(QStringLiteral("lblMovesLabel"), QStringLiteral("Moves:"), stats, movesTip), 1, 0);
+    auto* movesLabel = makeLabel(QStringLiteral("lblMovesLabel"), QStringLiteral("Moves:"), stats, movesTip);
+    grid->addWidget(movesLabel, 1, 0);
     lblMoves_ = makeLabel(QStringLiteral("lblMoves"), {}, stats, movesTip);
+    movesLabel->setBuddy(lblMoves_);
     grid->addWidget(lblMoves_, 1, 1);
-    grid->addWidget(makeLabel(QStringLiteral("lblReactionTimeLabel"), QStringLiteral("Reaction time:"), stats, reactTip),
-                    2, 0);
+    auto* reactionLabel =
+        makeLabel(QStringLiteral("lblReactionTimeLabel"), QStringLiteral("Reaction time:"), stats, reactTip);
+    grid->addWidget(reactionLabel, 2, 0);
     lblReactionTime_ = makeLabel(QStringLiteral("lblReactionTime"), {}, stats, reactTip);
+    reactionLabel->setBuddy(lblReactionTime_);
     grid->addWidget(lblReactionTime_, 2, 1);
     cmdShowGraph_ = new QPushButton(QStringLiteral("&Trend Graph"), stats);
     cmdShowGraph_->setObjectName(QStringLiteral("cmdShowGraph"));
     cmdShowGraph_->setToolTip(QStringLiteral("Compare players' estates in a graph"));
-    grid->addWidget(cmdShowGraph_, 3, 0, 1, 2);
+    cmdShowLog_ = new QPushButton(QStringLiteral("Ga&me Log"), stats);
+    cmdShowLog_->setObjectName(QStringLiteral("cmdShowLog"));
+    cmdShowLog_->setToolTip(QStringLiteral("Every event of this game, in order (Ctrl+G)"));
+    auto* statButtons = new QHBoxLayout;
+    statButtons->setSpacing(4);
+    statButtons->addWidget(cmdShowGraph_);
+    statButtons->addWidget(cmdShowLog_);
+    grid->addLayout(statButtons, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    left->addWidget(stats);
+    left->addWidget(statsFrame);
 
     // Middle: the board over the prompt lines.
     auto* middle = new QVBoxLayout;
@@ -151,13 +175,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     turnGrid->addWidget(cmdRollDice_, 0, 1, 2, 1);
     const QString currentTip = QStringLiteral("The player who is playing now");
     const QString nextTip = QStringLiteral("The player who will play next");
-    turnGrid->addWidget(
-        makeLabel(QStringLiteral("lblCurrentPlayerLabel"), QStringLiteral("Current player:"), turn, currentTip), 2, 0);
+    auto* currentLabel =
+        makeLabel(QStringLiteral("lblCurrentPlayerLabel"), QStringLiteral("Current player:"), turn, currentTip);
+    turnGrid->addWidget(currentLabel, 2, 0);
     lblCurrentPlayer_ = makeLabel(QStringLiteral("lblCurrentPlayer"), {}, turn, currentTip);
+    currentLabel->setBuddy(lblCurrentPlayer_);
     turnGrid->addWidget(lblCurrentPlayer_, 2, 1);
-    turnGrid->addWidget(makeLabel(QStringLiteral("lblNextPlayerLabel"), QStringLiteral("Next player:"), turn, nextTip),
-                        3, 0);
+    auto* nextLabel = makeLabel(QStringLiteral("lblNextPlayerLabel"), QStringLiteral("Next player:"), turn, nextTip);
+    turnGrid->addWidget(nextLabel, 3, 0);
     lblNextPlayer_ = makeLabel(QStringLiteral("lblNextPlayer"), {}, turn, nextTip);
+    nextLabel->setBuddy(lblNextPlayer_);
     turnGrid->addWidget(lblNextPlayer_, 3, 1);
     auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), QStringLiteral("Press F1 for online help!"), turn,
                          QStringLiteral("Press F1 for complete HTML Help!"));
@@ -202,6 +229,7 @@ void MainWindow::render(const Game& game) {
     mnuGameSave->setEnabled(v.mnuGameSaveEnabled);
     mnuGameSaveAs->setEnabled(v.mnuGameSaveAsEnabled);
     board_->render(v);
+    board_->keyboard()->gameChanged(game);
     for (int p = 1; p <= MaxPlayers; ++p)
         board_->setPiecePosition(p, game.S.PieceLeft[static_cast<std::size_t>(p)],
                                  game.S.PieceTop[static_cast<std::size_t>(p)]);

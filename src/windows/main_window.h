@@ -29,6 +29,7 @@ public:
     BoardView* board() const { return board_; }
     QPushButton* rollDice() const { return cmdRollDice_; }
     QPushButton* showGraph() const { return cmdShowGraph_; }
+    QPushButton* showLog() const { return cmdShowLog_; }
     // The place of a player's seat on the screen (global coordinates).
     QRect seatRect(int seat) const;
 
@@ -57,6 +58,7 @@ private:
     PictureBox* picDice_ = nullptr;
     QPushButton* cmdRollDice_ = nullptr;
     QPushButton* cmdShowGraph_ = nullptr;
+    QPushButton* cmdShowLog_ = nullptr;
     QLabel* lblCurrentPlayer_ = nullptr;
     QLabel* lblNextPlayer_ = nullptr;
     QLabel* lblPrompt_ = nullptr;

@@ -67,8 +67,11 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         opt->setObjectName(QStringLiteral("optNumOfPlayers_%1").arg(n));
         numbers->addWidget(opt);
         optNumOfPlayers_[static_cast<std::size_t>(n)] = opt;
-        connect(opt, &QRadioButton::clicked, this,
-                [this, n] { forward(&game().NewGame, [n](NewGameForm& f) { f.optNumOfPlayers_Click(n); }); });
+        // The state, not the click: an option chosen by the arrow keys or by
+        // a screen reader's action counts the same.
+        connect(opt, &QRadioButton::toggled, this, [this, n](bool on) {
+            if (on) forward(&game().NewGame, [n](NewGameForm& f) { f.optNumOfPlayers_Click(n); });
+        });
     }
     numbers->addStretch(1);
     left->addWidget(fraNumOfPlayers);
@@ -96,11 +99,13 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         info->addWidget(sex, i - 1, 1);
         txtPlayerName_[idx] = name;
         cmbPlayerSex_[idx] = sex;
-        connect(name, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+        // Whatever put the name there (typing, pasting, an assistive tool)
+        // counts; the window's own redraw blocks this signal.
+        connect(name, &QLineEdit::textChanged, this, [this, i](const QString& text) {
             std::string typed = fromQt(text.left(MaxNameLength));
             forward(&game().NewGame, [i, typed](NewGameForm& f) { f.txtPlayerName_Typed(i, typed); });
         });
-        connect(sex, &QComboBox::activated, this,
+        connect(sex, &QComboBox::currentIndexChanged, this,
                 [this, i](int entry) { forward(&game().NewGame, [i, entry](NewGameForm& f) { f.cmbPlayerSex_Click(i, entry); }); });
     }
     info->setColumnStretch(0, 1);
@@ -139,8 +144,9 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         opt->setToolTip(QString::fromLatin1(setTips[s]));
         sets->addWidget(opt);
         optCompanySet_[static_cast<std::size_t>(s)] = opt;
-        connect(opt, &QRadioButton::clicked, this,
-                [this, s] { forward(&game().NewGame, [s](NewGameForm& f) { f.optCompanySet_Click(s); }); });
+        connect(opt, &QRadioButton::toggled, this, [this, s](bool on) {
+            if (on) forward(&game().NewGame, [s](NewGameForm& f) { f.optCompanySet_Click(s); });
+        });
     }
     right->addWidget(fraCompanySet);
 
@@ -158,13 +164,13 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     chkBackgroundMusic_ = makeCheck(QStringLiteral("chkBackgroundMusic"), QStringLiteral("Play &background music"),
                                     QStringLiteral("Check to listen to soft music during the game"), fraOptions);
     for (QCheckBox* chk : {chkAutoSave_, chkSounds_, chkLimitReactionTime_, chkBackgroundMusic_}) options->addWidget(chk);
-    connect(chkAutoSave_, &QCheckBox::clicked, this,
+    connect(chkAutoSave_, &QCheckBox::toggled, this,
             [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkAutoSave_Click(on); }); });
-    connect(chkSounds_, &QCheckBox::clicked, this,
+    connect(chkSounds_, &QCheckBox::toggled, this,
             [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkSounds_Click(on); }); });
-    connect(chkLimitReactionTime_, &QCheckBox::clicked, this,
+    connect(chkLimitReactionTime_, &QCheckBox::toggled, this,
             [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkLimitReactionTime_Click(on); }); });
-    connect(chkBackgroundMusic_, &QCheckBox::clicked, this,
+    connect(chkBackgroundMusic_, &QCheckBox::toggled, this,
             [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkBackgroundMusic_Click(on); }); });
     right->addWidget(fraOptions);
     right->addStretch(1);

@@ -142,8 +142,11 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
         chk->setAccessibleName(QStringLiteral("Insure company %1").arg(i));
         boxesLayout->addWidget(chk, 0, Qt::AlignHCenter);
         chkInsurance_[static_cast<std::size_t>(i)] = chk;
-        connect(chk, &QCheckBox::clicked, this, [this, i] {
-            forward(model(), [i](PlayerForm& f) { f.chkInsurance_Click(i); });
+        // A box ticked by a screen reader's Toggle counts like a click.
+        connect(chk, &QCheckBox::toggled, this, [this, i](bool on) {
+            forward(model(), [i, on](PlayerForm& f) {
+                if ((f.chkInsurance[static_cast<std::size_t>(i)] == CheckState::Checked) != on) f.chkInsurance_Click(i);
+            });
         });
     }
     insurance->addWidget(boxes);
@@ -214,13 +217,14 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     connect(cmdDeposit_, &QPushButton::clicked, this, [this] { forward(model(), [](PlayerForm& f) { f.cmdDeposit_Click(); }); });
     connect(cmdWithdraw_, &QPushButton::clicked, this,
             [this] { forward(model(), [](PlayerForm& f) { f.cmdWithdraw_Click(); }); });
-    connect(txtBankNum_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(txtBankNum_, &QLineEdit::textChanged, this, [this](const QString& text) {
         // Pasting can bring more than the box holds.
         std::string typed = fromQt(text.left(MaxBankDigits));
         forward(model(), [typed](PlayerForm& f) { f.txtBankNum_Typed(typed); });
     });
     connect(vscBankNum_, &QScrollBar::valueChanged, this,
             [this](int value) { forward(model(), [value](PlayerForm& f) { f.vscBankNum_Change(value); }); });
+    labelByCaption(this, {{"lblCashLabel", lblCash_}, {"lblEstateLabel", lblEstate_}, {"lbMoneyInBankLabel", lblMoneyInBank_}});
     connect(lstCompanies_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
         int row = index.row();
         lstCompanies_->clearSelection();

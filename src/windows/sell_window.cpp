@@ -66,12 +66,10 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         companies->addWidget(value, r, 1);
         optName_[static_cast<std::size_t>(r)] = opt;
         lblValue_[static_cast<std::size_t>(r)] = value;
-        connect(opt, &QRadioButton::clicked, this, [this, r] {
+        connect(opt, &QRadioButton::toggled, this, [this, r](bool on) {
             SellCompaniesForm& f = game().SellForm;
-            if (f.optNameValue[static_cast<std::size_t>(r)]) {
-                render();  // already the company for sale: the bids stay
-                return;
-            }
+            // Already the company for sale: the bids stay.
+            if (!on || f.optNameValue[static_cast<std::size_t>(r)]) return;
             forward([&f, r] { f.optName_Click(r); });
         });
     }
@@ -105,15 +103,12 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         bids->addWidget(box, r, 1);
         optPlayer_[static_cast<std::size_t>(r)] = opt;
         txtBid_[static_cast<std::size_t>(r)] = box;
-        connect(opt, &QRadioButton::clicked, this, [this, r] {
+        connect(opt, &QRadioButton::toggled, this, [this, r](bool on) {
             SellCompaniesForm& f = game().SellForm;
-            if (f.optPlayerValue[static_cast<std::size_t>(r)]) {
-                render();
-                return;
-            }
+            if (!on || f.optPlayerValue[static_cast<std::size_t>(r)]) return;
             forward([&f, r] { f.optPlayer_Click(r); });
         });
-        connect(box, &QLineEdit::textEdited, this, [this, r](const QString& text) {
+        connect(box, &QLineEdit::textChanged, this, [this, r](const QString& text) {
             SellCompaniesForm& f = game().SellForm;
             std::string typed = fromQt(text);
             forward([&f, r, typed] { f.txtBid_Typed(r, typed); });

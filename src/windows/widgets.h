@@ -8,7 +8,9 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QString>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "windows/qt_text.h"
 
@@ -19,6 +21,13 @@ inline QLabel* makeLabel(const QString& name, const QString& text, QWidget* pare
     l->setObjectName(name);
     if (!tip.isEmpty()) l->setToolTip(tip);
     return l;
+}
+
+// Each value label is labelled by its caption label, so that a screen
+// reader says "Cash: $5,000,000" and names a value even while it is empty.
+inline void labelByCaption(QWidget* root, std::initializer_list<std::pair<const char*, QWidget*>> pairs) {
+    for (const auto& [caption, value] : pairs)
+        if (auto* label = root->findChild<QLabel*>(QString::fromLatin1(caption))) label->setBuddy(value);
 }
 
 inline void setText(QLabel* label, const std::string& text) {

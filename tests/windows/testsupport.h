@@ -55,6 +55,15 @@ struct Program {
     Game& game() { return controller.game(); }
 };
 
+// The offscreen platform complains at every raise(); the tests raise often.
+inline void quietOffscreenWarnings() {
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) return;
+        if (previous) previous(type, context, text);
+    });
+}
+
 // Saves a picture of a window when ZENTRIX_SHOTS names a folder.
 inline void shot(QWidget* w, const QString& name) {
     const QByteArray dir = qgetenv("ZENTRIX_SHOTS");

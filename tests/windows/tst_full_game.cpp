@@ -36,14 +36,6 @@ using namespace zx::test;
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform complains at every raise().
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (previousHandler) previousHandler(type, context, text);
-}
-
 void clickOn(QAbstractButton* b) {
     QVERIFY(b);
     QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
@@ -78,7 +70,7 @@ struct ResultsSeen {
 class TestFullGame : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(QuietHandler); }
+    void initTestCase() { quietOffscreenWarnings(); }
     void twoPlayersPlayToTheEnd();
 };
 

@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "invariants.h"
+#include "testsupport.h"
 #include "lifecycle/savefile.h"
 #include "rules/random.h"
 #include "state/board.h"
@@ -754,19 +755,10 @@ private:
 
 }  // namespace
 
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform complains at every raise(); thousands of those
-// lines would bury what matters.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (previousHandler) previousHandler(type, context, text);
-}
-
 class TestMonkey : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(QuietHandler); }
+    void initTestCase() { zx::test::quietOffscreenWarnings(); }
     void randomEventsKeepTheGameWhole();
 };
 

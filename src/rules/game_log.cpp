@@ -1,0 +1,145 @@
+// The game log and the hooks that feed it.
+
+#include "rules/game_log.h"
+
+#include <filesystem>
+
+#include "rules/cell_text.h"
+#include "rules/game.h"
+
+namespace zx {
+
+namespace {
+
+// Message boxes and prompts start new lines with "\r"; a log line is one line.
+std::string OneLine(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\r' || c == '\n') {
+            if (!out.empty() && out.back() != ' ') out += "  ";
+            continue;
+        }
+        out += c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    std::size_t first = out.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : out.substr(first);
+}
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.size() > start.size() && text.compare(0, start.size(), start) == 0;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+// The lines' first words invite the players; they are not events.
+GameLog::GameLog() {
+    const MainView fresh;
+    prompt_ = fresh.lblPrompt.text;
+    computer_ = fresh.lblComputerPrompt.text;
+}
+
+void GameLog::Clear() {
+    lines_.clear();
+    computerLine_ = NoLine;
+    ++generation_;
+}
+
+void GameLog::Begin(int move, const std::string& text) {
+    Clear();
+    Add(move, text);
+}
+
+void GameLog::Add(int move, const std::string& text, Rgb color) {
+    std::string line = OneLine(text);
+    if (!line.empty()) lines_.push_back(LogLine{move, std::move(line), color});
+}
+
+void GameLog::Shown(int move, const MainView& view) {
+    const std::string& computer = view.lblComputerPrompt.text;
+    if (computer != computer_) {
+        // A void disaster is drawn again at once: the new decision replaces
+        // the old one, which nobody had time to read.
+        const bool redrawn = !computer.empty() && computerLine_ != NoLine && computerLine_ + 1 == lines_.size();
+        if (redrawn) lines_.pop_back();
+        computer_ = computer;
+        Add(move, computer);
+        computerLine_ = computer.empty() ? NoLine : lines_.size() - 1;
+    }
+    const std::string& prompt = view.lblPrompt.text;
+    if (prompt == prompt_) return;
+    // A prompt is often told in steps: sentences added after it ("So ...")
+    // or put in front of it (a loan repaid at the landing).
+    std::string news = prompt;
+    if (!prompt_.empty() && StartsWith(prompt, prompt_)) news = prompt.substr(prompt_.size());
+    else if (!prompt_.empty() && EndsWith(prompt, prompt_)) news = prompt.substr(0, prompt.size() - prompt_.size());
+    prompt_ = prompt;
+    Add(move, news, view.lblPrompt.color);
+}
+
+void GameLog::MessageShown(int move, bool gameInProgress, const Message& m) {
+    if (!gameInProgress || m.buttons != MsgButtons::Ok) return;
+    if (m.icon != MsgIcon::Exclamation && m.icon != MsgIcon::Critical) return;
+    Add(move, m.title + "  " + m.text);
+}
+
+std::string GameLog::Format(const LogLine& line) { return "Move " + std::to_string(line.move) + ": " + line.text; }
+
+std::string GameLog::PlainText() const {
+    std::string out;
+    for (const LogLine& line : lines_) out += Format(line) + "\n";
+    return out;
+}
+
+// ---- hooks ----
+
+void LogWalk(Game& g) {
+    if (!g.Narrating()) return;  // nobody reads the log of an instant game
+    const int p = g.S.CurrentPlayer;
+    const int cell = CellOfPiece(g, p);
+    if (cell == 0) return;
+    g.Log.Add(g.S.Moves,
+              g.Name(p) + " rolled a " + std::to_string(g.S.Dice) + " and walked to cell " + std::to_string(cell) +
+                  ", " + CellTitle(g, cell) + ".",
+              PlayerColor(g.S, p));
+}
+
+void LogMoveAnywhere(Game& g, int cell) {
+    if (!g.Narrating()) return;  // nobody reads the log of an instant game
+    const int p = g.S.CurrentPlayer;
+    g.Log.Add(g.S.Moves, g.Name(p) + " moved to cell " + std::to_string(cell) + ", " + CellTitle(g, cell) + ".",
+              PlayerColor(g.S, p));
+}
+
+void LogRevealedBids(Game& g) {
+    if (!g.Narrating()) return;  // nobody reads the log of an instant game
+    const SellCompaniesForm& f = g.SellForm;
+    const int k = g.S.SaleCompany;
+    if (k < 1 || k > NumCompanies) return;
+    std::string text = "Bids for " + g.S.CompanyName[static_cast<std::size_t>(k)] + ": Bank " + f.txtBid[0];
+    for (std::size_t r = 1; r < f.txtBid.size(); ++r) {
+        if (!f.optPlayerVisible[r]) continue;
+        text += ", " + f.optPlayerCaption[r] + " " + (f.txtBid[r].empty() ? std::string("no bid") : f.txtBid[r]);
+    }
+    g.Log.Add(g.S.Moves, text + ".");
+}
+
+void LogSaved(Game& g, bool byPlayer) {
+    if (!g.Narrating()) return;  // nobody reads the log of an instant game
+    const std::filesystem::path path(g.S.FileName);
+    g.Log.Add(g.S.Moves, std::string(byPlayer ? "The game was saved" : "The game was saved automatically") + " to " +
+                             path.filename().string() + ".");
+}
+
+void LogLoaded(Game& g, const std::string& fileName) {
+    if (!g.Narrating()) return;  // nobody reads the log of an instant game
+    const std::filesystem::path path(fileName);
+    g.Log.Begin(g.S.Moves, "The game was loaded from " + path.filename().string() + ".");
+}
+
+}  // namespace zx

@@ -1,0 +1,105 @@
+#include "windows/log_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "rules/game.h"
+#include "windows/controller.h"
+#include "windows/qt_text.h"
+
+namespace zx {
+
+LogWindow::LogWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
+    setObjectName(QStringLiteral("frmGameLog"));
+    setWindowTitle(QStringLiteral("Game log"));
+    // Open beside the game while it goes on, like the trend graph.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* root = new QVBoxLayout(this);
+    auto* caption = new QLabel(QStringLiteral("&Events of this game:"), this);
+    caption->setObjectName(QStringLiteral("lblLog"));
+    lstLog_ = new QListWidget(this);
+    lstLog_->setObjectName(QStringLiteral("lstLog"));
+    lstLog_->setAccessibleName(QStringLiteral("Game log"));
+    lstLog_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstLog_->setWordWrap(true);
+    lstLog_->setUniformItemSizes(false);
+    lstLog_->installEventFilter(this);
+    caption->setBuddy(lstLog_);
+    root->addWidget(caption);
+    root->addWidget(lstLog_, 1);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(helpLabel());
+    row->addStretch(1);
+    cmdCopy_ = new QPushButton(QStringLiteral("Copy &all"), this);
+    cmdCopy_->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy_->setToolTip(QStringLiteral("Copy the whole log as plain text (Ctrl+C copies the chosen lines)"));
+    cmdClose_ = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_->setToolTip(QStringLiteral("Put the log away; the game keeps writing it"));
+    row->addWidget(cmdCopy_);
+    row->addWidget(cmdClose_);
+    root->addLayout(row);
+    clickOnEnterWhenFocused({cmdCopy_, cmdClose_});
+    connect(cmdCopy_, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(copyText(true)); });
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { hide(); });
+
+    resize(520, 420);
+    render();
+}
+
+void LogWindow::render() {
+    const GameLog& log = game().Log;
+    const auto& lines = log.Lines();
+    if (log.Generation() != generation_ || lines.size() < shown_) {
+        lstLog_->clear();
+        shown_ = 0;
+        generation_ = log.Generation();
+    }
+    if (lines.size() == shown_) return;
+    // Follow the game while the reader is at its newest line; someone
+    // reading further back keeps his place.
+    QScrollBar* bar = lstLog_->verticalScrollBar();
+    const bool follow = lstLog_->count() == 0 || (bar->value() == bar->maximum() &&
+                                                  lstLog_->currentRow() >= lstLog_->count() - 1);
+    for (; shown_ < lines.size(); ++shown_) {
+        const LogLine& line = lines[shown_];
+        auto* item = new QListWidgetItem(toQt(GameLog::Format(line)), lstLog_);
+        item->setForeground(toQColor(line.color));
+    }
+    if (follow) {
+        lstLog_->setCurrentRow(lstLog_->count() - 1);
+        lstLog_->scrollToBottom();
+    }
+}
+
+QString LogWindow::copyText(bool whole) const {
+    if (whole) return toQt(controller.game().Log.PlainText());
+    QList<QListWidgetItem*> chosen = lstLog_->selectedItems();
+    std::sort(chosen.begin(), chosen.end(),
+              [this](QListWidgetItem* a, QListWidgetItem* b) { return lstLog_->row(a) < lstLog_->row(b); });
+    QString text;
+    for (QListWidgetItem* item : chosen) text += item->text() + QLatin1Char('\n');
+    return text;
+}
+
+bool LogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstLog_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(copyText(false));
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+}  // namespace zx

@@ -1,0 +1,12 @@
+#pragma once
+// Keys that reach every window of the game: Ctrl+1 to Ctrl+4 bring a
+// player's personal window forward, Ctrl+0 goes back to the main window,
+// Ctrl+G opens the game log. A window behind a modal dialog is not reached.
+
+namespace zx {
+
+class Controller;
+
+void InstallWindowKeys(Controller& controller);
+
+}  // namespace zx
