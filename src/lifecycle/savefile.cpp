@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -619,8 +620,10 @@ int CreateTemporary(const fs::path& target, fs::path& temp) {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[48];
+        std::snprintf(suffix, sizeof suffix, ".%ld-%u.zxtmp", static_cast<long>(::getpid()), counter++);
         temp = target;
-        temp += "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".zxtmp";
+        temp += suffix;
         int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST || errno == EINTR) continue;

@@ -53,9 +53,7 @@ TEST_F(GameLogTest, ASaleShowsItsBidsOnlyOnceSubmitHasRevealedThem) {
 TEST_F(GameLogTest, ALoanAndItsRepaymentAtALandingAreLinesOfTheirOwn) {
     SetUpGame(g, 3);
     s.Moves = 40;
-    s.LoanCount = 1;
-    s.LoanLender[1] = 1;
-    g.LoanDraftSlot = 1;
+    g.Draft.Take(s, 1);
     LoanForm& f = g.LoanDialog;
     f.Form_Load();
     f.optPlayer_Click(2);
