@@ -70,10 +70,11 @@ InstantGame::End InstantGame::PlayOut(int moveCap) {
     // Far more steps than any game needs: a guard against a hand that
     // finds something to do for ever.
     const long stepCap = 20L * (moveCap + 50) + 2000;
-    for (long step = 0; step < stepCap; ++step) {
+    for (long step = 0; step < stepCap;) {
         if (g.Results.Loaded) return End::Results;
         if (!g.S.GameInProgress) return End::Stuck;
-        // What the windows' timers and the sound device would deliver.
+        // What the windows' timers and the sound device would deliver; the
+        // animations always come to their end, so they are not counted.
         if (g.S.CurrentSound == "Dice") {
             g.mmcSounds_Done();
             continue;
@@ -86,6 +87,7 @@ InstantGame::End InstantGame::PlayOut(int moveCap) {
             g.tmrChangeMoney_Timer();
             continue;
         }
+        ++step;
         if (g.TimerEnabled(TimerId::DestroyDelay)) {
             g.tmrDestroyDelay_Timer();
             continue;

@@ -4,10 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace zx {
@@ -167,20 +165,12 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 
 std::string ShortestDecimal(double x) {
     if (x == 0) return "0";
-    for (int precision = 1; precision <= 17; ++precision) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*g", precision, x);
-        if (std::strtod(buffer, nullptr) == x) {
-            std::string text = buffer;
-            if (text.find('e') == std::string::npos) return text;
-            std::snprintf(buffer, sizeof buffer, "%.*f", 17, x);
-            text = buffer;
-            while (!text.empty() && text.back() == '0') text.pop_back();
-            if (!text.empty() && text.back() == '.') text.pop_back();
-            return text;
-        }
-    }
-    return std::to_string(x);
+    // The fewest digits that read back as the same number, never in
+    // exponent form.
+    char buffer[400];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
+    if (result.ec != std::errc()) return "0";
+    return std::string(buffer, result.ptr);
 }
 
 }  // namespace zx

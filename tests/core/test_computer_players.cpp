@@ -1,0 +1,217 @@
+// Computer players: whole games played by them end and keep the game's
+// invariants; instant play gives the same games as the ticking windows;
+// they play fair; their seats are saved; a loan offered to one is answered
+// by it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ai/arena.h"
+#include "ai/instant_game.h"
+#include "invariants.h"
+#include "lifecycle/savefile.h"
+#include "test_support.h"
+
+namespace zx::ai {
+namespace {
+
+// Everything a game holds that the rules decide (the texts for people
+// aside, which instant play does not write).
+std::string Outcome(const Game& g) {
+    std::string out = WriteSavedGame(SavedGameFrom(g.S, g.Draft.Slot()));
+    for (int p = 1; p <= MaxPlayers; ++p)
+        out += "|" + std::to_string(g.S.Estate[static_cast<std::size_t>(p)]) + "," +
+               std::to_string(g.S.HalfTaxBonus[static_cast<std::size_t>(p)]) +
+               std::to_string(g.S.FreeInsuranceBonus[static_cast<std::size_t>(p)]) +
+               std::to_string(g.S.MissNextTurn[static_cast<std::size_t>(p)]);
+    out += "|" + std::to_string(g.S.Dice) + "," + std::to_string(g.S.NextPlayer) + "," + std::to_string(g.S.ExtraTurn);
+    return out;
+}
+
+TEST(InstantPlay, GivesTheSameGamesAsTheTickingWindows) {
+    // Sounds on in the ticking game: the roll then waits for the dice
+    // sound's end, as in the windows.
+    for (std::uint64_t seed = 1; seed <= 1000; ++seed) {
+        const int n = 2 + static_cast<int>(seed % 3);
+        std::vector<int> types;
+        for (int p = 0; p < n; ++p) types.push_back((seed >> p) % 2 ? Easy : Normal);
+        InstantGame instant(seed, true), ticking(seed, false);
+        instant.StartNew(types);
+        ticking.StartNew(types);
+        instant.game().S.Sounds = ticking.game().S.Sounds = true;
+        const auto a = instant.PlayOut(400);
+        const auto b = ticking.PlayOut(400);
+        ASSERT_EQ(a, b) << "seed " << seed;
+        ASSERT_EQ(Outcome(instant.game()), Outcome(ticking.game())) << "seed " << seed;
+    }
+}
+
+TEST(Arena, GamesOfEveryKindEndAndKeepTheInvariants) {
+    for (const std::vector<int>& seats : {std::vector<int>{Easy, Normal}, std::vector<int>{Normal, Normal, Easy, Easy},
+                                          std::vector<int>{Hard, Easy, Normal}}) {
+        for (int i = 0; i < 6; ++i) {
+            InstantGame game(100 + static_cast<std::uint64_t>(i));
+            game.pilot().SetLookAhead(LookAhead{0.01, 6});
+            game.StartNew(seats);
+            Game& g = game.game();
+            for (long step = 0; step < 200000 && !g.Results.Loaded; ++step) {
+                if (g.TimerEnabled(TimerId::DestroyDelay)) {
+                    g.tmrDestroyDelay_Timer();
+                    continue;
+                }
+                ASSERT_TRUE(game.pilot().Step()) << "nobody could act at move " << g.S.Moves;
+                if (g.S.GameInProgress) ASSERT_EQ(test::GameInvariants(g), "") << "move " << g.S.Moves;
+            }
+            EXPECT_TRUE(g.Results.Loaded);
+        }
+    }
+    // The arena's own loop, with its move cap, on the same kinds.
+    ArenaOptions o;
+    o.games = 40;
+    o.seats = {Normal, Easy, Easy, Normal};
+    const ArenaReport r = RunArena(o);
+    for (const GameOutcome& game : r.games) EXPECT_TRUE(game.finished);
+    EXPECT_NE(FormatReport(o, r).find("normal (2 seats): win share"), std::string::npos);
+}
+
+// A source of chance that counts what it hands out.
+class CountingRandom : public FastRandom {
+public:
+    using FastRandom::FastRandom;
+    double next() override {
+        ++draws;
+        return FastRandom::next();
+    }
+    long draws = 0;
+};
+
+// Two players at a sale Ann opened: Bob (a computer) bids; Cid's bid is
+// typed but still masked.
+struct SaleTable {
+    test::FakeUi ui;
+    CountingRandom chance{7};
+    Game g{ui, chance};
+    Autopilot pilot{g, 99};
+
+    explicit SaleTable(int bobType, const std::string& cidsBid) {
+        test::SetUpGame(g, 3);
+        g.S.PlayerType[2] = bobType;
+        pilot.SetLookAhead(LookAhead{1.0, 24});
+        g.S.CompanyOwner[4] = 1;
+        g.S.Cash[2] = 3'000'000;
+        g.UpdatePlayerWindows();
+        g.S.SellingPlayer = 1;
+        g.SellForm.Form_Load();
+        g.SellForm.txtBid_Typed(2, cidsBid);
+    }
+    std::string BobsBid() {
+        for (int step = 0; step < 3 && g.SellForm.txtBid[1].empty(); ++step) pilot.Step();
+        return g.SellForm.txtBid[1];
+    }
+};
+
+TEST(FairPlay, ABidDoesNotDependOnTheBidsStillHidden) {
+    for (int type : {Normal, Hard}) {
+        SaleTable low(type, "910000"), high(type, "2700000");
+        const std::string bid = low.BobsBid();
+        EXPECT_FALSE(bid.empty());
+        EXPECT_EQ(bid, high.BobsBid()) << PlayerTypeName(type);
+    }
+}
+
+TEST(FairPlay, LookingAheadLeavesTheGamesDiceAlone) {
+    test::FakeUi ui;
+    CountingRandom chance(5);
+    Game g(ui, chance);
+    test::SetUpGame(g, 2);
+    g.S.PlayerType[2] = Hard;
+    Autopilot pilot(g, 3);
+    pilot.SetLookAhead(LookAhead{1.0, 40});
+    // Bob stands on the market of the Computers Complex with money for it.
+    test::PlaceOn(g, 2, 9);
+    g.S.CurrentPlayer = 2;
+    g.BuyCompany();
+    ASSERT_TRUE(g.S.BuyMode);
+    const long before = chance.draws;
+    while (g.S.BuyMode) ASSERT_TRUE(pilot.Step());
+    EXPECT_EQ(chance.draws, before);
+}
+
+TEST(ComputerSeats, AreSavedOnAForty5thLineThatOnlyTheyNeed) {
+    test::FakeUi ui;
+    test::ScriptedRandom rnd;
+    Game g(ui, rnd);
+    test::SetUpGame(g, 3);
+    const std::string humans = WriteSavedGame(SavedGameFrom(g.S, 0));
+    EXPECT_EQ(std::count(humans.begin(), humans.end(), '\n'), 44);
+
+    g.S.PlayerType[2] = Normal;
+    g.S.PlayerType[3] = Hard;
+    const std::string text = WriteSavedGame(SavedGameFrom(g.S, 0));
+    ASSERT_EQ(text.substr(0, humans.size()), humans);
+    EXPECT_EQ(text.substr(humans.size()), "0,2,3,0\r\n");
+    const auto back = ReadSavedGame(text);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->PlayerType[2], Normal);
+    EXPECT_EQ(back->PlayerType[3], Hard);
+    EXPECT_EQ(WriteSavedGame(*back), text);
+
+    // What the game could not have written is refused.
+    for (const char* seats : {"0,0,0,0", "0,2,4,0", "0,2,-1,0", "0,2,3,1", "0,2,3", "0,2,3,0,0", "0,2,x,0"})
+        EXPECT_FALSE(ReadSavedGame(humans + seats + "\r\n")) << seats;
+}
+
+// A table where the message boxes go to the computer players first.
+struct RoutedTable {
+    struct RoutedUi : test::FakeUi {
+        Autopilot* pilot = nullptr;
+        MsgAnswer message(const Message& m) override {
+            messages.push_back(m);
+            return pilot->Answer(m).value_or(m.defaultAnswer);
+        }
+    } ui;
+    test::ScriptedRandom rnd;
+    Game g{ui, rnd};
+    Autopilot pilot{g, 1};
+    RoutedTable() {
+        ui.pilot = &pilot;
+        test::SetUpGame(g, 2);
+    }
+};
+
+TEST(ComputerSeats, AnswerTheLoansOfferedToThem) {
+    // The box speaks to the borrower; the computer in his seat answers it
+    // and no person sees it.
+    RoutedTable t;
+    auto& g = t.g;
+    auto& ui = t.ui;
+    g.S.PlayerType[2] = Normal;
+    // Bob's estate is $7,200,000: a $1,000,000 loan wins him the game, so he takes it.
+    g.S.MoneyInBank[2] = 2'200'000;
+    g.UpdatePlayerWindows();
+    g.PlayerWindow(1).cmdLoan_Click();
+    g.LoanDialog.optPlayer_Click(2);
+    g.LoanDialog.txtLoanNum_Typed("1");
+    g.LoanDialog.cmdLoan_Click();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages[0].title, "Loan confirmation");
+    EXPECT_EQ(ui.messages[0].player, 2);
+    EXPECT_EQ(g.S.Finisher[1], "Bob");
+
+}
+
+TEST(ComputerSeats, GiveUpOnlyWhenTheirOwnHandSaysSo) {
+    // Somebody pressing Quit Game in a computer's window is asked "Are you
+    // sure?" in its name, and the computer says no.
+    RoutedTable t;
+    t.g.S.PlayerType[2] = Normal;
+    t.g.PlayerWindow(2).cmdQuitGame_Click();
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].title, "Lose confirmation");
+    EXPECT_EQ(t.ui.messages[0].player, 2);
+    EXPECT_EQ(t.g.S.NumOfPlayers, 2);
+}
+
+}  // namespace
+}  // namespace zx::ai
