@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "rules/money.h"
 
@@ -19,7 +20,7 @@ constexpr int MaxTries = 3;
 enum Thought : std::int64_t {
     BuyThought = 1, DepositThought, InsureThought, MoveThought, CashThought, LendThought, LoanAskedThought,
     LoanThought, SaleRowThought, SubmitThought, SellThought, PayThought, DebtWithdrawThought, DebtSellThought,
-    BidThought, BuyerThought,
+    BidThought, BuyerThought, QuitThought,
 };
 // A thought about one company (a bid, a buyer), from one seller.
 constexpr std::int64_t About(Thought t, int company, int sellerId = 0) {
@@ -80,12 +81,27 @@ Money DebtOf(const Game& g) {
 
 struct Autopilot::Seat {
     int type = Human;
-    std::mt19937_64 rng;
+    PlayerRandom rng;
     std::unique_ptr<Strategy> strategy;
-    // What the player has decided and tried during the current move.
+    // What the player has decided and tried during the current move: a few
+    // entries at the most, kept in flat lists that keep their room.
+    struct Memory {
+        std::vector<std::pair<std::int64_t, std::int64_t>> entries;
+        std::int64_t* Find(std::int64_t key) {
+            for (auto& e : entries)
+                if (e.first == key) return &e.second;
+            return nullptr;
+        }
+        std::int64_t& operator[](std::int64_t key) {
+            if (std::int64_t* v = Find(key)) return *v;
+            return entries.emplace_back(key, 0).second;
+        }
+        bool count(std::int64_t key) { return Find(key) != nullptr; }
+        void clear() { entries.clear(); }
+    };
     int move = -1;
-    std::map<std::int64_t, std::int64_t> decided;
-    std::map<std::int64_t, int> tries;
+    Memory decided;
+    Memory tries;
     // Set when its hand presses Quit Game or "I Lose!": only then does it
     // confirm that it gives up.
     bool wantsToLose = false;
@@ -99,19 +115,20 @@ struct Autopilot::Seat {
         tries.clear();
     }
     template <typename Fn> std::int64_t Decide(std::int64_t key, Fn&& fn) {
-        auto it = decided.find(key);
-        if (it != decided.end()) return it->second;
-        std::int64_t v = fn();
+        if (std::int64_t* v = decided.Find(key)) return *v;
+        const std::int64_t v = fn();
         decided[key] = v;
         return v;
     }
-    int Try(std::int64_t key) { return tries[key]++; }
+    int Try(std::int64_t key) { return static_cast<int>(tries[key]++); }
 };
 
 Autopilot::Autopilot(Game& game, std::uint64_t seed) : g_(game), seed_(seed) {}
 Autopilot::~Autopilot() = default;
 
-void Autopilot::Forget() { seats_.clear(); }
+void Autopilot::Forget() {
+    for (auto& seat : seats_) seat.reset();
+}
 
 int Autopilot::TypeOf(int p) const {
     if (p < 1 || p > g_.S.NumOfPlayers || p > MaxPlayers) return Human;
@@ -136,7 +153,7 @@ bool Autopilot::AnyHuman() const {
 Autopilot::Seat& Autopilot::SeatOf(int p) {
     const int id = g_.IdOf(p);
     const int type = TypeOf(p);
-    auto& slot = seats_[id];
+    auto& slot = seats_.at(static_cast<std::size_t>(id));
     if (!slot || slot->type != type) {
         slot = std::make_unique<Seat>();
         slot->type = type;
@@ -455,10 +472,21 @@ bool Autopilot::BetweenTurnsStep() {
             Withdraw(roller, wanted - cash))
             return true;
     }
-    // Loans are offered between turns, each player thinking once a move.
+    // Loans are offered between turns, each player thinking once a move;
+    // leaving the game is thought of then too.
     for (int p = 1; p <= s.NumOfPlayers; ++p) {
-        if (!IsComputer(p) || s.LoanCount >= MaxLoans) continue;
+        if (!IsComputer(p)) continue;
         Seat& seat = SeatOf(p);
+        if (seat.decided.count(QuitThought) == 0) {
+            seat.decided[QuitThought] = 1;
+            if (seat.strategy->Quit(g_, p)) {
+                seat.wantsToLose = true;
+                g_.PlayerWindow(p).cmdQuitGame_Click();
+                seat.wantsToLose = false;
+                return true;
+            }
+        }
+        if (s.LoanCount >= MaxLoans) continue;
         if (seat.decided.count(LendThought) != 0) continue;
         std::optional<LoanOffer> offer = seat.strategy->Lend(g_, p);
         seat.decided[LendThought] = offer ? 1 : 0;

@@ -10,6 +10,7 @@
 // a ticked box. The windows pace the calls (the main window calls it every
 // 0.8 s); a game nobody watches calls it as fast as it likes.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -55,7 +56,7 @@ public:
     void SetLookAhead(const LookAhead& l) { lookAhead_ = l; }
     // Plays the seats of one type with another strategy (trying other
     // weights in the arena, scripted players in tests).
-    using StrategyMaker = std::function<std::unique_ptr<Strategy>(std::mt19937_64& rng)>;
+    using StrategyMaker = std::function<std::unique_ptr<Strategy>(PlayerRandom& rng)>;
     void SetStrategy(int type, StrategyMaker make) { makers_[type] = std::move(make); }
     // The player in slot p opens the "Lend money" window to offer this loan;
     // his hand types it in the steps that follow.
@@ -84,7 +85,7 @@ private:
 
     Game& g_;
     std::uint64_t seed_;
-    std::map<int, std::unique_ptr<Seat>> seats_;  // by PlayerId
+    std::array<std::unique_ptr<Seat>, MaxPlayers + 1> seats_;  // by PlayerId
     int everySeatAs_ = 0;
     std::map<int, StrategyMaker> makers_;
     LookAhead lookAhead_;

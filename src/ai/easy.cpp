@@ -16,7 +16,7 @@ std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 class EasyStrategy : public Strategy {
 public:
-    explicit EasyStrategy(std::mt19937_64& rng) : rng_(rng) {}
+    explicit EasyStrategy(PlayerRandom& rng) : rng_(rng) {}
 
     int Buy(const Game& g, int me) override {
         std::vector<int> rows;
@@ -92,11 +92,11 @@ private:
         return static_cast<int>(Pick(w->lstCompanies.size()));
     }
 
-    std::mt19937_64& rng_;
+    PlayerRandom& rng_;
 };
 
 }  // namespace
 
-std::unique_ptr<Strategy> MakeEasy(std::mt19937_64& rng) { return std::make_unique<EasyStrategy>(rng); }
+std::unique_ptr<Strategy> MakeEasy(PlayerRandom& rng) { return std::make_unique<EasyStrategy>(rng); }
 
 }  // namespace zx::ai

@@ -33,7 +33,7 @@ using Option = std::function<void(InstantGame&, int me)>;
 
 class HardStrategy : public Strategy {
 public:
-    HardStrategy(std::mt19937_64& rng, const LookAhead& budget) : rng_(rng), budget_(budget) {}
+    HardStrategy(PlayerRandom& rng, const LookAhead& budget) : rng_(rng), budget_(budget) {}
 
     int Buy(const Game& g, int me) override {
         const int first = j_.Buy(g, me);
@@ -273,7 +273,7 @@ private:
         return static_cast<std::size_t>(std::max_element(sum.begin(), sum.end()) - sum.begin());
     }
 
-    std::mt19937_64& rng_;
+    PlayerRandom& rng_;
     LookAhead budget_;
     NormalJudgement j_;
     std::unique_ptr<InstantGame> sim_;
@@ -281,7 +281,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Strategy> MakeHard(std::mt19937_64& rng, const LookAhead& budget) {
+std::unique_ptr<Strategy> MakeHard(PlayerRandom& rng, const LookAhead& budget) {
     return std::make_unique<HardStrategy>(rng, budget);
 }
 

@@ -13,21 +13,16 @@
 
 namespace zx::ai {
 
-// A small, fast source of chance of its own (splitmix64).
+// The game's source of chance in a game nobody watches: small and fast.
 class FastRandom : public Random {
 public:
-    explicit FastRandom(std::uint64_t seed = 1) : state_(seed) {}
-    void Seed(std::uint64_t seed) { state_ = seed; }
-    std::uint64_t NextBits() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    double next() override { return static_cast<double>(NextBits() >> 11) * 0x1.0p-53; }
+    explicit FastRandom(std::uint64_t seed = 1) : bits_(seed) {}
+    void Seed(std::uint64_t seed) { bits_.seed(seed); }
+    std::uint64_t NextBits() { return bits_(); }
+    double next() override { return static_cast<double>(bits_() >> 11) * 0x1.0p-53; }
 
 private:
-    std::uint64_t state_;
+    PlayerRandom bits_;
 };
 
 class QuietUi : public Ui {

@@ -5,6 +5,7 @@
 // has no hold on the game's source of chance.
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <random>
@@ -14,6 +15,26 @@
 #include "rules/game.h"
 
 namespace zx::ai {
+
+// A player's own source of chance (splitmix64): cheap to start and to draw
+// from, as a game nobody watches seats four players and throws them away.
+class PlayerRandom {
+public:
+    using result_type = std::uint64_t;
+    explicit PlayerRandom(std::uint64_t seed = 1) : state_(seed) {}
+    void seed(std::uint64_t s) { state_ = s; }
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return ~result_type{0}; }
+    result_type operator()() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+
+private:
+    std::uint64_t state_;
+};
 
 // A loan the lender's hand types into the "Lend money" window.
 struct LoanOffer {
@@ -47,6 +68,9 @@ public:
     virtual int DebtSaleRow(const Game& g, int me) = 0;
     // Between turns: a loan to offer, if any.
     virtual std::optional<LoanOffer> Lend(const Game& g, int me) = 0;
+    // Between turns: whether to leave the game now (Quit Game). A player
+    // who cannot pay a debt gives up through DebtSaleRow instead.
+    virtual bool Quit(const Game&, int) { return false; }
     // A loan offered to him, as the "Lend money" window shows it.
     virtual bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) = 0;
 };
@@ -63,10 +87,10 @@ struct LookAhead {
 };
 
 // The three strengths. `rng` is the player's own source of chance.
-std::unique_ptr<Strategy> MakeEasy(std::mt19937_64& rng);
+std::unique_ptr<Strategy> MakeEasy(PlayerRandom& rng);
 std::unique_ptr<Strategy> MakeNormal();
 struct NormalJudgement;
 std::unique_ptr<Strategy> MakeNormal(const NormalJudgement& weights);
-std::unique_ptr<Strategy> MakeHard(std::mt19937_64& rng, const LookAhead& budget);
+std::unique_ptr<Strategy> MakeHard(PlayerRandom& rng, const LookAhead& budget);
 
 }  // namespace zx::ai

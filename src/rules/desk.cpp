@@ -42,6 +42,7 @@ void PlayerForm::txtBankNum_Change() {
     // A disabled Withdraw (buying, insuring) must not steal Enter from the
     // button that is live.
     if (cmdWithdrawEnabled) DefaultButton = DeskButton::Withdraw;
+    if (!g.Narrating()) return;
     g.S.HintText = WithdrawHint;
     g.ShowPrompts();
 }
@@ -91,11 +92,13 @@ void PlayerForm::cmdDeposit_Click() {
     if (answered) {
         s.Cash[p] -= s.DepositAmount;
         s.MoneyInBank[p] += s.DepositAmount;
-        s.PromptText = g.Name(cp) + " deposited " + FormatMoney(s.DepositAmount) + "!";
-        s.HintText =
-            "To take money out of your bank account, enter a number in the white box at the right of your "
-            "personal window and click Withdraw.";
-    } else {
+        if (g.Narrating()) {
+            s.PromptText = g.Name(cp) + " deposited " + FormatMoney(s.DepositAmount) + "!";
+            s.HintText =
+                "To take money out of your bank account, enter a number in the white box at the right of your "
+                "personal window and click Withdraw.";
+        }
+    } else if (g.Narrating()) {
         s.PromptText = g.Name(cp) + " refused to deposit any money!";
     }
 
@@ -167,7 +170,7 @@ void PlayerForm::cmdWithdraw_Click() {
         s.Cash[p] += s.WithdrawAmount;
         s.MoneyInBank[p] -= s.WithdrawAmount;
         g.SetPromptColor(owner);
-        s.PromptText = g.Name(owner) + " withdrew " + FormatMoney(s.WithdrawAmount) + " from the bank!";
+        if (g.Narrating()) s.PromptText = g.Name(owner) + " withdrew " + FormatMoney(s.WithdrawAmount) + " from the bank!";
     }
 
     SetBankNum("");

@@ -56,11 +56,6 @@ const std::string& Game::Name(int p) const {
     return S.PlayerName[static_cast<std::size_t>(p)];
 }
 
-int Game::IdOf(int p) const {
-    if (p < 1 || p > S.NumOfPlayers || p > MaxPlayers) return 0;
-    return S.PlayerId[static_cast<std::size_t>(p)];
-}
-
 int Game::SlotOf(int id) const {
     if (id == 0) return 0;
     for (int p = 1; p <= S.NumOfPlayers && p <= MaxPlayers; ++p)
@@ -194,9 +189,11 @@ void Game::RefreshPlayerWindows() {
         PlayerForm& w = PlayerWindow(p);
         w.Caption = Name(p);
         w.OwnerId = IdOf(p);
-        w.lblCash = FormatMoney(S.DisplayedCash[static_cast<std::size_t>(p)]);
-        w.lblMoneyInBank = FormatMoney(S.MoneyInBank[static_cast<std::size_t>(p)]);
-        w.lblEstate = FormatMoney(S.Estate[static_cast<std::size_t>(p)]);
+        if (Narrating()) {
+            w.lblCash = FormatMoney(S.DisplayedCash[static_cast<std::size_t>(p)]);
+            w.lblMoneyInBank = FormatMoney(S.MoneyInBank[static_cast<std::size_t>(p)]);
+            w.lblEstate = FormatMoney(S.Estate[static_cast<std::size_t>(p)]);
+        }
         if (!w.Visible) {
             w.Visible = true;
             ui.showWindow(WindowId::Player, p, false);

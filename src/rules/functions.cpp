@@ -86,7 +86,8 @@ double RoundHalfEven(double x) {
 }
 
 double RoundHalfEven(double x, int decimals) {
-    double scale = std::pow(10.0, decimals);
+    static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double scale = decimals >= 0 && decimals <= 6 ? kPowers[decimals] : std::pow(10.0, decimals);
     double scaled = x * scale;
     // Products such as 0.25 * 10 are exact; 1.15 * 10 is 11.499999..., which
     // a decimal reader would call a tie. Snap values within a hair of a tie.

@@ -229,7 +229,10 @@ public:
     const std::string& Name(int p) const;
     // Player identities (GameState::PlayerId): the id of slot p (0 for no
     // player), and the slot of a player now (0 once he has left).
-    int IdOf(int p) const;
+    int IdOf(int p) const {
+        if (p < 1 || p > S.NumOfPlayers || p > MaxPlayers) return 0;
+        return S.PlayerId[static_cast<std::size_t>(p)];
+    }
     int SlotOf(int id) const;
     // Gives every seated player his identity for the game that starts.
     void NumberPlayers();

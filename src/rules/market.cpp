@@ -70,7 +70,7 @@ void BuyCompanyForm::Form_Activate() {
         picLogo[At(s)] = g.Main.cellLogo[At(CompanyBox(k))];
         if (S.CompanyOwner[At(k)] != 0) optNameEnabled[At(s)] = false;
         optNameCaption[At(s)] = S.CompanyName[At(k)];
-        lblValue[At(s)] = FormatMoney(S.CompanyValue[At(k)]);
+        if (g.Narrating()) lblValue[At(s)] = FormatMoney(S.CompanyValue[At(k)]);
     }
 
     // A choice that is no longer for sale is dropped; with no choice left the

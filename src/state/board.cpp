@@ -3,6 +3,8 @@
 #include <array>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "rules/functions.h"
 
@@ -168,16 +170,92 @@ int CellOfKind(CellKind kind, int number) {
     return 0;
 }
 
+namespace {
+
+// Detection runs at every cell a piece walks over, so the rectangles are
+// looked up in a table rather than tried one by one. Every bound of every
+// rectangle cuts the axes into bands: the bounds themselves and the open
+// stretches between them. Inside one band each rectangle either holds all
+// points or none, so one answer per pair of bands is the whole truth.
+class Locator {
+public:
+    template <std::size_t N> explicit Locator(const std::array<DetectRect, N>& rects) {
+        for (std::size_t i = 1; i < N; ++i) {
+            xs_.insert(xs_.end(), {rects[i].x.lo, rects[i].x.hi});
+            ys_.insert(ys_.end(), {rects[i].y.lo, rects[i].y.hi});
+        }
+        for (auto* edges : {&xs_, &ys_}) {
+            std::sort(edges->begin(), edges->end());
+            edges->erase(std::unique(edges->begin(), edges->end()), edges->end());
+        }
+        const std::size_t xb = 2 * xs_.size() + 1, yb = 2 * ys_.size() + 1;
+        answer_.assign(xb * yb, 0);
+        for (std::size_t bx = 0; bx < xb; ++bx)
+            for (std::size_t by = 0; by < yb; ++by) {
+                const double x = Sample(xs_, bx), y = Sample(ys_, by);
+                for (std::size_t i = N - 1; i >= 1; --i)
+                    if (Inside(rects[i], x, y)) answer_[bx * yb + by] = static_cast<int>(i);
+            }
+    }
+    int At(double x, double y) const {
+        return answer_[Band(xs_, x) * (2 * ys_.size() + 1) + Band(ys_, y)];
+    }
+
+private:
+    // Band 2k+1 is edge k itself; band 2k the open stretch below it.
+    static std::size_t Band(const std::vector<double>& edges, double v) {
+        const auto it = std::lower_bound(edges.begin(), edges.end(), v);
+        const auto k = static_cast<std::size_t>(it - edges.begin());
+        return it != edges.end() && *it == v ? 2 * k + 1 : 2 * k;
+    }
+    static double Sample(const std::vector<double>& edges, std::size_t band) {
+        const std::size_t k = band / 2;
+        if (band % 2 == 1) return edges[k];
+        if (k == 0) return edges.front() - 1;
+        if (k == edges.size()) return edges.back() + 1;
+        return (edges[k - 1] + edges[k]) / 2;
+    }
+    std::vector<double> xs_, ys_;
+    std::vector<int> answer_;
+};
+
+const Locator& CellLocator() {
+    static const Locator cells(kCellRects);
+    return cells;
+}
+
+const Locator& StartBoxLocator() {
+    static const Locator boxes(kStartRects);
+    return boxes;
+}
+
+// The few places pieces stand on come up again and again: the last answers
+// are kept (per thread, as the arena plays games side by side).
+struct Detected {
+    double x = -1, y = -1;
+    int cell = 0, box = 0;
+};
+
+const Detected& Detect(double x, double y) {
+    thread_local std::array<Detected, 1024> cache{};
+    const auto h = static_cast<std::uint64_t>(static_cast<std::int64_t>(x)) * 0x9E3779B97F4A7C15ull ^
+                   static_cast<std::uint64_t>(static_cast<std::int64_t>(y)) * 0xC2B2AE3D27D4EB4Full;
+    const auto key = static_cast<std::size_t>(h >> 54);
+    Detected& d = cache[key];
+    if (d.x != x || d.y != y) d = {x, y, CellLocator().At(x, y), StartBoxLocator().At(x, y)};
+    return d;
+}
+
+}  // namespace
+
 int CellAtPiece(double x, double y) {
-    for (int i = 1; i <= NumCells; ++i)
-        if (Inside(kCellRects[static_cast<std::size_t>(i)], x, y)) return i;
-    return 0;
+    if (!(x == x) || !(y == y)) return 0;  // not a number: on no cell
+    return Detect(x, y).cell;
 }
 
 int StartBoxAtPiece(double x, double y) {
-    for (int b = 1; b <= 4; ++b)
-        if (Inside(kStartRects[static_cast<std::size_t>(b)], x, y)) return b;
-    return 0;
+    if (!(x == x) || !(y == y)) return 0;
+    return Detect(x, y).box;
 }
 
 const char* CellHoverText(CellKind kind) {
