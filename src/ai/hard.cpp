@@ -120,7 +120,36 @@ public:
         })];
     }
 
-    Money CashWanted(const Game& g, int me) override { return j_.CashWanted(g, me); }
+    Money CashWanted(const Game& g, int me) override {
+        // Money out of the bank for a market ahead: worth a thought when the
+        // company there can only be paid for so.
+        const Money plain = j_.CashWanted(g, me);
+        const GameState& s = g.S;
+        const std::int64_t funds = std::int64_t{s.Cash[At(me)]} + s.MoneyInBank[At(me)];
+        Money ahead = 0;
+        const int from = PositionOf(s, me);
+        for (int steps = 1; steps <= 6; ++steps) {
+            const int cell = CellAhead(from, steps);
+            if (Cell(cell).kind != CellKind::Market) continue;
+            const int z = ComplexSoldAt(cell);
+            for (int k = 3 * z - 2; k <= 3 * z; ++k)
+                if (s.CompanyOwner[At(k)] == 0 && s.CompanyValue[At(k)] <= funds)
+                    ahead = std::max(ahead, s.CompanyValue[At(k)]);
+        }
+        if (ahead <= s.Cash[At(me)] || ahead <= plain) return plain;
+        const Money wants[] = {plain, ahead};
+        return wants[Choose(g, me, 2, [&](std::size_t i) -> Option {
+            const Money want = wants[i];
+            return [want](InstantGame& sim, int p) {
+                const GameState& ss = sim.game().S;
+                const Money missing = want - ss.Cash[At(p)];
+                if (missing <= 0) return;
+                PlayerForm& w = sim.game().PlayerWindow(p);
+                w.txtBankNum_Typed(MillionsText(std::min(missing, ss.MoneyInBank[At(p)]), false));
+                w.cmdWithdraw_Click();
+            };
+        })];
+    }
 
     Money Bid(const Game& g, int me) override {
         const int k = g.S.SaleCompany;
@@ -176,16 +205,20 @@ public:
         const GameState& s = g.S;
         // Thinking about a loan only pays with money to spare; and not at
         // every move, or the look-ahead would eat the players' time.
-        if (s.Moves % 4 != 0 || s.LoanCount >= MaxLoans || s.WaitingMode) return std::nullopt;
-        if (std::int64_t{s.Cash[At(me)]} < 2'000'000) return std::nullopt;
+        if (s.Moves % 3 != 0 || s.LoanCount >= MaxLoans || s.WaitingMode) return std::nullopt;
+        if (std::int64_t{s.Cash[At(me)]} < 1'000'000) return std::nullopt;
         std::vector<std::optional<LoanOffer>> offers{std::nullopt};
         for (int b = 1; b <= s.NumOfPlayers; ++b) {
             if (b == me) continue;
-            // A loan that lifts the borrower's estate past the line hands him the game.
-            if (s.Estate[At(b)] + 1'000'000 > WinningEstate - 1'000'000 || CompaniesOwned(s, b) >= 4) continue;
-            offers.push_back(LoanOffer{b, "1", 1});
-            offers.push_back(LoanOffer{b, "1", 10});
+            for (const char* amount : {"0.5", "1"}) {
+                const Money dollars = MillionsToDollars(LeadingNumber(amount), 1).value_or(0);
+                if (dollars > s.Cash[At(me)]) continue;
+                // A loan that lifts the borrower's estate past the line hands him the game.
+                if (s.Estate[At(b)] + dollars > WinningEstate - 500'000 || CompaniesOwned(s, b) >= 4) continue;
+                for (int terms : {1, 9, 10}) offers.push_back(LoanOffer{b, amount, terms});
+            }
         }
+        if (offers.size() == 1) return std::nullopt;
         return offers[Choose(g, me, offers.size(), [&](std::size_t i) -> Option {
             const auto offer = offers[i];
             return [offer](InstantGame& sim, int p) {

@@ -1,14 +1,18 @@
 // The normal computer player: a plan written by hand from the game's own
-// numbers. Five companies win at once, so it buys whenever it can afford to
-// and keeps a reserve for the fees ahead; it banks what it does not need
-// before the next market, since the bank pays a tenth of the balance at
-// every Bank cell; it insures while a disaster is still likely to come
-// before the game ends; it bids up to what a company is worth to it and
-// never lets a sale or a loan hand somebody else the game.
+// numbers. Five companies win at once, and a company it owns is one that
+// charges no fee to it, so it buys whenever its cash allows and keeps a
+// reserve for the fees ahead. It banks what it does not need and does not
+// take it out again for a purchase, since the bank pays a tenth of the
+// balance at every Bank cell but takes at most $1,000,000 a visit. It
+// insures, as a disaster costs an uninsured company's whole value. It lends
+// spare cash for ten moves at 10 % to the player with the least to fall
+// back on, who may have to sell to repay. It bids up to what a company is
+// worth to it, and never lets a sale or a loan hand somebody the game.
 
 #include <algorithm>
 #include <cmath>
 
+#include "ai/autopilot.h"
 #include "ai/board_sense.h"
 #include "ai/normal.h"
 #include "ai/strategy.h"
@@ -249,6 +253,26 @@ int NormalJudgement::SaleBuyer(const Game& g, int me) const {
     return best;
 }
 
+std::optional<LoanOffer> NormalJudgement::Lend(const Game& g, int me) const {
+    const GameState& s = g.S;
+    if (lendAbove <= 0 || s.Cash[At(me)] < lendAbove || s.LoanCount >= MaxLoans) return std::nullopt;
+    // The player with the least money to fall back on, as long as the loan
+    // cannot carry him past a winning line.
+    int borrower = 0;
+    std::int64_t least = 0;
+    for (int p = 1; p <= s.NumOfPlayers; ++p) {
+        if (p == me || CompaniesOwned(s, p) >= WinningCompanies - 1) continue;
+        if (std::int64_t{s.Estate[At(p)]} + lendAmount > WinningEstate - 500'000) continue;
+        const std::int64_t reserve = std::int64_t{s.Cash[At(p)]} + s.MoneyInBank[At(p)];
+        if (borrower == 0 || reserve < least) {
+            borrower = p;
+            least = reserve;
+        }
+    }
+    if (borrower == 0) return std::nullopt;
+    return LoanOffer{borrower, MillionsText(lendAmount, false), lendTerms};
+}
+
 bool NormalJudgement::Borrow(const Game& g, int me, int lender, Money amount, int interest, int) const {
     const GameState& s = g.S;
     if (lender < 1 || amount <= 0) return false;
@@ -272,7 +296,7 @@ public:
     int SaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
     int SaleBuyer(const Game& g, int me) override { return j.SaleBuyer(g, me); }
     int DebtSaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
-    std::optional<LoanOffer> Lend(const Game&, int) override { return std::nullopt; }
+    std::optional<LoanOffer> Lend(const Game& g, int me) override { return j.Lend(g, me); }
     bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) override {
         return j.Borrow(g, me, lender, amount, interest, duration);
     }

@@ -79,9 +79,11 @@ public:
 // core) and how many continuations it plays out at the most for one.
 struct LookAhead {
     double seconds = 0.25;
-    int playouts = 2000;
-    // How many moves a continuation is played before the position is judged.
-    int horizon = 250;
+    int playouts = 4000;
+    // How many moves a continuation is played before the position is judged:
+    // far enough for a choice to show its effect, near enough for chance not
+    // to drown it.
+    int horizon = 60;
     // When set, the CPU time of every decision made is added here.
     std::vector<double>* decisionSeconds = nullptr;
 };
