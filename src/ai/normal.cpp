@@ -5,7 +5,7 @@
 // take it out again for a purchase, since the bank pays a tenth of the
 // balance at every Bank cell but takes at most $1,000,000 a visit. It
 // insures, as a disaster costs an uninsured company's whole value. It lends
-// spare cash for ten moves at 10 % to the player with the least to fall
+// spare cash for twenty moves at 20 % to the player with the least to fall
 // back on, who may have to sell to repay. It bids up to what a company is
 // worth to it, and never lets a sale or a loan hand somebody the game.
 
@@ -155,20 +155,23 @@ Money NormalJudgement::CashWanted(const Game& g, int me) const {
     const GameState& s = g.S;
     const int from = PositionOf(s, me);
     const std::int64_t funds = std::int64_t{s.Cash[At(me)]} + s.MoneyInBank[At(me)];
+    const bool fifth = CompaniesOwned(s, me) == WinningCompanies - 1;
+    const Money reserve = Reserve(s, me);
     std::int64_t wanted = 0;
     for (int steps = 1; steps <= 6; ++steps) {
         const int cell = CellAhead(from, steps);
         const CellInfo& info = Cell(cell);
         std::int64_t need = 0;
         if (info.kind == CellKind::Market) {
-            // The company it would buy there, with the reserve kept after.
+            // The company it would buy there, with the reserve kept after:
+            // a fifth company always, another one only when it is worth
+            // more than the interest the money earns in the bank.
             const int z = ComplexSoldAt(cell);
-            const bool fifth = CompaniesOwned(s, me) == WinningCompanies - 1;
             for (int k = 3 * z - 2; k <= 3 * z; ++k) {
                 if (s.CompanyOwner[At(k)] != 0) continue;
                 const Money price = s.CompanyValue[At(k)];
                 if (fifth ? price <= funds
-                          : price + Reserve(s, me) <= funds && CompanyWorth(s, me, k) >= withdrawThreshold * price)
+                          : price + reserve <= funds && CompanyWorth(s, me, k) >= withdrawThreshold * price)
                     need = std::max<std::int64_t>(need, price);
             }
         } else if (info.kind == CellKind::Company && prepareForDebts) {
@@ -253,7 +256,7 @@ int NormalJudgement::SaleBuyer(const Game& g, int me) const {
     return best;
 }
 
-std::optional<LoanOffer> NormalJudgement::Lend(const Game& g, int me) const {
+std::optional<LoanOffer> NormalJudgement::Lend(const Game& g, int me, const std::array<bool, MaxPlayers + 1>& shy) const {
     const GameState& s = g.S;
     if (lendAbove <= 0 || s.Cash[At(me)] < lendAbove || s.LoanCount >= MaxLoans) return std::nullopt;
     // The player with the least money to fall back on, as long as the loan
@@ -261,7 +264,12 @@ std::optional<LoanOffer> NormalJudgement::Lend(const Game& g, int me) const {
     int borrower = 0;
     std::int64_t least = 0;
     for (int p = 1; p <= s.NumOfPlayers; ++p) {
-        if (p == me || CompaniesOwned(s, p) >= WinningCompanies - 1) continue;
+        if (p == me || shy[At(g.IdOf(p))] || CompaniesOwned(s, p) >= WinningCompanies - 1) continue;
+        // One loan to a player at a time.
+        bool owing = false;
+        for (int l = 1; l <= s.LoanCount; ++l)
+            owing = owing || (s.LoanLender[At(l)] == me && s.LoanBorrower[At(l)] == p);
+        if (owing && oneLoanEach) continue;
         if (std::int64_t{s.Estate[At(p)]} + lendAmount > WinningEstate - 500'000) continue;
         const std::int64_t reserve = std::int64_t{s.Cash[At(p)]} + s.MoneyInBank[At(p)];
         if (borrower == 0 || reserve < least) {
@@ -296,13 +304,39 @@ public:
     int SaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
     int SaleBuyer(const Game& g, int me) override { return j.SaleBuyer(g, me); }
     int DebtSaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
-    std::optional<LoanOffer> Lend(const Game& g, int me) override { return j.Lend(g, me); }
+    std::optional<LoanOffer> Lend(const Game& g, int me) override {
+        const GameState& s = g.S;
+        // An offer now and then, not one at every move; and a player who
+        // said no is not asked again for a while.
+        if (lastOffer_ >= 0 && s.Moves - lastOffer_ < j.lendEvery) return std::nullopt;
+        if (lastOffer_ >= 0 && !refusedFrom_[At(lastBorrower_)] && lastBorrower_ != 0) {
+            bool taken = false;
+            for (int l = 1; l <= s.LoanCount; ++l)
+                taken = taken || (s.LoanLender[At(l)] == me && g.IdOf(s.LoanBorrower[At(l)]) == lastBorrower_ &&
+                                  s.LoanDueMove[At(l)] == lastOffer_ + lastDuration_);
+            if (!taken) refusedFrom_[At(lastBorrower_)] = s.Moves + j.askAgainAfter;
+            lastBorrower_ = 0;
+        }
+        std::array<bool, MaxPlayers + 1> shy{};
+        for (int id = 1; id <= MaxPlayers; ++id) shy[At(id)] = refusedFrom_[At(id)] > s.Moves;
+        std::optional<LoanOffer> offer = j.Lend(g, me, shy);
+        if (offer) {
+            lastOffer_ = s.Moves;
+            lastBorrower_ = g.IdOf(offer->borrower);
+            lastDuration_ = (11 - offer->terms) * 10;
+        }
+        return offer;
+    }
     bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) override {
         return j.Borrow(g, me, lender, amount, interest, duration);
     }
 
 private:
     NormalJudgement j;
+    int lastOffer_ = -1;       // the move of the last loan offered
+    int lastBorrower_ = 0;     // to whom (PlayerId), until it is known whether he took it
+    int lastDuration_ = 0;
+    std::array<int, MaxPlayers + 1> refusedFrom_{};  // by PlayerId: not asked before this move
 };
 
 }  // namespace

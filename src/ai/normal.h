@@ -27,9 +27,12 @@ struct NormalJudgement {
     double bidShare = 0.8;           // bid this share of a company's worth
     bool bidLow = false;             // bid just above the bank unless the company wins the game
     Money bidKeep = 100'000;         // cash left after a bid is paid
-    Money lendAbove = 1'200'000;     // lend when cash is above this (0: never lend)
+    Money lendAbove = 1'000'000;     // lend when cash is above this (0: never lend)
     Money lendAmount = 1'000'000;    // ... this much
-    int lendTerms = 10;              // ... at these terms of the scroll bar (10: 10 % for 10 moves)
+    int lendTerms = 9;               // ... at these terms of the scroll bar (9: 20 % for 20 moves)
+    int lendEvery = 3;               // ... and no more often than once in this many moves
+    int askAgainAfter = 12;          // ... nor within this many moves of being refused
+    bool oneLoanEach = false;        // ... nor to a player who owes it one already
     Money borrowWhenBelow = 600'000; // borrow only when cash and bank are below this
     int borrowInterest = 20;         // ... and at this interest at the most
     double buyThreshold = 1.0;       // buy when a company is worth this share of its price
@@ -52,7 +55,8 @@ struct NormalJudgement {
     int CheapestRow(const Game& g, int me) const;
     int SaleBuyer(const Game& g, int me) const;
     bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) const;
-    std::optional<LoanOffer> Lend(const Game& g, int me) const;
+    // `shy` says whom not to ask now (by PlayerId).
+    std::optional<LoanOffer> Lend(const Game& g, int me, const std::array<bool, MaxPlayers + 1>& shy = {}) const;
 };
 
 }  // namespace zx::ai
