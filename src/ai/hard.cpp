@@ -157,6 +157,8 @@ public:
         const Money v = g.S.CompanyValue[At(k)];
         const Money cash = g.S.Cash[At(me)];
         std::vector<Money> bids{j_.Bid(g, me), 0};
+        // Just above what the bank pays, and a range of shares of the value.
+        if (v / 2 + 10'000 <= cash) bids.push_back(v / 2 / 10'000 * 10'000 + 10'000);
         for (double share : {0.6, 0.9, 1.2, 1.5}) {
             const Money b = static_cast<Money>(std::min<double>(share * v, cash) / 10'000) * 10'000;
             if (b > v / 2 && std::find(bids.begin(), bids.end(), b) == bids.end()) bids.push_back(b);
@@ -207,7 +209,9 @@ public:
         // every move, or the look-ahead would eat the players' time.
         if (s.Moves % 3 != 0 || s.LoanCount >= MaxLoans || s.WaitingMode) return std::nullopt;
         if (std::int64_t{s.Cash[At(me)]} < 1'000'000) return std::nullopt;
-        std::vector<std::optional<LoanOffer>> offers{std::nullopt};
+        // The normal judgement's offer first, then none, then the others.
+        std::vector<std::optional<LoanOffer>> offers{j_.Lend(g, me)};
+        if (offers.front()) offers.push_back(std::nullopt);
         for (int b = 1; b <= s.NumOfPlayers; ++b) {
             if (b == me) continue;
             for (const char* amount : {"0.5", "1"}) {
