@@ -177,7 +177,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrix"));
-    QApplication::setWindowIcon(QIcon(zx::pictures::iconPath()));
+    QApplication::setWindowIcon(zx::pictures::appIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     clock_.start();
 

@@ -4,22 +4,27 @@
 # RSS). Runs both programs N times, alternately, and prints the medians and
 # the game's ratios to the bare program. Builds nothing.
 #
-#   bench/startup.sh [-n N] [-b BUILD_DIR] [--offscreen]
+#   bench/startup.sh [-n N] [-b BUILD_DIR] [--offscreen] [--audio]
 #
 # Under an X server (a private Xvfb started with xvfb-run when there is no
 # display, or the display there is) unless --offscreen is given or xvfb-run is
-# missing; then Qt's offscreen platform.
+# missing; then Qt's offscreen platform. --audio gives both programs a sound
+# card: a private PulseAudio daemon with one null sink, started here and
+# stopped at the end (tools/install-deps.sh bench installs pulseaudio).
 set -euo pipefail
 
+args=("$@")
 runs=15
 build="$(cd "$(dirname "$0")/.." && pwd)/build-bench"
 offscreen=0
+audio=0
 while [ $# -gt 0 ]; do
   case "$1" in
     -n) runs="$2"; shift 2 ;;
     -b) build="$2"; shift 2 ;;
     --offscreen) offscreen=1; shift ;;
-    *) echo "usage: $0 [-n N] [-b BUILD_DIR] [--offscreen]" >&2; exit 2 ;;
+    --audio) audio=1; shift ;;
+    *) echo "usage: $0 [-n N] [-b BUILD_DIR] [--offscreen] [--audio]" >&2; exit 2 ;;
   esac
 done
 game="$build/startup_game"
@@ -31,7 +36,7 @@ done
 
 if [ "$offscreen" -eq 0 ] && [ -z "${DISPLAY:-}" ]; then
   if command -v xvfb-run >/dev/null; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" -n "$runs" -b "$build"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "${args[@]}"
   fi
   offscreen=1
 fi
@@ -45,6 +50,28 @@ fi
 # The same sound back end the game chooses by itself, for both programs.
 export QT_MEDIA_BACKEND="${QT_MEDIA_BACKEND:-gstreamer}"
 
+tmp=$(mktemp -d)
+pulse=""
+cleanup() {
+  [ -n "$pulse" ] && kill "$pulse" 2>/dev/null && wait "$pulse" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+sound="no sound card"
+if [ "$audio" -eq 1 ]; then
+  command -v pulseaudio >/dev/null || { echo "--audio needs pulseaudio: tools/install-deps.sh bench" >&2; exit 1; }
+  mkdir -p "$tmp/pulse-home"
+  # A daemon of our own, reachable only through its socket in our folder.
+  XDG_RUNTIME_DIR="$tmp/pulse-home" HOME="$tmp/pulse-home" pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+    --use-pid-file=no -L "module-native-protocol-unix auth-anonymous=1" \
+    -L "module-null-sink sink_name=zentrix_bench" >"$tmp/pulse.log" 2>&1 &
+  pulse=$!
+  for _ in $(seq 50); do [ -S "$tmp/pulse-home/pulse/native" ] && break; sleep 0.1; done
+  [ -S "$tmp/pulse-home/pulse/native" ] || { echo "pulseaudio did not start:" >&2; cat "$tmp/pulse.log" >&2; exit 1; }
+  export PULSE_SERVER="unix:$tmp/pulse-home/pulse/native"
+  sound="a PulseAudio null sink"
+fi
+
 # One launch: bash's own clock, read just before the fork, goes to the
 # program, which subtracts it from the time of its first frame.
 measure() {
@@ -56,8 +83,6 @@ measure() {
   esac
 }
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
 # One run of each first, not counted: the libraries come into the page cache.
 measure "$game" >/dev/null
 measure "$bare" >/dev/null
@@ -74,7 +99,7 @@ median() {  # field name, file
 gt=$(median startup_ms "$tmp/game"); bt=$(median startup_ms "$tmp/bare")
 gi=$(median main_ms "$tmp/game"); bi=$(median main_ms "$tmp/bare")
 gm=$(median maxrss_kb "$tmp/game"); bm=$(median maxrss_kb "$tmp/bare")
-echo "start-up, $runs runs each, alternately, on $platform (medians)"
+echo "start-up, $runs runs each, alternately, on $platform with $sound (medians)"
 printf "  %-14s %12s %14s %12s\n" "" "first frame" "of it in main" "max RSS"
 printf "  %-14s %9s ms %11s ms %9s kB\n" "game" "$gt" "$gi" "${gm%.*}"
 printf "  %-14s %9s ms %11s ms %9s kB\n" "bare Qt window" "$bt" "$bi" "${bm%.*}"

@@ -1,6 +1,8 @@
 #include "media/pictures.h"
 
-#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
 
 namespace zx::pictures {
 
@@ -33,6 +35,72 @@ QSvgRenderer* renderer(const QString& path) {
     auto* r = new QSvgRenderer(path);
     cache.insert(path, r);
     return r;
+}
+
+namespace {
+
+QPixmap render(const QString& path, const QSize& pixels) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    renderer(path)->render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    painter.end();
+    return QPixmap::fromImage(std::move(image));
+}
+
+}  // namespace
+
+QIcon icon(const QString& path) {
+    static QHash<QString, QIcon> icons;
+    auto it = icons.constFind(path);
+    if (it != icons.constEnd()) return it.value();
+    // The sizes an X11 window manager, a task bar and a switcher use; an
+    // icon made of pixmaps is never drawn from the SVG again.
+    QIcon made;
+    for (int side : {16, 24, 32, 48, 64, 128}) made.addPixmap(render(path, QSize(side, side)));
+    icons.insert(path, made);
+    return made;
+}
+
+QIcon appIcon() { return icon(iconPath()); }
+
+QPixmap PixmapCache::get(const QString& path, const QSize& pixels, qreal devicePixelRatio) {
+    if (devicePixelRatio != ratio_) {
+        pixmaps_.clear();
+        ratio_ = devicePixelRatio;
+    }
+    if (pixels.isEmpty()) return {};
+    const Key key{path, pixels};
+    auto it = pixmaps_.constFind(key);
+    if (it != pixmaps_.constEnd()) return it.value();
+    QPixmap pixmap = render(path, pixels);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmaps_.insert(key, pixmap);
+    return pixmap;
+}
+
+void draw(QPainter* painter, const QRectF& rect, const QString& path, PixmapCache& cache) {
+    const QTransform toDevice = painter->deviceTransform();
+    if (toDevice.isRotating()) {
+        // Not a view of ours; nothing to gain from a cache.
+        renderer(path)->render(painter, rect);
+        return;
+    }
+    // Whole device pixels: the size alone picks the pixmap, so every cell
+    // showing the same picture shares one.
+    const QRectF device = toDevice.mapRect(rect);
+    const QSize pixels(qRound(device.width()), qRound(device.height()));
+    const QPointF corner(std::round(device.left()), std::round(device.top()));
+    const QPixmap pixmap = cache.get(path, pixels, painter->device()->devicePixelRatio());
+    if (pixmap.isNull()) return;
+    // What lies under the world transform (the window's offset, the pixel
+    // ratio) stays; the pixmap goes to the corner without any scaling.
+    const QTransform under = painter->worldTransform().inverted() * toDevice;
+    painter->save();
+    painter->setWorldTransform(QTransform());
+    painter->drawPixmap(under.inverted().map(corner), pixmap);
+    painter->restore();
 }
 
 }  // namespace zx::pictures

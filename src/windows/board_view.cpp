@@ -12,8 +12,9 @@ namespace {
 QColor toQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 }  // namespace
 
-BoardPicture::BoardPicture(const QString& name, const QRectF& rect, QGraphicsItem* parent)
-    : QGraphicsObject(parent), rect_(rect) {
+BoardPicture::BoardPicture(const QString& name, const QRectF& rect, pictures::PixmapCache& cache,
+                           QGraphicsItem* parent)
+    : QGraphicsObject(parent), rect_(rect), cache_(cache) {
     setObjectName(name);
 }
 
@@ -27,7 +28,7 @@ QRectF BoardPicture::boundingRect() const { return rect_; }
 
 void BoardPicture::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     if (path_.isEmpty()) return;
-    pictures::renderer(path_)->render(painter, rect_);
+    pictures::draw(painter, rect_, path_, cache_);
 }
 
 OutlineItem::OutlineItem(const QString& name, const QRectF& rect, Style style, QGraphicsItem* parent)
@@ -76,18 +77,21 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
-    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // Pieces are the only items that move; an item left where it was is
+    // never painted again.
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    scene_.setItemIndexMethod(QGraphicsScene::NoIndex);
     setMinimumSize(300, 300);
     setBackgroundBrush(palette().window());
     setMouseTracking(true);
 
-    auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent));
+    auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent), pixmaps_);
     background->setPicture(pictures::boardPath());
     background->setZValue(-10);
     scene_.addItem(background);
 
     for (int i = 1; i <= NumCells; ++i) {
-        auto* item = new BoardPicture(QStringLiteral("Box_%1").arg(i), QRectF(0, 0, CellSize, CellSize));
+        auto* item = new BoardPicture(QStringLiteral("Box_%1").arg(i), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(CellLeft(i), CellTop(i));
         item->setPicture(pictures::cellPath(Cell(i).kind));
         item->setToolTip(QString::fromUtf8(CellHoverText(Cell(i).kind)));
@@ -95,7 +99,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
         cells_[static_cast<std::size_t>(i)] = item;
     }
     for (int b = 1; b <= 4; ++b) {
-        auto* item = new BoardPicture(QStringLiteral("StartBox_%1").arg(b), QRectF(0, 0, CellSize, CellSize));
+        auto* item = new BoardPicture(QStringLiteral("StartBox_%1").arg(b), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(StartBoxLeft(b), StartBoxTop(b));
         item->setPicture(pictures::startBoxPath());
         scene_.addItem(item);
@@ -131,7 +135,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
         masks_[static_cast<std::size_t>(c)] = mask;
     }
     for (int p = 1; p <= MaxPlayers; ++p) {
-        auto* item = new BoardPicture(QStringLiteral("picPiece_%1").arg(p), QRectF(0, 0, PieceSize, PieceSize));
+        auto* item = new BoardPicture(QStringLiteral("picPiece_%1").arg(p), QRectF(0, 0, PieceSize, PieceSize), pixmaps_);
         item->setPos(StartBoxLeft(p) + PieceInset, StartBoxTop(p) + PieceInset);
         item->setZValue(10 + p);
         item->setVisible(false);
@@ -188,6 +192,9 @@ int BoardView::cellAt(const QPoint& viewPoint) const {
 void BoardView::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
     fitInView(scene_.sceneRect(), Qt::KeepAspectRatio);
+    // The pictures are shown at new sizes now. (A new screen's pixel ratio
+    // is noticed by the cache itself.)
+    pixmaps_.clear();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

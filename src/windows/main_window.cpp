@@ -35,7 +35,7 @@ void setLine(QLabel* label, const TextLine& line) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zentrix 3.0"));
-    setWindowIcon(QIcon(pictures::iconPath()));
+    setWindowIcon(pictures::appIcon());
 
     // ---- menus ----
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));

@@ -252,7 +252,7 @@ void PlayerWindow::render() {
     if (windowTitle() != title && !title.isEmpty()) setWindowTitle(title);
     if (iconShown_ != f->Icon) {
         iconShown_ = f->Icon;
-        setWindowIcon(f->Icon > 0 ? QIcon(pictures::piecePath(f->Icon)) : QIcon(pictures::iconPath()));
+        setWindowIcon(f->Icon > 0 ? pictures::icon(pictures::piecePath(f->Icon)) : pictures::appIcon());
     }
 
     setText(lblCash_, f->lblCash);
