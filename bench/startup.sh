@@ -9,8 +9,7 @@
 # Under an X server (a private Xvfb started with xvfb-run when there is no
 # display, or the display there is) unless --offscreen is given or xvfb-run is
 # missing; then Qt's offscreen platform. --audio gives both programs a sound
-# card: a private PulseAudio daemon with one null sink, started here and
-# stopped at the end (tools/install-deps.sh bench installs pulseaudio).
+# card: a private PulseAudio daemon with one null sink (bench/with-audio.sh).
 set -euo pipefail
 
 args=("$@")
@@ -50,27 +49,13 @@ fi
 # The same sound back end the game chooses by itself, for both programs.
 export QT_MEDIA_BACKEND="${QT_MEDIA_BACKEND:-gstreamer}"
 
-tmp=$(mktemp -d)
-pulse=""
-cleanup() {
-  [ -n "$pulse" ] && kill "$pulse" 2>/dev/null && wait "$pulse" 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-sound="no sound card"
-if [ "$audio" -eq 1 ]; then
-  command -v pulseaudio >/dev/null || { echo "--audio needs pulseaudio: tools/install-deps.sh bench" >&2; exit 1; }
-  mkdir -p "$tmp/pulse-home"
-  # A daemon of our own, reachable only through its socket in our folder.
-  XDG_RUNTIME_DIR="$tmp/pulse-home" HOME="$tmp/pulse-home" pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-    --use-pid-file=no -L "module-native-protocol-unix auth-anonymous=1" \
-    -L "module-null-sink sink_name=zentrix_bench" >"$tmp/pulse.log" 2>&1 &
-  pulse=$!
-  for _ in $(seq 50); do [ -S "$tmp/pulse-home/pulse/native" ] && break; sleep 0.1; done
-  [ -S "$tmp/pulse-home/pulse/native" ] || { echo "pulseaudio did not start:" >&2; cat "$tmp/pulse.log" >&2; exit 1; }
-  export PULSE_SERVER="unix:$tmp/pulse-home/pulse/native"
-  sound="a PulseAudio null sink"
+if [ "$audio" -eq 1 ] && [ -z "${ZENTRIX_BENCH_AUDIO:-}" ]; then
+  rest=()
+  for a in "${args[@]}"; do [ "$a" = "--audio" ] || rest+=("$a"); done
+  ZENTRIX_BENCH_AUDIO=1 exec "$(dirname "$0")/with-audio.sh" "$0" "${rest[@]}"
 fi
+sound="the session's own sound"
+[ -n "${ZENTRIX_BENCH_AUDIO:-}" ] && sound="a PulseAudio null sink"
 
 # One launch: bash's own clock, read just before the fork, goes to the
 # program, which subtracts it from the time of its first frame.
@@ -83,6 +68,8 @@ measure() {
   esac
 }
 
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
 # One run of each first, not counted: the libraries come into the page cache.
 measure "$game" >/dev/null
 measure "$bare" >/dev/null

@@ -80,7 +80,7 @@ QPixmap PixmapCache::get(const QString& path, const QSize& pixels, qreal deviceP
     return pixmap;
 }
 
-void draw(QPainter* painter, const QRectF& rect, const QString& path, PixmapCache& cache) {
+void draw(QPainter* painter, const QRectF& rect, const QString& path, PixmapCache* cache) {
     const QTransform toDevice = painter->deviceTransform();
     if (toDevice.isRotating()) {
         // Not a view of ours; nothing to gain from a cache.
@@ -92,14 +92,19 @@ void draw(QPainter* painter, const QRectF& rect, const QString& path, PixmapCach
     const QRectF device = toDevice.mapRect(rect);
     const QSize pixels(qRound(device.width()), qRound(device.height()));
     const QPointF corner(std::round(device.left()), std::round(device.top()));
-    const QPixmap pixmap = cache.get(path, pixels, painter->device()->devicePixelRatio());
-    if (pixmap.isNull()) return;
+    const qreal ratio = painter->device()->devicePixelRatio();
     // What lies under the world transform (the window's offset, the pixel
-    // ratio) stays; the pixmap goes to the corner without any scaling.
+    // ratio) stays; the picture goes to the corner without any scaling.
     const QTransform under = painter->worldTransform().inverted() * toDevice;
+    const QPointF at = under.inverted().map(corner);
     painter->save();
     painter->setWorldTransform(QTransform());
-    painter->drawPixmap(under.inverted().map(corner), pixmap);
+    if (cache) {
+        const QPixmap pixmap = cache->get(path, pixels, ratio);
+        if (!pixmap.isNull()) painter->drawPixmap(at, pixmap);
+    } else {
+        renderer(path)->render(painter, QRectF(at, QSizeF(pixels) / ratio));
+    }
     painter->restore();
 }
 

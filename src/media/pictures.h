@@ -58,7 +58,8 @@ private:
 
 // Draws a picture at `rect` (in the painter's coordinates) from `cache`: the
 // rect is taken to whole device pixels and the pixmap copied there, so the
-// picture is as sharp as a direct render.
-void draw(QPainter* painter, const QRectF& rect, const QString& path, PixmapCache& cache);
+// picture is as sharp as a direct render. Without a cache the picture is
+// rendered there from the vector picture, to the same pixels.
+void draw(QPainter* painter, const QRectF& rect, const QString& path, PixmapCache* cache);
 
 }  // namespace zx::pictures

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyleOptionGraphicsItem>
 
 #include "media/pictures.h"
 
@@ -26,9 +27,13 @@ void BoardPicture::setPicture(const QString& path) {
 
 QRectF BoardPicture::boundingRect() const { return rect_; }
 
-void BoardPicture::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void BoardPicture::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
     if (path_.isEmpty()) return;
-    pictures::draw(painter, rect_, path_, cache_);
+    // A big picture painted whole (the first frame, a resize) is rendered
+    // straight from the vector picture; its pixmap is made when a piece
+    // first moves over it and only a small part has to be painted again.
+    const bool whole = flags().testFlag(ItemUsesExtendedStyleOption) && option->exposedRect.contains(rect_);
+    pictures::draw(painter, rect_, path_, whole ? nullptr : &cache_);
 }
 
 OutlineItem::OutlineItem(const QString& name, const QRectF& rect, Style style, QGraphicsItem* parent)
@@ -88,6 +93,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent), pixmaps_);
     background->setPicture(pictures::boardPath());
     background->setZValue(-10);
+    background->setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
     scene_.addItem(background);
 
     for (int i = 1; i <= NumCells; ++i) {

@@ -24,7 +24,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
         pixmaps_.clear();
         shownSize_ = target.size();
     }
-    pictures::draw(&painter, target, path_, pixmaps_);
+    pictures::draw(&painter, target, path_, &pixmaps_);
 }
 
 }  // namespace zx
