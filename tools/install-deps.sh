@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zentrix needs to build, run and test.
 # Nothing is installed when everything is present already.
+#
+#   tools/install-deps.sh [test] [bench] [assets]
+#     test:   also what the tests' fuzzer needs
+#     bench:  also what the benchmarks use (an X server, a virtual sound card)
+#     assets: also what tools/make_sounds.sh and tools/make_art.py use
 set -euo pipefail
 
 packages=(
@@ -10,10 +15,15 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
 )
-# The tests also build a fuzzer of the saved-game reader, which needs clang.
-if [ "${1:-}" = "test" ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+for extra in "$@"; do
+  case "$extra" in
+    # The tests also build a fuzzer of the saved-game reader, which needs clang.
+    test) packages+=(clang libclang-rt-14-dev) ;;
+    bench) packages+=(xvfb xauth pulseaudio) ;;
+    assets) packages+=(python3 sox espeak-ng) ;;
+    *) echo "usage: $0 [test] [bench] [assets]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

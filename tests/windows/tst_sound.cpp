@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(dice->format.sampleRate(), 22050);
         QCOMPARE(dice->format.channelCount(), 1);
         QCOMPARE(dice->format.sampleFormat(), QAudioFormat::Int16);
-        QCOMPARE(dice->durationMs, 1251);  // 27564 frames, rounded up
+        QCOMPARE(dice->durationMs, 1251);  // 27563 frames, rounded up
     }
 
     void waveReaderCopesWithUnusualAndDamagedFiles() {
