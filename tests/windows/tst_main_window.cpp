@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
+#include "media/pictures.h"
 #include "testsupport.h"
 #include "windows/board_view.h"
 #include "windows/main_window.h"
@@ -109,19 +111,81 @@ void TestMainWindow::menusWithShortcutsAndStates() {
                                  "mnuGameExit"}));
 }
 
+namespace {
+
+// How far the board shows cell i's picture from a fresh render of it at the
+// size shown: the mean difference of the colour channels over the middle of
+// the cell (its rounded corners let the board through).
+double cellDifference(BoardView* board, int i) {
+    const QImage shown = board->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRectF device = board->viewportTransform().mapRect(QRectF(CellLeft(i), CellTop(i), CellSize, CellSize));
+    const QRect cell(qRound(device.left()), qRound(device.top()), qRound(device.width()), qRound(device.height()));
+    QImage fresh(cell.size(), QImage::Format_ARGB32);
+    fresh.fill(Qt::white);
+    QPainter painter(&fresh);
+    painter.setRenderHint(QPainter::Antialiasing);
+    pictures::renderer(board->cell(i)->picture())->render(&painter, QRectF(QPointF(0, 0), QSizeF(cell.size())));
+    painter.end();
+    long sum = 0, count = 0;
+    for (int y = cell.height() / 4; y < cell.height() * 3 / 4; ++y)
+        for (int x = cell.width() / 4; x < cell.width() * 3 / 4; ++x) {
+            const QRgb a = shown.pixel(cell.left() + x, cell.top() + y), b = fresh.pixel(x, y);
+            sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+            count += 3;
+        }
+    return static_cast<double>(sum) / static_cast<double>(count);
+}
+
+// Counts what the board's viewport repaints.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* w) { w->installEventFilter(this); }
+    long pixels = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) pixels += r.width() * r.height();
+        return false;
+    }
+};
+
+}  // namespace
+
 void TestMainWindow::boardScalesWithTheWindow() {
     test::Program program;
     MainWindow& w = program.controller.mainWindow();
-    w.resize(1000, 700);
-    QApplication::processEvents();
-    double small = w.board()->transform().m11();
-    w.resize(1900, 1050);
-    QApplication::processEvents();
-    double large = w.board()->transform().m11();
-    QVERIFY(large > small);
-    // The whole board stays in view.
-    QRectF visible = w.board()->mapToScene(w.board()->viewport()->rect()).boundingRect();
-    QVERIFY(visible.contains(QRectF(0, 0, BoardExtent, BoardExtent).adjusted(5, 5, -5, -5)));
+    BoardView* board = w.board();
+    double scale = 0;
+    for (QSize size : {QSize(1000, 700), QSize(1900, 1050), QSize(1000, 700)}) {
+        w.resize(size);
+        QApplication::processEvents();
+        QCOMPARE_NE(board->transform().m11(), scale);
+        scale = board->transform().m11();
+        // The whole board stays in view, its pictures drawn for the new size
+        // (a picture kept from another size would be offset and blurred).
+        QRectF visible = board->mapToScene(board->viewport()->rect()).boundingRect();
+        QVERIFY(visible.contains(QRectF(0, 0, BoardExtent, BoardExtent).adjusted(5, 5, -5, -5)));
+        for (int i : {1, 2, 5})
+            QVERIFY2(cellDifference(board, i) < 6, qPrintable(QStringLiteral("cell %1 at %2x%3: %4")
+                                                                  .arg(i).arg(size.width()).arg(size.height())
+                                                                  .arg(cellDifference(board, i))));
+    }
+
+    // A walking piece repaints its way, not the board.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    board->piece(1)->setVisible(true);
+    QTest::qWait(50);
+    PaintLog log(board->viewport());
+    board->setPiecePosition(1, CellLeft(3) + PieceInset, CellTop(3) + PieceInset);
+    QTRY_VERIFY(log.pixels > 0);
+    board->setPiecePosition(1, CellLeft(3) + PieceInset + 108, CellTop(3) + PieceInset);
+    QTest::qWait(50);
+    const QRect piece = board->mapFromScene(QRectF(0, 0, PieceSize, PieceSize)).boundingRect();
+    const long viewport = static_cast<long>(board->viewport()->width()) * board->viewport()->height();
+    QVERIFY2(log.pixels < 6L * piece.width() * piece.height() && log.pixels < viewport / 10,
+             qPrintable(QStringLiteral("%1 pixels repainted").arg(log.pixels)));
 }
 
 QTEST_MAIN(TestMainWindow)
