@@ -18,12 +18,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QIcon>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,25 +28,15 @@
 #include <random>
 #include <string>
 
-#include "media/pictures.h"
+#include "bench_support.h"
 #include "rules/random.h"
 #include "state/board.h"
 #include "windows/controller.h"
 
 namespace {
 
-double CpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
-    return s(u.ru_utime) + s(u.ru_stime);
-}
-
-void RunEventLoopFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using zx::bench::CpuSeconds;
+using zx::bench::RunEventLoopFor;
 
 class Answers : public zx::DialogHooks {
 public:
@@ -220,23 +207,13 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zentrix"));
-    QApplication::setWindowIcon(zx::pictures::appIcon());
-    QApplication::setQuitOnLastWindowClosed(false);
+    zx::bench::SetUpApplication();
 
-    zx::StdRandom random(seed);
-    zx::Controller controller(random);
     Answers answers;
-    controller.setHooks(&answers);
-    controller.start();
-
+    zx::bench::Program program(seed, answers);
+    zx::Controller& controller = program.controller;
     zx::Game& g = controller.game();
-    g.mnuGameNew_Click();
-    g.NewGame.optNumOfPlayers_Click(4);
-    g.NewGame.chkSounds_Click(false);
-    g.NewGame.chkBackgroundMusic_Click(false);
-    g.NewGame.chkAutoSave_Click(false);
-    g.NewGame.cmdStart_Click();
+    zx::bench::StartQuietGame(g, 4);
     if (!g.S.GameInProgress) {
         std::fprintf(stderr, "animation: the game did not start\n");
         return 1;
