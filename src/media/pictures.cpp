@@ -55,10 +55,11 @@ QIcon icon(const QString& path) {
     static QHash<QString, QIcon> icons;
     auto it = icons.constFind(path);
     if (it != icons.constEnd()) return it.value();
-    // The sizes an X11 window manager, a task bar and a switcher use; an
-    // icon made of pixmaps is never drawn from the SVG again.
+    // The sizes X11 window managers, task bars and switchers are given (the
+    // ones Qt renders a scalable icon at); an icon made of pixmaps is never
+    // drawn from the SVG again.
     QIcon made;
-    for (int side : {16, 24, 32, 48, 64, 128}) made.addPixmap(render(path, QSize(side, side)));
+    for (int side : {16, 32, 64, 128}) made.addPixmap(render(path, QSize(side, side)));
     icons.insert(path, made);
     return made;
 }

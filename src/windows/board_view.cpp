@@ -29,11 +29,14 @@ QRectF BoardPicture::boundingRect() const { return rect_; }
 
 void BoardPicture::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
     if (path_.isEmpty()) return;
-    // A big picture painted whole (the first frame, a resize) is rendered
-    // straight from the vector picture; its pixmap is made when a piece
-    // first moves over it and only a small part has to be painted again.
-    const bool whole = flags().testFlag(ItemUsesExtendedStyleOption) && option->exposedRect.contains(rect_);
+    const bool whole = still_ && option->exposedRect.contains(rect_);
     pictures::draw(painter, rect_, path_, whole ? nullptr : &cache_);
+}
+
+void BoardPicture::setStill(bool still) {
+    still_ = still;
+    // Tells paint() which part is to be painted.
+    setFlag(ItemUsesExtendedStyleOption, still);
 }
 
 OutlineItem::OutlineItem(const QString& name, const QRectF& rect, Style style, QGraphicsItem* parent)
@@ -93,12 +96,13 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent), pixmaps_);
     background->setPicture(pictures::boardPath());
     background->setZValue(-10);
-    background->setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
+    background->setStill(true);
     scene_.addItem(background);
 
     for (int i = 1; i <= NumCells; ++i) {
         auto* item = new BoardPicture(QStringLiteral("Box_%1").arg(i), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(CellLeft(i), CellTop(i));
+        item->setStill(true);
         item->setPicture(pictures::cellPath(Cell(i).kind));
         item->setToolTip(QString::fromUtf8(CellHoverText(Cell(i).kind)));
         scene_.addItem(item);
@@ -107,6 +111,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     for (int b = 1; b <= 4; ++b) {
         auto* item = new BoardPicture(QStringLiteral("StartBox_%1").arg(b), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(StartBoxLeft(b), StartBoxTop(b));
+        item->setStill(true);
         item->setPicture(pictures::startBoxPath());
         scene_.addItem(item);
         startBoxes_[static_cast<std::size_t>(b)] = item;

@@ -26,6 +26,11 @@ public:
     BoardPicture(const QString& name, const QRectF& rect, pictures::PixmapCache& cache, QGraphicsItem* parent = nullptr);
     void setPicture(const QString& path);
     QString picture() const { return path_; }
+    // A still picture (all but the pieces) painted whole, as in the first
+    // frame, after a resize or when the window is uncovered, is rendered
+    // straight from the vector picture; its pixmap is made only when a part
+    // of it is painted again, as when a piece walks over it.
+    void setStill(bool still);
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
@@ -33,6 +38,7 @@ private:
     QRectF rect_;
     QString path_;
     pictures::PixmapCache& cache_;
+    bool still_ = false;
 };
 
 // An ownership outline or a disaster mask.
