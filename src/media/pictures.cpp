@@ -1,7 +1,11 @@
 #include "media/pictures.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <cmath>
 
 namespace zx::pictures {
@@ -51,15 +55,52 @@ QPixmap render(const QString& path, const QSize& pixels) {
 
 }  // namespace
 
+namespace {
+
+// Renders the picture at a size the first time the window system asks for
+// it, and keeps it: nothing is drawn for a window system that never shows
+// icons, and every window sharing the icon shares the pixmaps.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(QString path) : path_(std::move(path)) {}
+    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ZentrixPicture"); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        // The sizes X11 window managers, task bars and switchers are given
+        // (the ones Qt renders a scalable icon at).
+        return {{16, 16}, {32, 32}, {64, 64}, {128, 128}};
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const quint64 key = (static_cast<quint64>(size.width()) << 32) | (static_cast<quint64>(size.height()) << 1) |
+                            (mode == QIcon::Disabled ? 1 : 0);
+        auto it = pixmaps_.constFind(key);
+        if (it != pixmaps_.constEnd()) return it.value();
+        QPixmap made = render(path_, size);
+        if (mode == QIcon::Disabled) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            made = QApplication::style()->generatedIconPixmap(QIcon::Disabled, made, &option);
+        }
+        pixmaps_.insert(key, made);
+        return made;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
+    }
+
+private:
+    QString path_;
+    QHash<quint64, QPixmap> pixmaps_;
+};
+
+}  // namespace
+
 QIcon icon(const QString& path) {
     static QHash<QString, QIcon> icons;
     auto it = icons.constFind(path);
     if (it != icons.constEnd()) return it.value();
-    // The sizes X11 window managers, task bars and switchers are given (the
-    // ones Qt renders a scalable icon at); an icon made of pixmaps is never
-    // drawn from the SVG again.
-    QIcon made;
-    for (int side : {16, 32, 64, 128}) made.addPixmap(render(path, QSize(side, side)));
+    QIcon made(new PictureIconEngine(path));
     icons.insert(path, made);
     return made;
 }

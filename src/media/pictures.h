@@ -26,8 +26,8 @@ QString resultsPath();
 // The renderer of a picture, loaded once.
 QSvgRenderer* renderer(const QString& path);
 
-// A window icon made of the picture rendered at the sizes window systems
-// ask for; made once per picture, so setting it again costs nothing.
+// A window icon of the picture, rendered at each size the window system asks
+// for once; made once per picture, so setting it again costs nothing.
 QIcon icon(const QString& path);
 // The program's icon, for the application and every window.
 QIcon appIcon();

@@ -26,8 +26,7 @@ namespace {
 void setLine(QLabel* label, const TextLine& line) {
     QString text = toQt(line.text);
     if (label->text() != text) label->setText(text);
-    QString style = QStringLiteral("color: %1;").arg(toQColor(line.color).name());
-    if (label->styleSheet() != style) label->setStyleSheet(style);
+    setTextColor(label, toQColor(line.color));
 }
 
 }  // namespace

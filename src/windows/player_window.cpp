@@ -256,8 +256,7 @@ void PlayerWindow::render() {
     }
 
     setText(lblCash_, f->lblCash);
-    QString cashStyle = QStringLiteral("color: %1;").arg(toQColor(f->lblCashColor).name());
-    if (lblCash_->styleSheet() != cashStyle) lblCash_->setStyleSheet(cashStyle);
+    setTextColor(lblCash_, toQColor(f->lblCashColor));
     setText(lblEstate_, f->lblEstate);
     setText(lblMoneyInBank_, f->lblMoneyInBank);
 

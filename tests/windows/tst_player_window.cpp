@@ -200,7 +200,7 @@ void TestPlayerWindow::drawsItsModel() {
     QVERIFY(w);
 
     QCOMPARE(control<QLabel>(w, QStringLiteral("lblCash"))->text(), QStringLiteral("$4,250,000"));
-    QVERIFY(control<QLabel>(w, QStringLiteral("lblCash"))->styleSheet().contains(QStringLiteral("#ff0000")));
+    QCOMPARE(control<QLabel>(w, QStringLiteral("lblCash"))->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(control<QLabel>(w, QStringLiteral("lblEstate"))->text(), QStringLiteral("$7,000,000"));
     QCOMPARE(control<QLabel>(w, QStringLiteral("lblMoneyInBank"))->text(), QStringLiteral("$1,200,000"));
     QCOMPARE(control<QLineEdit>(w, QStringLiteral("txtBankNum"))->text(), QStringLiteral("0.5"));
