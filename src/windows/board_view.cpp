@@ -96,13 +96,14 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent), pixmaps_);
     background->setPicture(pictures::boardPath());
     background->setZValue(-10);
+    // The background is by far the biggest picture, and one of a kind; the
+    // cells share a few pictures, which are cheaper copied than rendered.
     background->setStill(true);
     scene_.addItem(background);
 
     for (int i = 1; i <= NumCells; ++i) {
         auto* item = new BoardPicture(QStringLiteral("Box_%1").arg(i), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(CellLeft(i), CellTop(i));
-        item->setStill(true);
         item->setPicture(pictures::cellPath(Cell(i).kind));
         item->setToolTip(QString::fromUtf8(CellHoverText(Cell(i).kind)));
         scene_.addItem(item);
@@ -111,7 +112,6 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     for (int b = 1; b <= 4; ++b) {
         auto* item = new BoardPicture(QStringLiteral("StartBox_%1").arg(b), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(StartBoxLeft(b), StartBoxTop(b));
-        item->setStill(true);
         item->setPicture(pictures::startBoxPath());
         scene_.addItem(item);
         startBoxes_[static_cast<std::size_t>(b)] = item;

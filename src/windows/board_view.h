@@ -26,10 +26,10 @@ public:
     BoardPicture(const QString& name, const QRectF& rect, pictures::PixmapCache& cache, QGraphicsItem* parent = nullptr);
     void setPicture(const QString& path);
     QString picture() const { return path_; }
-    // A still picture (all but the pieces) painted whole, as in the first
-    // frame, after a resize or when the window is uncovered, is rendered
-    // straight from the vector picture; its pixmap is made only when a part
-    // of it is painted again, as when a piece walks over it.
+    // A still picture painted whole, as in the first frame, after a resize
+    // or when the window is uncovered, is rendered straight from the vector
+    // picture; its pixmap is made only when a part of it is painted again,
+    // as when a piece walks over it.
     void setStill(bool still);
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
