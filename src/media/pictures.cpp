@@ -53,10 +53,6 @@ QPixmap render(const QString& path, const QSize& pixels) {
     return QPixmap::fromImage(std::move(image));
 }
 
-}  // namespace
-
-namespace {
-
 // Renders the picture at a size the first time the window system asks for
 // it, and keeps it: nothing is drawn for a window system that never shows
 // icons, and every window sharing the icon shares the pixmaps.

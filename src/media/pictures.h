@@ -41,7 +41,6 @@ public:
     // `pixels` is the size in device pixels; the pixmap carries the ratio.
     QPixmap get(const QString& path, const QSize& pixels, qreal devicePixelRatio);
     void clear() { pixmaps_.clear(); }
-    qsizetype size() const { return pixmaps_.size(); }
 
 private:
     struct Key {

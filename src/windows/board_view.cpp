@@ -85,15 +85,16 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
-    // Pieces are the only items that move; an item left where it was is
-    // never painted again.
+    // Only the items that move or change are painted again, with what lies
+    // under them where they were and where they are.
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     scene_.setItemIndexMethod(QGraphicsScene::NoIndex);
     setMinimumSize(300, 300);
     setBackgroundBrush(palette().window());
     setMouseTracking(true);
 
-    auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent), pixmaps_);
+    auto* background =
+        new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent), pixmaps_);
     background->setPicture(pictures::boardPath());
     background->setZValue(-10);
     // The background is by far the biggest picture, and one of a kind; the
@@ -146,7 +147,8 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
         masks_[static_cast<std::size_t>(c)] = mask;
     }
     for (int p = 1; p <= MaxPlayers; ++p) {
-        auto* item = new BoardPicture(QStringLiteral("picPiece_%1").arg(p), QRectF(0, 0, PieceSize, PieceSize), pixmaps_);
+        auto* item =
+            new BoardPicture(QStringLiteral("picPiece_%1").arg(p), QRectF(0, 0, PieceSize, PieceSize), pixmaps_);
         item->setPos(StartBoxLeft(p) + PieceInset, StartBoxTop(p) + PieceInset);
         item->setZValue(10 + p);
         item->setVisible(false);

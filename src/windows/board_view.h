@@ -23,7 +23,8 @@ namespace zx {
 class BoardPicture : public QGraphicsObject {
     Q_OBJECT
 public:
-    BoardPicture(const QString& name, const QRectF& rect, pictures::PixmapCache& cache, QGraphicsItem* parent = nullptr);
+    BoardPicture(const QString& name, const QRectF& rect, pictures::PixmapCache& cache,
+                 QGraphicsItem* parent = nullptr);
     void setPicture(const QString& path);
     QString picture() const { return path_; }
     // A still picture painted whole, as in the first frame, after a resize

@@ -546,7 +546,9 @@ void TestPlayerWindow::insuranceBoxesStandBesideTheirRows() {
         // The groups follow one another as one panel: spare height goes to
         // the list, never into gaps between them.
         auto top = [w](const char* name) { return w->findChild<QWidget*>(QLatin1String(name))->geometry().top(); };
-        auto bottom = [w](const char* name) { return w->findChild<QWidget*>(QLatin1String(name))->geometry().bottom(); };
+        auto bottom = [w](const char* name) {
+            return w->findChild<QWidget*>(QLatin1String(name))->geometry().bottom();
+        };
         QVERIFY(top("frmFactories") - bottom("fraMoney") <= 4);
         QVERIFY(top("fraBankAccount") - bottom("frmFactories") <= 4);
         QVERIFY(top("lblPressF1forHelp") - bottom("fraBankAccount") <= 4);
