@@ -8,19 +8,18 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QIcon>
 #include <QTimer>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "media/pictures.h"
+#include "bench_support.h"
 #include "rules/random.h"
 #include "windows/controller.h"
+
+using zx::bench::CpuSeconds;
+using zx::bench::RunEventLoopFor;
 
 namespace {
 
@@ -37,19 +36,6 @@ public:
     std::optional<std::string> openFile(const std::string&) override { return std::string(); }
 };
 
-double CpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
-    return s(u.ru_utime) + s(u.ru_stime);
-}
-
-void RunEventLoopFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -63,22 +49,13 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zentrix"));
-    QApplication::setWindowIcon(QIcon(zx::pictures::iconPath()));
-    QApplication::setQuitOnLastWindowClosed(false);
+    zx::bench::SetUpApplication();
 
-    zx::StdRandom random;
-    zx::Controller controller(random);
     NobodyThere nobody;
-    controller.setHooks(&nobody);
-    controller.start();
-
+    zx::bench::Program program(1, nobody);
+    zx::Controller& controller = program.controller;
     zx::Game& g = controller.game();
-    g.mnuGameNew_Click();
-    g.NewGame.optNumOfPlayers_Click(2);
-    g.NewGame.chkSounds_Click(false);
-    g.NewGame.chkBackgroundMusic_Click(false);
-    g.NewGame.cmdStart_Click();
+    zx::bench::StartQuietGame(g, 2);
     controller.renderAll();
     if (!g.S.GameInProgress) {
         std::fprintf(stderr, "idle: the game did not start\n");

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QIcon>
 #include <QTimer>
 
 #include <algorithm>
@@ -26,7 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "media/pictures.h"
+#include "bench_support.h"
 #include "rules/random.h"
 #include "state/board.h"
 #include "windows/controller.h"
@@ -176,17 +175,13 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zentrix"));
-    QApplication::setWindowIcon(QIcon(zx::pictures::iconPath()));
-    QApplication::setQuitOnLastWindowClosed(false);
+    zx::bench::SetUpApplication();
     clock_.start();
 
-    zx::StdRandom random(seed);
     std::mt19937 choices(seed);
-    zx::Controller controller(random);
     Answers answers;
-    controller.setHooks(&answers);
-    controller.start();
+    zx::bench::Program program(seed, answers);
+    zx::Controller& controller = program.controller;
     zx::Game& g = controller.game();
 
     TickLog walk(controller.timer(zx::TimerId::MovePieces), "walk (MovePieces)");
@@ -195,11 +190,7 @@ int main(int argc, char* argv[]) {
     long games = 0, rolls = 0, purchases = 0, refusals = 0, payTries = 0;
     bool buyTried = false;
     auto startGame = [&] {
-        g.mnuGameNew_Click();
-        g.NewGame.optNumOfPlayers_Click(2);
-        g.NewGame.chkSounds_Click(false);
-        g.NewGame.chkBackgroundMusic_Click(false);
-        g.NewGame.cmdStart_Click();
+        zx::bench::StartQuietGame(g, 2);
         ++games;
     };
 

@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrix"));
     QApplication::setApplicationVersion(QStringLiteral("3.0.0"));
-    QApplication::setWindowIcon(QIcon(zx::pictures::iconPath()));
+    QApplication::setWindowIcon(zx::pictures::appIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     zx::StdRandom random;

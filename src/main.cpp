@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     zx::describeApplication();
     const zx::CommandLine command = zx::parseCommandLine(QApplication::arguments());
     if (command.exitCode) return zx::answerCommandLine(command);
-    QApplication::setWindowIcon(QIcon(zx::pictures::iconPath()));
+    QApplication::setWindowIcon(zx::pictures::appIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     zx::StdRandom random;

@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zentrix needs to build, run and test.
 # Nothing is installed when everything is present already.
+#
+#   tools/install-deps.sh [test] [bench] [assets]
+#     test:   also what the tests need (the fuzzer, the desktop validators, lintian)
+#     bench:  also what the benchmarks use (an X server, a virtual sound card)
+#     assets: also what tools/make_sounds.sh and tools/make_art.py use
 set -euo pipefail
 
 packages=(
@@ -11,13 +16,18 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev
 )
-# The tests also build a fuzzer of the saved-game reader, which needs clang.
-if [ "${1:-}" = "test" ]; then
-  packages+=(clang libclang-rt-14-dev)
-  # The installed files are checked with the desktop's own validators, and
-  # the Debian package with lintian.
-  packages+=(desktop-file-utils appstream libxml2-utils shared-mime-info file man-db lintian)
-fi
+for extra in "$@"; do
+  case "$extra" in
+    # The tests also build a fuzzer of the saved-game reader, which needs clang.
+    # The installed files are checked with the desktop's own validators, and
+    # the Debian package with lintian.
+    test) packages+=(clang libclang-rt-14-dev
+                     desktop-file-utils appstream libxml2-utils shared-mime-info file man-db lintian) ;;
+    bench) packages+=(xvfb xauth pulseaudio) ;;
+    assets) packages+=(python3 sox espeak-ng) ;;
+    *) echo "usage: $0 [test] [bench] [assets]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

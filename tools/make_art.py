@@ -5,45 +5,215 @@ Standard library only.  Run from anywhere:
 
     python3 tools/make_art.py
 
-The output is plain SVG (tiny-profile features only: shapes, paths,
-text, gentle linear/radial gradients) so that Qt's QSvgRenderer draws it
+The output is plain SVG (tiny-profile features only: shapes, paths and
+gentle linear/radial gradients) so that Qt's QSvgRenderer draws it
 exactly.  All pictures share one look: flat shapes, rounded corners, a
-dark outline (#202020).
+dark outline (#202020).  Lettering is written as outlines taken from DejaVu
+Sans Bold (fonts-dejavu-core), so drawing a picture never looks for a font.
 """
 
 import math
 import os
+import struct
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 OUT = os.path.join(ROOT, "assets", "art")
+FONT_FILE = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 
 INK = "#202020"          # outline colour used everywhere
 WHITE = "#FFFDF6"        # warm white for symbols
-FONT = 'font-family="DejaVu Sans" font-weight="bold"'
 
-# Advance widths (in em) of DejaVu Sans Bold, used to fit text without
-# relying on textLength support in the renderer.
-ADV = {
-    ' ': 0.3481, '!': 0.4561, '%': 1.002, '?': 0.5801, '-': 0.415, '.': 0.3799,
-    '0': 0.6958, '1': 0.6958, '2': 0.6958, '3': 0.6958, '4': 0.6958,
-    '5': 0.6958, '6': 0.6958, '7': 0.6958, '8': 0.6958, '9': 0.6958,
-    'A': 0.7739, 'B': 0.7622, 'C': 0.7339, 'D': 0.8301, 'E': 0.6831,
-    'F': 0.6831, 'G': 0.8208, 'H': 0.8369, 'I': 0.3721, 'J': 0.3721,
-    'K': 0.7749, 'L': 0.6372, 'M': 0.9951, 'N': 0.8369, 'O': 0.8501,
-    'P': 0.7329, 'Q': 0.8501, 'R': 0.77, 'S': 0.7202, 'T': 0.6821,
-    'U': 0.812, 'V': 0.7739, 'W': 1.103, 'X': 0.771, 'Y': 0.7241,
-    'Z': 0.7251, 'a': 0.6748, 'b': 0.7158, 'c': 0.5928, 'd': 0.7158,
-    'e': 0.6782, 'f': 0.4351, 'g': 0.7158, 'h': 0.7119, 'i': 0.3428,
-    'j': 0.3428, 'k': 0.665, 'l': 0.3428, 'm': 1.042, 'n': 0.7119,
-    'o': 0.687, 'p': 0.7158, 'q': 0.7158, 'r': 0.4932, 's': 0.5952,
-    't': 0.478, 'u': 0.7119, 'v': 0.6519, 'w': 0.9238, 'x': 0.645,
-    'y': 0.6519, 'z': 0.582,
-}
+
+class Font:
+    """The few parts of a TrueType font that lettering needs: the glyph of a
+    character, its outline (quadratic contours), its advance and the kerning
+    of a pair, all in font units."""
+
+    def __init__(self, path):
+        with open(path, "rb") as fh:
+            self.data = data = fh.read()
+        count = struct.unpack(">H", data[4:6])[0]
+        self.tables = {}
+        for i in range(count):
+            tag, _, offset, length = struct.unpack(">4sIII", data[12 + 16 * i:28 + 16 * i])
+            self.tables[tag.decode("latin-1")] = (offset, length)
+        head = self.tables["head"][0]
+        self.units = struct.unpack(">H", data[head + 18:head + 20])[0]
+        long_loca = struct.unpack(">h", data[head + 50:head + 52])[0] == 1
+        glyphs = struct.unpack(">H", data[self.tables["maxp"][0] + 4:self.tables["maxp"][0] + 6])[0]
+        metrics = struct.unpack(">H", data[self.tables["hhea"][0] + 34:self.tables["hhea"][0] + 36])[0]
+        hmtx = self.tables["hmtx"][0]
+        self.advances = [struct.unpack(">H", data[hmtx + 4 * min(g, metrics - 1):hmtx + 4 * min(g, metrics - 1) + 2])[0]
+                         for g in range(glyphs)]
+        loca = self.tables["loca"][0]
+        if long_loca:
+            self.loca = list(struct.unpack(">%dI" % (glyphs + 1), data[loca:loca + 4 * (glyphs + 1)]))
+        else:
+            self.loca = [2 * v for v in struct.unpack(">%dH" % (glyphs + 1), data[loca:loca + 2 * (glyphs + 1)])]
+        self.cmap = self._read_cmap()
+        self.kerning = self._read_kern()
+
+    def _read_cmap(self):
+        data, base = self.data, self.tables["cmap"][0]
+        count = struct.unpack(">H", data[base + 2:base + 4])[0]
+        for i in range(count):
+            platform, encoding, offset = struct.unpack(">HHI", data[base + 4 + 8 * i:base + 12 + 8 * i])
+            sub = base + offset
+            if platform == 3 and encoding == 1 and struct.unpack(">H", data[sub:sub + 2])[0] == 4:
+                segments = struct.unpack(">H", data[sub + 6:sub + 8])[0] // 2
+                ends = struct.unpack(">%dH" % segments, data[sub + 14:sub + 14 + 2 * segments])
+                at = sub + 16 + 2 * segments
+                starts = struct.unpack(">%dH" % segments, data[at:at + 2 * segments])
+                deltas = struct.unpack(">%dh" % segments, data[at + 2 * segments:at + 4 * segments])
+                ranges_at = at + 4 * segments
+                ranges = struct.unpack(">%dH" % segments, data[ranges_at:ranges_at + 2 * segments])
+                cmap = {}
+                for k in range(segments):
+                    for code in range(starts[k], min(ends[k], 0xFFFE) + 1):
+                        if ranges[k] == 0:
+                            glyph = (code + deltas[k]) & 0xFFFF
+                        else:
+                            where = ranges_at + 2 * k + ranges[k] + 2 * (code - starts[k])
+                            glyph = struct.unpack(">H", data[where:where + 2])[0]
+                            glyph = (glyph + deltas[k]) & 0xFFFF if glyph else 0
+                        cmap[code] = glyph
+                return cmap
+        raise SystemExit("make_art: %s has no Unicode character map" % FONT_FILE)
+
+    def _read_kern(self):
+        if "kern" not in self.tables:
+            return {}
+        data, at = self.data, self.tables["kern"][0]
+        pairs = {}
+        count = struct.unpack(">H", data[at + 2:at + 4])[0]
+        at += 4
+        for _ in range(count):
+            length, coverage = struct.unpack(">HH", data[at + 2:at + 6])
+            if coverage >> 8 == 0 and coverage & 1:  # format 0, horizontal
+                n = struct.unpack(">H", data[at + 6:at + 8])[0]
+                for i in range(n):
+                    left, right, value = struct.unpack(">HHh", data[at + 14 + 6 * i:at + 20 + 6 * i])
+                    pairs[(left, right)] = value
+            at += length
+        return pairs
+
+    def glyph(self, char):
+        return self.cmap.get(ord(char), 0)
+
+    def contours(self, glyph, dx=0, dy=0):
+        """The glyph's closed contours: lists of (x, y, on_curve)."""
+        data = self.data
+        start = self.tables["glyf"][0] + self.loca[glyph]
+        if self.loca[glyph + 1] == self.loca[glyph]:
+            return []
+        count = struct.unpack(">h", data[start:start + 2])[0]
+        at = start + 10
+        if count < 0:  # composite: parts placed by offsets
+            result = []
+            more = True
+            while more:
+                flags, part = struct.unpack(">HH", data[at:at + 4])
+                at += 4
+                if flags & 1:
+                    x, y = struct.unpack(">hh", data[at:at + 4])
+                    at += 4
+                else:
+                    x, y = struct.unpack(">bb", data[at:at + 2])
+                    at += 2
+                if not flags & 2:
+                    raise SystemExit("make_art: composite glyph %d is placed by points" % glyph)
+                if flags & (0x8 | 0x40 | 0x80):
+                    raise SystemExit("make_art: composite glyph %d is scaled" % glyph)
+                result += self.contours(part, dx + x, dy + y)
+                more = bool(flags & 0x20)
+            return result
+        ends = struct.unpack(">%dH" % count, data[at:at + 2 * count])
+        at += 2 * count
+        at += 2 + struct.unpack(">H", data[at:at + 2])[0]  # instructions
+        points = ends[-1] + 1 if count else 0
+        flags = []
+        while len(flags) < points:
+            flag = data[at]
+            at += 1
+            repeat = 1
+            if flag & 8:
+                repeat += data[at]
+                at += 1
+            flags += [flag] * repeat
+        coords = []
+        for short, same in ((2, 16), (4, 32)):
+            value, values = 0, []
+            for flag in flags[:points]:
+                if flag & short:
+                    delta = data[at]
+                    at += 1
+                    value += delta if flag & same else -delta
+                elif not flag & same:
+                    value += struct.unpack(">h", data[at:at + 2])[0]
+                    at += 2
+                values.append(value)
+            coords.append(values)
+        result, first = [], 0
+        for end in ends:
+            result.append([(coords[0][i] + dx, coords[1][i] + dy, bool(flags[i] & 1))
+                           for i in range(first, end + 1)])
+            first = end + 1
+        return result
+
+    def width(self, s):
+        """Advance of a string in em, kerning included."""
+        glyphs = [self.glyph(c) for c in s]
+        units = sum(self.advances[g] for g in glyphs)
+        units += sum(self.kerning.get(pair, 0) for pair in zip(glyphs, glyphs[1:]))
+        return units / self.units
+
+    def outline(self, s, x, baseline, size, sx=1.0, anchor="middle"):
+        """SVG path data of a string set at `size` with its baseline at
+        `baseline`; `x` is its middle (or start), `sx` condenses it."""
+        scale = size / self.units
+        width = self.width(s) * size * sx
+        left = x - width / 2 if anchor == "middle" else x
+        glyphs = [self.glyph(c) for c in s]
+        pen, parts = 0, []
+
+        def pt(px, py):
+            return "%s,%s" % (f(round(left + (pen + px) * scale * sx, 2)), f(round(baseline - py * scale, 2)))
+
+        for i, g in enumerate(glyphs):
+            for contour in self.contours(g):
+                # Start on a point on the curve; between two control points
+                # lies an implied one, halfway.
+                k = next((j for j, p in enumerate(contour) if p[2]), None)
+                if k is None:
+                    a, b = contour[0], contour[1]
+                    contour = [((a[0] + b[0]) / 2, (a[1] + b[1]) / 2, True)] + contour[1:] + contour[:1]
+                    k = 0
+                contour = contour[k:] + contour[:k]
+                d = ["M" + pt(contour[0][0], contour[0][1])]
+                control = None
+                for px, py, on in contour[1:] + contour[:1]:
+                    if on:
+                        d.append(("Q%s %s" % (pt(*control), pt(px, py))) if control else "L" + pt(px, py))
+                        control = None
+                    elif control:
+                        mx, my = (control[0] + px) / 2, (control[1] + py) / 2
+                        d.append("Q%s %s" % (pt(*control), pt(mx, my)))
+                        control = (px, py)
+                    else:
+                        control = (px, py)
+                parts.append("".join(d) + "Z")
+            pen += self.advances[g]
+            if i + 1 < len(glyphs):
+                pen += self.kerning.get((g, glyphs[i + 1]), 0)
+        return "".join(parts)
+
+
+FONT = Font(FONT_FILE)
 CAP = 0.729  # cap height of DejaVu Sans Bold in em
 
 
 def text_width(s):
-    return sum(ADV.get(c, 0.7) for c in s)
+    return FONT.width(s)
 
 
 # ---------------------------------------------------------------- helpers
@@ -105,9 +275,9 @@ def outlined_line(d, color, sw, ow=2.5):
     return line(d, INK, sw + 2 * ow) + line(d, color, sw)
 
 
-def text(s, x, y, size, fill, anchor="middle", extra=""):
-    return '<text x="%s" y="%s" %s font-size="%s" fill="%s" text-anchor="%s"%s>%s</text>' % (
-        f(x), f(y), FONT, f(size), fill, anchor, extra, s)
+def text(s, x, y, size, fill, anchor="middle", sx=1.0):
+    """Lettering with its baseline at y, as an outline."""
+    return '<path d="%s" fill="%s"/>' % (FONT.outline(s, x, y, size, sx, anchor), fill)
 
 
 def fitted_text(s, cx, cy, maxw, maxfs, fill, pref=20.0, minsx=0.8):
@@ -124,9 +294,7 @@ def fitted_text(s, cx, cy, maxw, maxfs, fill, pref=20.0, minsx=0.8):
     base = cy + CAP * fs / 2.0
     if sx >= 0.999:
         return text(s, cx, base, round(fs, 2), fill)
-    return ('<text transform="translate(%s,%s) scale(%s,1)" x="0" y="0" %s font-size="%s" '
-            'fill="%s" text-anchor="middle">%s</text>'
-            % (f(cx), f(round(base, 2)), f(round(sx, 3)), FONT, f(round(fs, 2)), fill, s))
+    return text(s, cx, round(base, 2), round(fs, 2), fill, sx=round(sx, 3))
 
 
 def mix(c1, c2, t):

@@ -5,8 +5,12 @@
 #
 # Usage:  tools/make_sounds.sh [OUTPUT_DIR]      (default: assets/Sounds)
 #
-# Output: 16-bit PCM WAV, mono, 22050 Hz, peak normalised to -3 dBFS, with a
-# short fade-in/out so that no file starts or ends with a click.
+# Output: 16-bit PCM WAV, mono, 22050 Hz, with a short fade-in/out so that no
+# file starts or ends with a click, all at one loudness: every file's RMS level
+# is brought to the same target (TARGET_RMS), its peaks kept under PEAK_MAX.
+# A sound whose peaks stand far above its body (dice clicks, crackles) has
+# them limited just enough to come within LIMIT_SLACK of the target. The figures
+# are printed at the end; `sox FILE -n stats` shows the same.
 # The script can be re-run at any time; it overwrites the files it makes.
 # sox runs with -R so its noise generators repeat the same numbers each run,
 # and the random click patterns come from a fixed awk seed.
@@ -15,10 +19,12 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 OUT=${1:-"$ROOT/assets/Sounds"}
 RATE=22050
-PEAK_DB=-3
+TARGET_RMS=-20   # dBFS, every effect
+PEAK_MAX=-1.5    # dBFS, half a decibel under the -1 dBFS ceiling for rounding
+LIMIT_SLACK=2    # dB under the target a file with sharp peaks may stay
 
 for tool in sox espeak-ng awk; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "make_sounds: '$tool' is missing (apt-get install sox espeak-ng)" >&2; exit 1; }
+    command -v "$tool" >/dev/null 2>&1 || { echo "make_sounds: '$tool' is missing (tools/install-deps.sh assets)" >&2; exit 1; }
 done
 
 mkdir -p "$OUT"
@@ -46,13 +52,37 @@ cat_files() { local o=$1; shift; local a=(); for f in "$@"; do a+=("$T/$f"); don
 at() { fx "$1" "$3" pad "$2"; }
 # calc EXPR                  : floating point arithmetic
 calc() { awk "BEGIN { printf \"%.4f\", $* }"; }
+# holds CONDITION            : true when the arithmetic condition holds
+holds() { awk "BEGIN { exit !($*) }"; }
 
-# finish IN NAME [FADE_IN FADE_OUT] : write the final 16-bit file
+# level FILE WHAT : one figure of sox's statistics, in dB ("RMS lev", "Pk lev")
+level() { sox "$1" -n stats 2>&1 | awk -v what="$2" 'index($0, what) == 1 { print $NF; exit }'; }
+
+# finish IN NAME [FADE_IN FADE_OUT] : write the final 16-bit file at the
+# common loudness. A file whose peaks would pass the ceiling at the target
+# level has them limited, in steps of 2 dB, until it comes within LIMIT_SLACK
+# of the target: as little limiting as will do, so clicks stay clicks.
 finish() {
     local i=$1 name=$2 fin=${3:-0.004} fout=${4:-0.012}
-    sox -R -V2 "$T/$i" -r "$RATE" -c 1 -b 16 -e signed-integer "$OUT/$name" \
-        gain -6 highpass 20 fade q "$fin" -0 "$fout" norm "$PEAK_DB"
-    printf '  %-16s %5.2f s\n' "$name" "$(soxi -D "$OUT/$name")"
+    fx "$i" "$name.shaped.wav" gain -6 highpass 20 fade q "$fin" -0 "$fout" norm -1
+    local src="$name.shaped.wav" cut gain rms pk
+    for cut in 0 2 4 6 8 10 12 14 16 18 20 22 24; do
+        if [ "$cut" -gt 0 ]; then
+            # A look-ahead limiter, nothing passes above -cut dB, letting go
+            # within 5 ms so that only the peaks are held down.
+            fx "$name.shaped.wav" "$name.limited.wav" compand 0,0.005 -90,-90,-$cut,-$cut,0,-$cut 0 -90 0.001
+            src="$name.limited.wav"
+        fi
+        rms=$(level "$T/$src" "RMS lev")
+        pk=$(level "$T/$src" "Pk lev")
+        # The gain that reaches the target, or as much as the ceiling allows.
+        gain=$(calc "$TARGET_RMS - ($rms)")
+        holds "$pk + $gain > $PEAK_MAX" && gain=$(calc "$PEAK_MAX - ($pk)")
+        holds "$rms + $gain >= $TARGET_RMS - $LIMIT_SLACK" && break
+    done
+    sox -R -V2 "$T/$src" -r "$RATE" -c 1 -b 16 -e signed-integer "$OUT/$name" gain "$gain"
+    printf '  %-16s %5.2f s  RMS %6.2f dB  peak %6.2f dB  peaks limited by %2d dB\n' "$name" \
+        "$(soxi -D "$OUT/$name")" "$(level "$OUT/$name" "RMS lev")" "$(level "$OUT/$name" "Pk lev")" "$cut"
 }
 
 # decaying tone:  tone FILE TYPE FREQ DURATION VOLUME  (3 ms attack, log decay)
@@ -164,18 +194,29 @@ fx mo.wav mo2.wav gain -6 reverb 20 50 30
 finish mo2.wav Money.wav 0.002 0.05
 
 # ---------------------------------------------------------------- Computer
-# Retro computer "thinking": a run of short square-wave bleeps at changing
-# pitches, ending on a slightly longer one.
+# Retro computer "thinking": a run of short bleeps at changing pitches,
+# ending on a slightly longer one. Each bleep is a sine with a little of its
+# octave and a soft triangle under it, rounded off at both ends: the sound of
+# an old terminal without the rasp of a square wave.
+# bleep NAME HZ DURATION
+bleep() {
+    local f=$1 hz=$2 d=$3
+    gen "${f}_s.wav" synth "$d" sine "$hz" fade h 0.006 "$d" 0.015 vol 0.7
+    gen "${f}_o.wav" synth "$d" sine "$(calc "$hz * 2")" fade h 0.006 "$d" 0.02 vol 0.12
+    gen "${f}_t.wav" synth "$d" triangle "$hz" fade h 0.006 "$d" 0.015 vol 0.2
+    mix "$f.wav" 1 "${f}_s.wav" 1 "${f}_o.wav" 1 "${f}_t.wav"
+}
 cp_files=()
 i=0
 for f in 880 1320 660 1760 990 1175 784 1568 1047 1397 1245; do
     i=$((i + 1))
-    gen "cp$i.wav" synth 0.055 square "$f" fade t 0.003 0.055 0.006 vol 0.5 pad 0 0.012
-    cp_files+=("cp$i.wav")
+    bleep "cp$i" "$f" 0.055
+    fx "cp$i.wav" "cp${i}p.wav" pad 0 0.012
+    cp_files+=("cp${i}p.wav")
 done
-gen cp_end.wav synth 0.07 square 2093 fade t 0.003 0.07 0.02 vol 0.5
+bleep cp_end 2093 0.07
 cat_files cp.wav "${cp_files[@]}" cp_end.wav
-fx cp.wav cp2.wav lowpass 3500 lowpass 5000
+fx cp.wav cp2.wav lowpass 3000 reverb 10 50 20
 finish cp2.wav Computer.wav
 
 # ---------------------------------------------------------------- Storm

@@ -1,18 +1,19 @@
 #pragma once
 // MIDI music through FluidSynth: one synthesizer with the General MIDI
-// soundfont, kept for the whole run, and a stream that renders one piece
-// for a QAudioSink pulling samples.
+// soundfont, made when music first plays and kept for the rest of the run,
+// and a stream that renders one piece for a QAudioSink pulling samples.
 
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
-#include <fluidsynth.h>
+
+#include "media/fluidsynth_library.h"
 
 namespace zx::media {
 
-// Preparing one takes a noticeable moment (the soundfont is 6 MB); it may
-// be done on another thread, then handed over.
+// Preparing one takes a noticeable moment (the library is loaded and the
+// soundfont, 6 MB, read); it may be done on another thread, then handed over.
 class MidiSynth {
 public:
     MidiSynth();
@@ -25,6 +26,7 @@ public:
     // that is remembered, so a broken installation costs one attempt only.
     bool prepare(int sampleRate);
     fluid_synth_t* synth() const { return synth_; }
+    const FluidSynthLibrary* library() const { return fs_; }
     QString soundfont() const { return soundfont_; }
     // Cuts every voice still sounding, before the next piece.
     void silence();
@@ -32,6 +34,7 @@ public:
 private:
     void release();
 
+    const FluidSynthLibrary* fs_ = nullptr;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     int rate_ = 0;
@@ -68,6 +71,7 @@ protected:
 private:
     bool reachedEnd() const;
 
+    const FluidSynthLibrary* fs_;
     fluid_synth_t* synth_;
     fluid_player_t* player_ = nullptr;
     QAudioFormat format_;

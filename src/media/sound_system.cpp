@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <system_error>
+#include <utility>
 
 #include "media/midi_file.h"
 #include "media/midi_synth.h"
@@ -108,24 +109,8 @@ SoundSystem::SoundSystem(Output output, QObject* parent)
     });
     musicTimer_->setSingleShot(true);
     connect(musicTimer_, &QTimer::timeout, this, [this] { finishMusic(musicId_); });
-
-    // The soundfont is loaded while the players choose their game, so the
-    // first piece starts without a hitch.
-    if (output_ == Output::Default && !QMediaDevices::audioOutputs().isEmpty()) {
-        const QAudioFormat format = musicFormat(QMediaDevices::defaultAudioOutput());
-        if (format.isValid()) {
-            const int rate = format.sampleRate();
-            try {
-                synthLoading_ = std::async(std::launch::async, [rate] {
-                    auto synth = std::make_unique<media::MidiSynth>();
-                    synth->prepare(rate);
-                    return synth;
-                });
-            } catch (const std::system_error&) {
-                // No thread to spare: the first piece loads it.
-            }
-        }
-    }
+    // The synthesizer is made when a piece is first played, never at start:
+    // most games are played with the music off.
 }
 
 SoundSystem::~SoundSystem() {
@@ -300,10 +285,54 @@ bool SoundSystem::startMusicOutput(const QByteArray& midi) {
     if (device.isNull()) return false;
     const QAudioFormat format = musicFormat(device);
     if (!format.isValid()) return false;
-    if (synthLoading_.valid()) synth_ = synthLoading_.get();
-    if (!synth_) synth_ = std::make_unique<media::MidiSynth>();
-    if (!synth_->prepare(format.sampleRate())) return false;
+    if (synth_ || synthLoading_.valid()) {
+        if (synthLoading_.valid()) {
+            // Still loading: the piece starts when it is ready.
+            pendingMidi_ = midi;
+            return true;
+        }
+        return synth_->prepare(format.sampleRate()) && openMusicSink(midi, device, format);
+    }
+    // The first piece: the library and the soundfont take a moment to load,
+    // which the game goes on without; the piece starts that much later.
+    const int rate = format.sampleRate();
+    auto load = [rate] {
+        auto synth = std::make_unique<media::MidiSynth>();
+        synth->prepare(rate);
+        return synth;
+    };
+    try {
+        synthLoading_ = std::async(std::launch::async, [this, load] {
+            auto synth = load();
+            // Waited for by the destructor, so `this` is still there.
+            QMetaObject::invokeMethod(this, [this] { onSynthLoaded(); }, Qt::QueuedConnection);
+            return synth;
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: load it here and now.
+        synth_ = load();
+        return synth_->prepare(rate) && openMusicSink(midi, device, format);
+    }
+    pendingMidi_ = midi;
+    return true;
+}
 
+void SoundSystem::onSynthLoaded() {
+    if (!synthLoading_.valid()) return;
+    synth_ = synthLoading_.get();
+    if (pendingMidi_.isEmpty()) return;
+    const QByteArray midi = std::exchange(pendingMidi_, QByteArray());
+    bool started = false;
+    if (musicPlaying() && !QMediaDevices::audioOutputs().isEmpty()) {
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        const QAudioFormat format = musicFormat(device);
+        started = !device.isNull() && format.isValid() && synth_->prepare(format.sampleRate()) &&
+                  openMusicSink(midi, device, format);
+    }
+    if (!started) onMusicOutputFailed();
+}
+
+bool SoundSystem::openMusicSink(const QByteArray& midi, const QAudioDevice& device, const QAudioFormat& format) {
     musicSink_ = new QAudioSink(device, format, this);
     musicSink_->setBufferSize(static_cast<qsizetype>(format.bytesForDuration(kMusicBufferUs)));
     // Owned by the sink, so that it outlives every read the sink may make.
@@ -353,6 +382,7 @@ void SoundSystem::onMusicOutputFailed() {
 }
 
 void SoundSystem::releaseMusicOutput() {
+    pendingMidi_.clear();
     if (musicStream_) {
         musicStream_->disconnect(this);
         musicStream_->detach();

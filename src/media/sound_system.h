@@ -16,6 +16,7 @@
 #include <future>
 #include <memory>
 
+class QAudioDevice;
 class QAudioSink;
 class QTimer;
 
@@ -71,7 +72,11 @@ private:
     void releaseWaveOutput();
     void finishSound(quint64 id);
 
+    // False when the piece cannot be heard; true when it plays or will as
+    // soon as the synthesizer has loaded.
     bool startMusicOutput(const QByteArray& midi);
+    bool openMusicSink(const QByteArray& midi, const QAudioDevice& device, const QAudioFormat& format);
+    void onSynthLoaded();
     void releaseMusicOutput();
     void finishMusic(quint64 id);
     void onMusicOutputFailed();
@@ -101,6 +106,7 @@ private:
     QTimer* musicTimer_;
     std::unique_ptr<media::MidiSynth> synth_;
     std::future<std::unique_ptr<media::MidiSynth>> synthLoading_;
+    QByteArray pendingMidi_;  // the piece waiting for the synthesizer
     QAudioSink* musicSink_ = nullptr;
     media::MidiStream* musicStream_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyleOptionGraphicsItem>
 
 #include "media/pictures.h"
 #include "windows/board_access.h"
@@ -13,8 +14,9 @@ namespace {
 QColor toQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 }  // namespace
 
-BoardPicture::BoardPicture(const QString& name, const QRectF& rect, QGraphicsItem* parent)
-    : QGraphicsObject(parent), rect_(rect) {
+BoardPicture::BoardPicture(const QString& name, const QRectF& rect, pictures::PixmapCache& cache,
+                           QGraphicsItem* parent)
+    : QGraphicsObject(parent), rect_(rect), cache_(cache) {
     setObjectName(name);
 }
 
@@ -26,9 +28,16 @@ void BoardPicture::setPicture(const QString& path) {
 
 QRectF BoardPicture::boundingRect() const { return rect_; }
 
-void BoardPicture::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void BoardPicture::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
     if (path_.isEmpty()) return;
-    pictures::renderer(path_)->render(painter, rect_);
+    const bool whole = still_ && option->exposedRect.contains(rect_);
+    pictures::draw(painter, rect_, path_, whole ? nullptr : &cache_);
+}
+
+void BoardPicture::setStill(bool still) {
+    still_ = still;
+    // Tells paint() which part is to be painted.
+    setFlag(ItemUsesExtendedStyleOption, still);
 }
 
 OutlineItem::OutlineItem(const QString& name, const QRectF& rect, Style style, QGraphicsItem* parent)
@@ -77,18 +86,25 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
-    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // Only the items that move or change are painted again, with what lies
+    // under them where they were and where they are.
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    scene_.setItemIndexMethod(QGraphicsScene::NoIndex);
     setMinimumSize(300, 300);
     setBackgroundBrush(palette().window());
     setMouseTracking(true);
 
-    auto* background = new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent));
+    auto* background =
+        new BoardPicture(QStringLiteral("BoardBackground"), QRectF(0, 0, BoardExtent, BoardExtent), pixmaps_);
     background->setPicture(pictures::boardPath());
     background->setZValue(-10);
+    // The background is by far the biggest picture, and one of a kind; the
+    // cells share a few pictures, which are cheaper copied than rendered.
+    background->setStill(true);
     scene_.addItem(background);
 
     for (int i = 1; i <= NumCells; ++i) {
-        auto* item = new BoardPicture(QStringLiteral("Box_%1").arg(i), QRectF(0, 0, CellSize, CellSize));
+        auto* item = new BoardPicture(QStringLiteral("Box_%1").arg(i), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(CellLeft(i), CellTop(i));
         item->setPicture(pictures::cellPath(Cell(i).kind));
         item->setToolTip(QString::fromUtf8(CellHoverText(Cell(i).kind)));
@@ -96,7 +112,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
         cells_[static_cast<std::size_t>(i)] = item;
     }
     for (int b = 1; b <= 4; ++b) {
-        auto* item = new BoardPicture(QStringLiteral("StartBox_%1").arg(b), QRectF(0, 0, CellSize, CellSize));
+        auto* item = new BoardPicture(QStringLiteral("StartBox_%1").arg(b), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(StartBoxLeft(b), StartBoxTop(b));
         item->setPicture(pictures::startBoxPath());
         scene_.addItem(item);
@@ -132,7 +148,8 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
         masks_[static_cast<std::size_t>(c)] = mask;
     }
     for (int p = 1; p <= MaxPlayers; ++p) {
-        auto* item = new BoardPicture(QStringLiteral("picPiece_%1").arg(p), QRectF(0, 0, PieceSize, PieceSize));
+        auto* item =
+            new BoardPicture(QStringLiteral("picPiece_%1").arg(p), QRectF(0, 0, PieceSize, PieceSize), pixmaps_);
         item->setPos(StartBoxLeft(p) + PieceInset, StartBoxTop(p) + PieceInset);
         item->setZValue(10 + p);
         item->setVisible(false);
@@ -190,6 +207,9 @@ int BoardView::cellAt(const QPoint& viewPoint) const {
 void BoardView::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
     fitInView(scene_.sceneRect(), Qt::KeepAspectRatio);
+    // The pictures are shown at new sizes now. (A new screen's pixel ratio
+    // is noticed by the cache itself.)
+    pixmaps_.clear();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -2,11 +2,16 @@
 // The board: a QGraphicsView over a scene whose unit is the twip, scaled to
 // fit the view. Cells, start boxes, pieces, ownership outlines and disaster
 // masks are scene items placed with the board's own coordinates.
+//
+// A walking piece repaints the board 25 times a second, so only what moved
+// or changed is repainted, and every picture is drawn from a pixmap made
+// once for the size the view shows it at.
 
 #include <QGraphicsObject>
 #include <QGraphicsView>
 #include <array>
 
+#include "media/pictures.h"
 #include "rules/main_view.h"
 #include "state/board.h"
 
@@ -20,14 +25,23 @@ class BoardKeyboard;
 class BoardPicture : public QGraphicsObject {
     Q_OBJECT
 public:
-    BoardPicture(const QString& name, const QRectF& rect, QGraphicsItem* parent = nullptr);
+    BoardPicture(const QString& name, const QRectF& rect, pictures::PixmapCache& cache,
+                 QGraphicsItem* parent = nullptr);
     void setPicture(const QString& path);
+    QString picture() const { return path_; }
+    // A still picture painted whole, as in the first frame, after a resize
+    // or when the window is uncovered, is rendered straight from the vector
+    // picture; its pixmap is made only when a part of it is painted again,
+    // as when a piece walks over it.
+    void setStill(bool still);
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
     QRectF rect_;
     QString path_;
+    pictures::PixmapCache& cache_;
+    bool still_ = false;
 };
 
 // An ownership outline or a disaster mask.
@@ -78,6 +92,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Declared before the items that draw from it.
+    pictures::PixmapCache pixmaps_;
     QGraphicsScene scene_;
     std::array<BoardPicture*, NumCells + 1> cells_{};
     std::array<BoardPicture*, 5> startBoxes_{};

@@ -27,8 +27,7 @@ namespace {
 void setLine(QLabel* label, const TextLine& line) {
     QString text = toQt(line.text);
     if (label->text() != text) label->setText(text);
-    QString style = QStringLiteral("color: %1;").arg(toQColor(line.color).name());
-    if (label->styleSheet() != style) label->setStyleSheet(style);
+    setTextColor(label, toQColor(line.color));
 }
 
 }  // namespace
@@ -36,7 +35,7 @@ void setLine(QLabel* label, const TextLine& line) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zentrix 3.0"));
-    setWindowIcon(QIcon(pictures::iconPath()));
+    setWindowIcon(pictures::appIcon());
 
     // ---- menus ----
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));

@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include "media/pictures.h"
-
 namespace zx {
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
@@ -17,13 +15,16 @@ void PictureBox::setPicture(const QString& path) {
 void PictureBox::paintEvent(QPaintEvent*) {
     if (path_.isEmpty()) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QSvgRenderer* r = pictures::renderer(path_);
-    QSizeF size = r->defaultSize();
+    QSizeF size = pictures::renderer(path_)->defaultSize();
     if (size.isEmpty()) size = QSizeF(1, 1);
     size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
     QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    r->render(&painter, target);
+    if (target.size() != shownSize_) {
+        // Resized: the pictures are shown at a new size.
+        pixmaps_.clear();
+        shownSize_ = target.size();
+    }
+    pictures::draw(&painter, target, path_, &pixmaps_);
 }
 
 }  // namespace zx

@@ -1,8 +1,11 @@
 #pragma once
 // A widget that shows one of the game's SVG pictures, scaled to fit with
-// its aspect kept, drawn from the vector picture so it is sharp at any size.
+// its aspect kept, rendered from the vector picture at the size shown (so it
+// is sharp at any size) and kept for the next paint.
 
 #include <QWidget>
+
+#include "media/pictures.h"
 
 namespace zx {
 
@@ -19,6 +22,8 @@ protected:
 
 private:
     QString path_;
+    pictures::PixmapCache pixmaps_;
+    QSizeF shownSize_;
 };
 
 }  // namespace zx

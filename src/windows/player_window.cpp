@@ -98,9 +98,6 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     money->addWidget(cmdQuitGame_, 1, 2);
     money->setColumnStretch(1, 1);
     outer->addWidget(fraMoney_);
-    // A seat taller than the window needs shares the spare height out
-    // between the groups.
-    outer->addStretch(1);
 
     // ---- companies and their insurance boxes, row beside row ----
     auto* middle = new QHBoxLayout;
@@ -118,8 +115,11 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     lstCompanies_->setUniformItemSizes(true);
     lstCompanies_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstCompanies_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstCompanies_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    companies->addWidget(lstCompanies_);
+    // A seat taller than the window needs gives its spare height to the
+    // list (its rows stay beside their boxes, at the top), so the groups
+    // stay together and the window reads as one panel at any size.
+    lstCompanies_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    companies->addWidget(lstCompanies_, 1);
     cmdSellCompanies_ = makeButton(QStringLiteral("cmdSellCompanies"), QStringLiteral("&Sell"),
                                    QStringLiteral("Sell your companies"), frmFactories_);
     companies->addWidget(cmdSellCompanies_);
@@ -150,12 +150,13 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
         });
     }
     insurance->addWidget(boxes);
+    // OK stays level with Sell, under the list however tall it grows.
+    insurance->addStretch(1);
     cmdOK_ = makeButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("Insure selected companies"),
                         fraInsurance_);
     insurance->addWidget(cmdOK_);
     middle->addWidget(fraInsurance_, 0);
-    outer->addLayout(middle);
-    outer->addStretch(1);
+    outer->addLayout(middle, 1);
 
     // ---- bank account ----
     fraBankAccount_ = new QGroupBox(QStringLiteral("Bank account"), this);
@@ -196,7 +197,6 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     bank->setColumnStretch(3, 1);
     bank->setHorizontalSpacing(1);
     outer->addWidget(fraBankAccount_);
-    outer->addStretch(1);
 
     auto* f1 = helpLabel();
     outer->addWidget(f1);
@@ -241,7 +241,7 @@ void PlayerWindow::alignInsuranceBoxes() {
     int row = qMax(lstCompanies_->fontMetrics().height() + 1,
                    style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this) + 1);
     int frame = lstCompanies_->frameWidth();
-    lstCompanies_->setFixedHeight(row * CompanyRows + 2 * frame);
+    lstCompanies_->setMinimumHeight(row * CompanyRows + 2 * frame);
     auto* boxesLayout = chkInsurance_[1]->parentWidget()->layout();
     boxesLayout->setContentsMargins(0, frame, 0, frame);
     for (int i = 1; i <= CompanyRows; ++i) chkInsurance_[static_cast<std::size_t>(i)]->setFixedHeight(row);
@@ -256,12 +256,11 @@ void PlayerWindow::render() {
     if (windowTitle() != title && !title.isEmpty()) setWindowTitle(title);
     if (iconShown_ != f->Icon) {
         iconShown_ = f->Icon;
-        setWindowIcon(f->Icon > 0 ? QIcon(pictures::piecePath(f->Icon)) : QIcon(pictures::iconPath()));
+        setWindowIcon(f->Icon > 0 ? pictures::icon(pictures::piecePath(f->Icon)) : pictures::appIcon());
     }
 
     setText(lblCash_, f->lblCash);
-    QString cashStyle = QStringLiteral("color: %1;").arg(toQColor(f->lblCashColor).name());
-    if (lblCash_->styleSheet() != cashStyle) lblCash_->setStyleSheet(cashStyle);
+    setTextColor(lblCash_, toQColor(f->lblCashColor));
     setText(lblEstate_, f->lblEstate);
     setText(lblMoneyInBank_, f->lblMoneyInBank);
 

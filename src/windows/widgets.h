@@ -35,6 +35,16 @@ inline void setText(QLabel* label, const std::string& text) {
     if (label->text() != t) label->setText(t);
 }
 
+// A label's text colour, through its palette: a style sheet would bring the
+// style sheet machinery into the program (at start, and at every change of
+// a figure counted in colour).
+inline void setTextColor(QLabel* label, const QColor& color) {
+    if (label->palette().color(QPalette::WindowText) == color) return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
 // The rules decide which option is selected, also that none is: an
 // exclusive group cannot be emptied without lifting the exclusivity.
 inline void setOption(QRadioButton* option, bool checked) {

@@ -46,7 +46,7 @@ public:
     bool quitCalled = false;
 
     MsgAnswer message(const Message& m) override {
-        messages.push_back(m);
+        record(messages, m);
         if (!answers.empty()) {
             MsgAnswer a = answers.front();
             answers.pop_front();
@@ -54,33 +54,42 @@ public:
         }
         return m.defaultAnswer;
     }
-    void playSound(const std::string& file) override { sounds.push_back(file); }
+    void playSound(const std::string& file) override { record(sounds, file); }
     void stopSounds() override { ++soundsStopped; }
-    void playMusic(const std::string& file) override { music.push_back(file); }
+    void playMusic(const std::string& file) override { record(music, file); }
     void stopMusic() override { ++musicStopped; }
     void setTimer(TimerId t, bool enabled) override { timers[t] = enabled; }
-    void showWindow(WindowId w, int index, bool modal) override { windows.push_back({"show", w, index, modal}); }
-    void closeWindow(WindowId w, int index) override { windows.push_back({"close", w, index, false}); }
-    void raiseWindow(WindowId w, int index) override { windows.push_back({"raise", w, index, false}); }
-    void focus(FocusId f, int index) override { focuses.emplace_back(f, index); }
+    void showWindow(WindowId w, int index, bool modal) override { record(windows, {"show", w, index, modal}); }
+    void closeWindow(WindowId w, int index) override { record(windows, {"close", w, index, false}); }
+    void raiseWindow(WindowId w, int index) override { record(windows, {"raise", w, index, false}); }
+    void focus(FocusId f, int index) override { record(focuses, {f, index}); }
     void refresh() override { ++refreshes; }
     std::optional<std::string> saveFileDialog(const std::string& title, const std::string& initialPath) override {
-        saveDialogs.push_back(title + "|" + initialPath);
+        record(saveDialogs, title + "|" + initialPath);
         if (saveAnswers.empty()) return std::nullopt;
         auto a = saveAnswers.front();
         saveAnswers.pop_front();
         return a;
     }
     std::optional<std::string> openFileDialog(const std::string& title) override {
-        openDialogs.push_back(title);
+        record(openDialogs, title);
         if (openAnswers.empty()) return std::nullopt;
         auto a = openAnswers.front();
         openAnswers.pop_front();
         return a;
     }
-    void showHelp(const std::string& topic) override { helpTopics.push_back(topic); }
+    void showHelp(const std::string& topic) override { record(helpTopics, topic); }
     void quit() override { quitCalled = true; }
     Date today() override { return date; }
+
+    // Each record keeps its latest entries only, far more than a test looks
+    // back on, so that thousands of games played headless keep a flat memory.
+    static constexpr std::size_t kKeptRecords = 1000;
+    template <typename T>
+    static void record(std::vector<T>& log, T entry) {
+        if (log.size() >= 2 * kKeptRecords) log.erase(log.begin(), log.end() - kKeptRecords);
+        log.push_back(std::move(entry));
+    }
 
     // ---- questions tests ask ----
     bool timerOn(TimerId t) const {

@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
+#include "media/pictures.h"
 #include "testsupport.h"
 #include "windows/board_view.h"
 #include "windows/main_window.h"
@@ -109,19 +111,91 @@ void TestMainWindow::menusWithShortcutsAndStates() {
                                  "mnuGameExit"}));
 }
 
+namespace {
+
+// How far the board shows a picture item from a fresh render of its picture
+// at the size shown: the mean difference of the colour channels over the
+// picture's opaque pixels.
+double pictureDifference(BoardView* board, BoardPicture* item) {
+    const QRectF device = board->viewportTransform().mapRect(item->sceneBoundingRect());
+    const QRect shownAt(qRound(device.left()), qRound(device.top()), qRound(device.width()), qRound(device.height()));
+    const QImage shown = board->viewport()->grab(shownAt).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage fresh(shownAt.size(), QImage::Format_ARGB32_Premultiplied);
+    fresh.fill(Qt::transparent);
+    QPainter painter(&fresh);
+    painter.setRenderHint(QPainter::Antialiasing);
+    pictures::renderer(item->picture())->render(&painter, QRectF(QPointF(0, 0), QSizeF(shownAt.size())));
+    painter.end();
+    long sum = 0, count = 0;
+    for (int y = 0; y < fresh.height(); ++y)
+        for (int x = 0; x < fresh.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = fresh.pixel(x, y);
+            if (qAlpha(b) < 255) continue;
+            sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+            count += 3;
+        }
+    return count ? static_cast<double>(sum) / static_cast<double>(count) : 255;
+}
+
+// Counts what the board's viewport repaints.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* w) { w->installEventFilter(this); }
+    long pixels = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) pixels += r.width() * r.height();
+        return false;
+    }
+};
+
+// Piece 1 walks over cell `cell`, from its left edge to the next cell.
+void walk(BoardView* board, int cell) {
+    for (int step = 0; step <= 10; ++step) {
+        board->setPiecePosition(1, CellLeft(cell) + PieceInset + 108 * step, CellTop(cell) + PieceInset);
+        QTest::qWait(5);
+    }
+}
+
+}  // namespace
+
 void TestMainWindow::boardScalesWithTheWindow() {
     test::Program program;
     MainWindow& w = program.controller.mainWindow();
-    w.resize(1000, 700);
-    QApplication::processEvents();
-    double small = w.board()->transform().m11();
-    w.resize(1900, 1050);
-    QApplication::processEvents();
-    double large = w.board()->transform().m11();
-    QVERIFY(large > small);
-    // The whole board stays in view.
-    QRectF visible = w.board()->mapToScene(w.board()->viewport()->rect()).boundingRect();
-    QVERIFY(visible.contains(QRectF(0, 0, BoardExtent, BoardExtent).adjusted(5, 5, -5, -5)));
+    BoardView* board = w.board();
+    // Cells are painted whole here; the piece is always drawn from the
+    // board's pixmaps.
+    board->piece(1)->setVisible(true);
+    board->setPiecePosition(1, CellLeft(9) + PieceInset, CellTop(9) + PieceInset);
+    double scale = 0;
+    for (QSize size : {QSize(1000, 700), QSize(1900, 1050), QSize(1000, 700)}) {
+        w.resize(size);
+        QApplication::processEvents();
+        QCOMPARE_NE(board->transform().m11(), scale);
+        scale = board->transform().m11();
+        // The whole board stays in view, its pictures drawn for the new size
+        // (a pixmap kept from another size would be offset and blurred).
+        QRectF visible = board->mapToScene(board->viewport()->rect()).boundingRect();
+        QVERIFY(visible.contains(QRectF(0, 0, BoardExtent, BoardExtent).adjusted(5, 5, -5, -5)));
+        for (BoardPicture* item : {board->piece(1), board->cell(1), board->cell(5)})
+            QVERIFY2(pictureDifference(board, item) < 6,
+                     qPrintable(QStringLiteral("%1 at %2x%3: %4")
+                                    .arg(item->objectName()).arg(size.width()).arg(size.height())
+                                    .arg(pictureDifference(board, item))));
+    }
+
+    // A walking piece repaints its way, not the board.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(20);
+    PaintLog log(board->viewport());
+    walk(board, 3);
+    const QRect piece = board->mapFromScene(QRectF(0, 0, PieceSize, PieceSize)).boundingRect();
+    const long viewport = static_cast<long>(board->viewport()->width()) * board->viewport()->height();
+    QVERIFY2(log.pixels > 0 && log.pixels < 11 * 3L * piece.width() * piece.height() && log.pixels < viewport / 4,
+             qPrintable(QStringLiteral("%1 pixels repainted").arg(log.pixels)));
 }
 
 QTEST_MAIN(TestMainWindow)

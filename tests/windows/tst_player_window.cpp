@@ -200,7 +200,7 @@ void TestPlayerWindow::drawsItsModel() {
     QVERIFY(w);
 
     QCOMPARE(control<QLabel>(w, QStringLiteral("lblCash"))->text(), QStringLiteral("$4,250,000"));
-    QVERIFY(control<QLabel>(w, QStringLiteral("lblCash"))->styleSheet().contains(QStringLiteral("#ff0000")));
+    QCOMPARE(control<QLabel>(w, QStringLiteral("lblCash"))->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(control<QLabel>(w, QStringLiteral("lblEstate"))->text(), QStringLiteral("$7,000,000"));
     QCOMPARE(control<QLabel>(w, QStringLiteral("lblMoneyInBank"))->text(), QStringLiteral("$1,200,000"));
     QCOMPARE(control<QLineEdit>(w, QStringLiteral("txtBankNum"))->text(), QStringLiteral("0.5"));
@@ -527,18 +527,32 @@ void TestPlayerWindow::insuranceBoxesStandBesideTheirRows() {
     giveCompanies(g, 1, 5);
     PlayerWindow* w = playerWindow(prog, 1);
     QVERIFY(w);
-    QCoreApplication::processEvents();
     auto* list = control<QListWidget>(w, QStringLiteral("lstCompanies"));
     QCOMPARE(list->count(), 5);
-    for (int i = 1; i <= 5; ++i) {
-        auto* chk = control<QCheckBox>(w, QStringLiteral("chkInsurance_%1").arg(i));
-        QRect rowRect = list->visualItemRect(list->item(i - 1));
-        int rowMiddle = list->viewport()->mapTo(w, rowRect.center()).y();
-        int boxMiddle = chk->mapTo(w, chk->rect().center()).y();
-        QVERIFY2(qAbs(rowMiddle - boxMiddle) <= 2,
-                 qPrintable(QStringLiteral("row %1: %2 vs %3").arg(i).arg(rowMiddle).arg(boxMiddle)));
-        // All five rows are seen without scrolling.
-        QVERIFY(list->viewport()->rect().contains(rowRect));
+    // At the 1024 x 768 seat and at a tall one of a large screen.
+    for (QSize seat : {QSize(PlayerWindow::SeatWidth, PlayerWindow::SeatHeight), QSize(330, 640)}) {
+        w->setGeometry(QRect(QPoint(0, 0), seat));
+        QCoreApplication::processEvents();
+        for (int i = 1; i <= 5; ++i) {
+            auto* chk = control<QCheckBox>(w, QStringLiteral("chkInsurance_%1").arg(i));
+            QRect rowRect = list->visualItemRect(list->item(i - 1));
+            int rowMiddle = list->viewport()->mapTo(w, rowRect.center()).y();
+            int boxMiddle = chk->mapTo(w, chk->rect().center()).y();
+            QVERIFY2(qAbs(rowMiddle - boxMiddle) <= 2,
+                     qPrintable(QStringLiteral("row %1: %2 vs %3").arg(i).arg(rowMiddle).arg(boxMiddle)));
+            // All five rows are seen without scrolling.
+            QVERIFY(list->viewport()->rect().contains(rowRect));
+        }
+        // The groups follow one another as one panel: spare height goes to
+        // the list, never into gaps between them.
+        auto top = [w](const char* name) { return w->findChild<QWidget*>(QLatin1String(name))->geometry().top(); };
+        auto bottom = [w](const char* name) {
+            return w->findChild<QWidget*>(QLatin1String(name))->geometry().bottom();
+        };
+        QVERIFY(top("frmFactories") - bottom("fraMoney") <= 4);
+        QVERIFY(top("fraBankAccount") - bottom("frmFactories") <= 4);
+        QVERIFY(top("lblPressF1forHelp") - bottom("fraBankAccount") <= 4);
+        QVERIFY(w->height() - bottom("lblPressF1forHelp") <= 4);
     }
 }
 
