@@ -2,10 +2,15 @@
 // Helpers for the window tests: a controller whose message boxes and file
 // dialogs are answered from a script, and small finders for controls.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <deque>
 
 #include "rules/random.h"
@@ -19,6 +24,8 @@ public:
     std::deque<std::string> saveAnswers;     // "" = Cancel
     std::deque<std::string> openAnswers;     // "" = Cancel
     std::vector<Message> messages;
+    // Boxes the computer players answered themselves (never shown).
+    std::vector<Message> computerMessages;
 
     std::optional<MsgAnswer> message(const Message& m) override {
         messages.push_back(m);
@@ -27,6 +34,7 @@ public:
         answers.pop_front();
         return a;
     }
+    void answeredByComputer(const Message& m, MsgAnswer) override { computerMessages.push_back(m); }
     std::optional<std::string> saveFile(const std::string&, const std::string&) override {
         if (saveAnswers.empty()) return std::string();
         std::string a = saveAnswers.front();
@@ -74,6 +82,25 @@ inline void shot(QWidget* w, const QString& name) {
 template <typename T>
 T* find(QWidget* root, const QString& name) {
     return root->findChild<T*>(name);
+}
+
+// A click with the mouse, as a person makes it.
+inline void clickOn(QAbstractButton* b) {
+    QVERIFY(b);
+    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
+    // Check boxes and option buttons answer a click on their mark, at the left.
+    bool mark = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
+    QPoint at = mark ? QPoint(std::min(8, b->width() / 2), b->height() / 2) : b->rect().center();
+    QTest::mouseClick(b, Qt::LeftButton, {}, at);
+}
+
+// Replaces a text box's content by typing.
+inline void typeInto(QLineEdit* box, const QString& text) {
+    QVERIFY(box);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
 }
 
 }  // namespace zx::test
