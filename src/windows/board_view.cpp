@@ -16,6 +16,8 @@ QColor toQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 BoardPicture::BoardPicture(const QString& name, const QRectF& rect, QGraphicsItem* parent)
     : QGraphicsObject(parent), rect_(rect) {
     setObjectName(name);
+    // Drawn from its SVG once per size, not at every step of a walk across it.
+    setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void BoardPicture::setPicture(const QString& path) {

@@ -165,6 +165,16 @@ void Controller::syncComputers() {
     if (!s.GameInProgress && stepDepth_ < 0) pilot_->Forget();
 }
 
+bool Controller::peopleMayRoll() const {
+    const GameState& s = game_.S;
+    if (!s.GameInProgress) return true;
+    // A person offered a free move gives it up by letting the next roll go.
+    const int cp = s.CurrentPlayer;
+    if (s.MoveAnywhereMode && cp >= 1 && cp <= s.NumOfPlayers && !pilot_->IsComputer(cp)) return true;
+    // Otherwise a computer's roll is its own hand's.
+    return !pilot_->IsComputer(game_.NextRoller());
+}
+
 int Controller::ownerOf(WindowId w, int index) const {
     const GameState& s = game_.S;
     switch (w) {
@@ -180,9 +190,9 @@ int Controller::ownerOf(WindowId w, int index) const {
     }
 }
 
-bool Controller::computersWindow(WindowId w, int index) const {
-    return game_.S.GameInProgress && pilot_->IsComputer(ownerOf(w, index));
-}
+bool Controller::computerSeat(int p) const { return game_.S.GameInProgress && pilot_->IsComputer(p); }
+
+bool Controller::computersWindow(WindowId w, int index) const { return computerSeat(ownerOf(w, index)); }
 
 void Controller::start() {
     game_.Form_Load();
@@ -236,7 +246,7 @@ void Controller::onTimer(TimerId t) {
 void Controller::renderAll() {
     if (rendering_) return;
     rendering_ = true;
-    main_->render(game_);
+    main_->render(game_, peopleMayRoll());
     for (auto& w : players_)
         if (w) w->render();
     placePlayerWindows();

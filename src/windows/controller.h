@@ -82,6 +82,8 @@ public:
     void setComputerPace(int ms);
     QTimer* computerTimer() const { return computerTimer_; }
     ai::Autopilot& autopilot() { return *pilot_; }
+    // Whether slot p of the game on the board is a computer player's.
+    bool computerSeat(int p) const;
     // Starts the computer players over with their own chance drawn from
     // `seed`, so that a game can be played again (tests); only between games.
     void seedComputers(std::uint64_t seed);
@@ -124,6 +126,8 @@ private:
     // Whether the control a rule wants the keyboard on belongs to a
     // computer player, whose hand works it without the keyboard.
     bool computersControl(FocusId f, int index) const;
+    // Whether the people may press Roll Dice: not when a computer's roll is due.
+    bool peopleMayRoll() const;
     // The player whose hand works window w (0: nobody's in particular).
     int ownerOf(WindowId w, int index) const;
     bool computersWindow(WindowId w, int index) const;

@@ -84,7 +84,8 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     fraPlayerInfo->setObjectName(QStringLiteral("fraPlayerInfo"));
     auto* info = new QGridLayout(fraPlayerInfo);
     info->setVerticalSpacing(4);
-    int nameWidth = fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM")) + 12;
+    // Room for a long name beside the two lists of its row.
+    int nameWidth = fontMetrics().horizontalAdvance(QString(MaxNameLength, QLatin1Char('M'))) + 12;
     for (int i = 1; i <= MaxPlayers; ++i) {
         auto idx = static_cast<std::size_t>(i);
         auto* name = new QLineEdit(fraPlayerInfo);

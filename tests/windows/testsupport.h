@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTest>
@@ -15,6 +16,8 @@
 
 #include "rules/random.h"
 #include "windows/controller.h"
+#include "windows/main_window.h"
+#include "windows/player_window.h"
 
 namespace zx::test {
 
@@ -77,6 +80,20 @@ inline void shot(QWidget* w, const QString& name) {
     const QByteArray dir = qgetenv("ZENTRIX_SHOTS");
     if (dir.isEmpty()) return;
     w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The same for the main window with every personal window over its seat,
+// as the players see the table.
+inline void shotOfTable(Controller& c, const QString& name) {
+    if (qEnvironmentVariableIsEmpty("ZENTRIX_SHOTS")) return;
+    QWidget* main = &c.mainWindow();
+    QPixmap table = main->grab();
+    QPainter painter(&table);
+    for (int p = 1; p <= 4; ++p)
+        if (QWidget* w = c.playerWindow(p); w && w->isVisible())
+            painter.drawPixmap(main->mapFromGlobal(w->geometry().topLeft()), w->grab());
+    painter.end();
+    table.save(qEnvironmentVariable("ZENTRIX_SHOTS") + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 template <typename T>
