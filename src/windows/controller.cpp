@@ -10,7 +10,9 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <random>
 
+#include "ai/autopilot.h"
 #include "media/sound_system.h"
 #include "windows/about_window.h"
 #include "windows/board_view.h"
@@ -31,9 +33,54 @@
 
 namespace zx {
 
+namespace {
+
+// The pause between two movements of a computer player's hand: people can
+// follow what it does, and it keeps well inside the reaction-time limit.
+constexpr int ComputerPace = 800;
+
+std::uint64_t deviceSeed() {
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) ^ device();
+}
+
+}  // namespace
+
+class Controller::ModalLoop {
+public:
+    ModalLoop(Controller& c, bool forPeople) : c_(c), forPeople_(forPeople) {
+        ++c_.modalDepth_;
+        if (forPeople_) ++c_.peopleBoxes_;
+    }
+    ~ModalLoop() {
+        --c_.modalDepth_;
+        if (forPeople_) --c_.peopleBoxes_;
+    }
+    ModalLoop(const ModalLoop&) = delete;
+    ModalLoop& operator=(const ModalLoop&) = delete;
+
+private:
+    Controller& c_;
+    bool forPeople_;
+};
+
 Controller::Controller(Random& random, QObject* parent)
     : QObject(parent), game_(*this, random), main_(std::make_unique<MainWindow>()),
-      sound_(std::make_unique<SoundSystem>()) {
+      sound_(std::make_unique<SoundSystem>()), pilot_(std::make_unique<ai::Autopilot>(game_, deviceSeed())) {
+    computerTimer_ = new QTimer(this);
+    computerTimer_->setObjectName(QStringLiteral("tmrComputerPlayers"));
+    computerTimer_->setInterval(ComputerPace);
+    connect(computerTimer_, &QTimer::timeout, this, [this] {
+        // Qt never fires a timer again inside its own timeout, yet a step
+        // that opens a modal window (the computer's own sale or loan offer)
+        // needs further steps inside it: so the step runs as a posted call.
+        if (stepPosted_) return;
+        stepPosted_ = true;
+        QMetaObject::invokeMethod(this, [this] {
+            stepPosted_ = false;
+            computerStep();
+        }, Qt::QueuedConnection);
+    });
     for (int i = 0; i < TimerCount; ++i) {
         auto id = static_cast<TimerId>(i);
         auto* t = new QTimer(this);
@@ -85,7 +132,67 @@ Controller::Controller(Random& random, QObject* parent)
 
 Controller::~Controller() {
     for (auto* t : timers_) t->stop();
+    computerTimer_->stop();
 }
+
+void Controller::setComputerPace(int ms) { computerTimer_->setInterval(std::max(0, ms)); }
+
+void Controller::seedComputers(std::uint64_t seed) {
+    if (stepDepth_ >= 0) return;
+    pilot_ = std::make_unique<ai::Autopilot>(game_, seed);
+}
+
+void Controller::computerStep() {
+    // A box on the screen waits for the people; nobody moves meanwhile.
+    if (peopleBoxes_ > 0) return;
+    // One hand at a time, except inside a modal window a step has opened:
+    // there the next movements are made.
+    if (stepDepth_ >= 0 && modalDepth_ <= stepDepth_) return;
+    const int outer = stepDepth_;
+    stepDepth_ = modalDepth_;
+    const bool moved = pilot_->Step();
+    stepDepth_ = outer;
+    if (moved) renderAll();
+}
+
+void Controller::syncComputers() {
+    const GameState& s = game_.S;
+    const bool playing = s.GameInProgress && !game_.Results.Loaded && pilot_->AnyComputer();
+    if (playing && !computerTimer_->isActive()) computerTimer_->start();
+    if (!playing && computerTimer_->isActive()) computerTimer_->stop();
+    // What the players had in mind belongs to the game that has ended; a
+    // step still under way holds on to it until it returns.
+    if (!s.GameInProgress && stepDepth_ < 0) pilot_->Forget();
+}
+
+bool Controller::peopleMayRoll() const {
+    const GameState& s = game_.S;
+    if (!s.GameInProgress) return true;
+    // A person offered a free move gives it up by letting the next roll go.
+    const int cp = s.CurrentPlayer;
+    if (s.MoveAnywhereMode && cp >= 1 && cp <= s.NumOfPlayers && !pilot_->IsComputer(cp)) return true;
+    // Otherwise a computer's roll is its own hand's.
+    return !pilot_->IsComputer(game_.NextRoller());
+}
+
+int Controller::ownerOf(WindowId w, int index) const {
+    const GameState& s = game_.S;
+    switch (w) {
+        case WindowId::Player: return index;
+        case WindowId::BuyCompany: return s.CurrentPlayer;
+        case WindowId::Wait: return game_.Wait.Debtor >= 1 ? game_.Wait.Debtor : s.CurrentPlayer;
+        case WindowId::SellCompanies: return s.SellingPlayer;
+        case WindowId::Loan: {
+            const int slot = game_.Draft.Slot();
+            return slot >= 1 ? s.LoanLender[static_cast<std::size_t>(slot)] : 0;
+        }
+        default: return 0;
+    }
+}
+
+bool Controller::computerSeat(int p) const { return game_.S.GameInProgress && pilot_->IsComputer(p); }
+
+bool Controller::computersWindow(WindowId w, int index) const { return computerSeat(ownerOf(w, index)); }
 
 void Controller::start() {
     game_.Form_Load();
@@ -139,13 +246,14 @@ void Controller::onTimer(TimerId t) {
 void Controller::renderAll() {
     if (rendering_) return;
     rendering_ = true;
-    main_->render(game_);
+    main_->render(game_, peopleMayRoll());
     for (auto& w : players_)
         if (w) w->render();
     placePlayerWindows();
     for (FormWindow* w : std::initializer_list<FormWindow*>{buy_, wait_, sell_, loan_, newGame_, graph_, results_, log_})
         if (w) w->render();
     rendering_ = false;
+    syncComputers();
 }
 
 void Controller::placePlayerWindows() {
@@ -195,6 +303,13 @@ void Controller::fitToScreen() {
 
 MsgAnswer Controller::message(const Message& m) {
     renderAll();
+    // A box that speaks to a computer player is answered by it and never
+    // shown. It comes before the tests' hooks, which stand for the people at
+    // the screen: they never see such a box either.
+    if (auto a = pilot_->Answer(m)) {
+        if (hooks_) hooks_->answeredByComputer(m, *a);
+        return *a;
+    }
     if (hooks_) {
         if (auto a = hooks_->message(m)) return *a;
     }
@@ -228,7 +343,10 @@ MsgAnswer Controller::message(const Message& m) {
         return QMessageBox::Ok;
     };
     if (buttons.testFlag(toStandard(m.defaultAnswer))) box.setDefaultButton(toStandard(m.defaultAnswer));
-    box.exec();
+    {
+        ModalLoop loop(*this, true);
+        box.exec();
+    }
     auto* clicked = box.clickedButton();
     QMessageBox::StandardButton pressed = clicked ? box.standardButton(clicked) : QMessageBox::NoButton;
     switch (pressed) {
@@ -335,10 +453,18 @@ void Controller::showWindow(WindowId w, int index, bool modal) {
         // game (the last player's place, a loan slot taken): the windows
         // behind it must show that while it is open, not after.
         renderAll();
-        window->exec();
+        {
+            // The About box is for the people alone; in the game's own
+            // dialogs the computer players go on acting.
+            ModalLoop loop(*this, w == WindowId::About);
+            window->exec();
+        }
         if (guard && guard->isVisible()) guard->hide();
         renderAll();
     } else {
+        // A window a computer player works shows what its hand does
+        // without taking the keyboard from the people.
+        window->setAttribute(Qt::WA_ShowWithoutActivating, computerActing() || computersWindow(w, index));
         window->show();
         window->raise();
     }
@@ -370,12 +496,35 @@ void Controller::raiseWindow(WindowId w, int index) {
     if (QWidget* window = windowOf(w, index)) {
         window->show();
         window->raise();
-        window->activateWindow();
+        if (!computerActing() && !computersWindow(w, index)) window->activateWindow();
     }
+}
+
+bool Controller::computersControl(FocusId f, int index) const {
+    switch (f) {
+        case FocusId::DeskAmount:
+        case FocusId::DeskFirstInsurance: return computersWindow(WindowId::Player, index);
+        case FocusId::BuyFirstOption: return computersWindow(WindowId::BuyCompany, 0);
+        case FocusId::SaleCompany:
+        case FocusId::SaleBankOption: return computersWindow(WindowId::SellCompanies, 0);
+        case FocusId::SaleBid: {
+            const auto& ids = game_.SellForm.optPlayerId;
+            if (index < 0 || index >= static_cast<int>(ids.size())) return false;
+            return computersWindow(WindowId::Player, game_.SlotOf(ids[static_cast<std::size_t>(index)]));
+        }
+        case FocusId::LoanAmount: return computersWindow(WindowId::Loan, 0);
+        case FocusId::MainWindow:
+        case FocusId::RollDice:
+        case FocusId::NewGameName: return false;
+    }
+    return false;
 }
 
 void Controller::focus(FocusId f, int index) {
     renderAll();
+    // The keyboard stays with the people: a computer player's hand works
+    // its controls without it.
+    if (computerActing() || computersControl(f, index)) return;
     switch (f) {
         case FocusId::MainWindow:
             main_->activateWindow();
@@ -417,6 +566,7 @@ std::optional<std::string> Controller::saveFileDialog(const std::string& title, 
     }
     QFileDialog dialog(QApplication::activeWindow() ? QApplication::activeWindow() : main_.get(), toQt(title));
     prepareSaveDialog(dialog, toQt(initialPath));
+    ModalLoop loop(*this, true);
     if (auto file = runFileDialog(dialog)) return fromQt(*file);
     return std::nullopt;
 }
@@ -430,6 +580,7 @@ std::optional<std::string> Controller::openFileDialog(const std::string& title) 
     }
     QFileDialog dialog(QApplication::activeWindow() ? QApplication::activeWindow() : main_.get(), toQt(title));
     prepareOpenDialog(dialog);
+    ModalLoop loop(*this, true);
     if (auto file = runFileDialog(dialog)) return fromQt(*file);
     return std::nullopt;
 }
@@ -444,6 +595,7 @@ void Controller::showHelp(const std::string& topic) {
 
 void Controller::quit() {
     for (auto* t : timers_) t->stop();
+    computerTimer_->stop();
     QApplication::exit(0);
 }
 

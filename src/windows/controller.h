@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 #include <memory>
 
 #include "rules/game.h"
@@ -27,6 +28,9 @@ class AboutWindow;
 class HelpWindow;
 class LogWindow;
 class SoundSystem;
+namespace ai {
+class Autopilot;
+}
 
 // Lets tests (and the headless checks) answer what a person would answer.
 class DialogHooks {
@@ -37,6 +41,8 @@ public:
     // Return a path (or an empty string for Cancel) to skip the file dialog.
     virtual std::optional<std::string> saveFile(const std::string&, const std::string&) { return std::nullopt; }
     virtual std::optional<std::string> openFile(const std::string&) { return std::nullopt; }
+    // A box addressed to a computer player, answered by it and never shown.
+    virtual void answeredByComputer(const Message&, MsgAnswer) {}
 };
 
 class Controller : public QObject, public Ui {
@@ -70,6 +76,18 @@ public:
     QTimer* timer(TimerId t) const { return timers_[static_cast<std::size_t>(t)]; }
     SoundSystem& sound() { return *sound_; }
 
+    // ---- computer players ----
+    // Their hands: one movement every `ms` milliseconds (0.8 s, a pace
+    // people can follow; tests play faster).
+    void setComputerPace(int ms);
+    QTimer* computerTimer() const { return computerTimer_; }
+    ai::Autopilot& autopilot() { return *pilot_; }
+    // Whether slot p of the game on the board is a computer player's.
+    bool computerSeat(int p) const;
+    // Starts the computer players over with their own chance drawn from
+    // `seed`, so that a game can be played again (tests); only between games.
+    void seedComputers(std::uint64_t seed);
+
     // Places the personal windows over the seats of the main window.
     void placePlayerWindows();
     // Sizes the main window for the screen it is on.
@@ -98,6 +116,23 @@ public:
 private:
     QWidget* windowOf(WindowId w, int index) const;
     void onTimer(TimerId t);
+    // One movement of a computer player's hand, when one may move now.
+    void computerStep();
+    // Runs the computers' timer while a game with a computer seat is on.
+    void syncComputers();
+    // Whether a computer player's hand is moving at this moment (not a
+    // person answering inside a window the computer opened).
+    bool computerActing() const { return stepDepth_ >= 0 && stepDepth_ == modalDepth_; }
+    // Whether the control a rule wants the keyboard on belongs to a
+    // computer player, whose hand works it without the keyboard.
+    bool computersControl(FocusId f, int index) const;
+    // Whether the people may press Roll Dice: not when a computer's roll is due.
+    bool peopleMayRoll() const;
+    // The player whose hand works window w (0: nobody's in particular).
+    int ownerOf(WindowId w, int index) const;
+    bool computersWindow(WindowId w, int index) const;
+    // Counts a modal window or box while its own event loop runs.
+    class ModalLoop;
 
     Game game_;
     std::unique_ptr<MainWindow> main_;
@@ -115,6 +150,16 @@ private:
     QPointer<HelpWindow> help_;
     QPointer<LogWindow> log_;
     DialogHooks* hooks_ = nullptr;
+    std::unique_ptr<ai::Autopilot> pilot_;
+    QTimer* computerTimer_ = nullptr;
+    bool stepPosted_ = false;
+    // Modal windows and boxes open, and those of them that are for people
+    // alone (message boxes, file dialogs, About): while one of those is open
+    // the computer players wait, as a person could not click elsewhere.
+    int modalDepth_ = 0;
+    int peopleBoxes_ = 0;
+    // The modal depth at which the running computer step began; -1: none.
+    int stepDepth_ = -1;
     bool rendering_ = false;
     QString lastSound_;
 };

@@ -210,7 +210,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     resize(1016, 720);
 }
 
-void MainWindow::render(const Game& game) {
+void MainWindow::render(const Game& game, bool peopleMayRoll) {
     const MainView& v = game.Main;
     QString caption = toQt(v.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
@@ -222,7 +222,7 @@ void MainWindow::render(const Game& game) {
     setText(lblGameTime_, v.lblGameTime);
     setText(lblMoves_, v.lblMoves);
     setText(lblReactionTime_, v.lblReactionTime);
-    cmdRollDice_->setEnabled(v.cmdRollDiceEnabled);
+    cmdRollDice_->setEnabled(v.cmdRollDiceEnabled && peopleMayRoll);
     picDice_->setPicture(pictures::dicePath(v.picDice));
     mnuGameClose->setEnabled(v.mnuGameCloseEnabled);
     mnuGameSave->setEnabled(v.mnuGameSaveEnabled);

@@ -23,8 +23,9 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // Draws the game's main view and the pieces.
-    void render(const Game& game);
+    // Draws the game's main view and the pieces. Roll Dice stays disabled
+    // for the people while `peopleMayRoll` is false (a computer's roll is due).
+    void render(const Game& game, bool peopleMayRoll = true);
 
     BoardView* board() const { return board_; }
     QPushButton* rollDice() const { return cmdRollDice_; }

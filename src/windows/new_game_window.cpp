@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "ai/autopilot.h"
 #include "media/pictures.h"
 #include "rules/game.h"
 #include "windows/controller.h"
@@ -81,7 +84,8 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     fraPlayerInfo->setObjectName(QStringLiteral("fraPlayerInfo"));
     auto* info = new QGridLayout(fraPlayerInfo);
     info->setVerticalSpacing(4);
-    int nameWidth = fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM")) + 12;
+    // Room for a long name beside the two lists of its row.
+    int nameWidth = fontMetrics().horizontalAdvance(QString(MaxNameLength, QLatin1Char('M'))) + 12;
     for (int i = 1; i <= MaxPlayers; ++i) {
         auto idx = static_cast<std::size_t>(i);
         auto* name = new QLineEdit(fraPlayerInfo);
@@ -95,10 +99,17 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         sex->addItems({QStringLiteral("F"), QStringLiteral("M")});
         sex->setToolTip(QStringLiteral("Choose F for female or M for Male"));
         sex->setAccessibleName(QStringLiteral("Player %1 gender").arg(i));
+        auto* type = new QComboBox(fraPlayerInfo);
+        type->setObjectName(QStringLiteral("cmbPlayerType_%1").arg(i));
+        for (int t = ai::Human; t <= ai::Hard; ++t) type->addItem(QString::fromLatin1(ai::PlayerTypeName(t)));
+        type->setToolTip(QStringLiteral("Choose Human for a person at this screen, or a computer player and its strength"));
+        type->setAccessibleName(QStringLiteral("Player %1 type").arg(i));
         info->addWidget(name, i - 1, 0);
         info->addWidget(sex, i - 1, 1);
+        info->addWidget(type, i - 1, 2);
         txtPlayerName_[idx] = name;
         cmbPlayerSex_[idx] = sex;
+        cmbPlayerType_[idx] = type;
         // Whatever put the name there (typing, pasting, an assistive tool)
         // counts; the window's own redraw blocks this signal.
         connect(name, &QLineEdit::textChanged, this, [this, i](const QString& text) {
@@ -107,6 +118,8 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         });
         connect(sex, &QComboBox::currentIndexChanged, this,
                 [this, i](int entry) { forward(&game().NewGame, [i, entry](NewGameForm& f) { f.cmbPlayerSex_Click(i, entry); }); });
+        connect(type, &QComboBox::currentIndexChanged, this,
+                [this, i](int entry) { forward(&game().NewGame, [i, entry](NewGameForm& f) { f.cmbPlayerType_Click(i, entry); }); });
     }
     info->setColumnStretch(0, 1);
     left->addWidget(fraPlayerInfo);
@@ -220,6 +233,13 @@ void NewGameWindow::render() {
             sex->setCurrentIndex(entry);
         }
         if (sex->isEnabled() != f.rowEnabled[idx]) sex->setEnabled(f.rowEnabled[idx]);
+        QComboBox* type = cmbPlayerType_[idx];
+        int kind = std::clamp(f.cmbPlayerType[idx], 0, type->count() - 1);
+        if (type->currentIndex() != kind) {
+            QSignalBlocker block(type);
+            type->setCurrentIndex(kind);
+        }
+        if (type->isEnabled() != f.rowEnabled[idx]) type->setEnabled(f.rowEnabled[idx]);
         int piece = f.picPiece[idx];
         picPiece_[idx]->setPicture(piece > 0 ? pictures::piecePath(piece) : QString());
     }

@@ -36,6 +36,7 @@ private:
     std::array<QRadioButton*, 5> optNumOfPlayers_{};  // 2..4
     std::array<QLineEdit*, 5> txtPlayerName_{};       // 1..4
     std::array<QComboBox*, 5> cmbPlayerSex_{};        // 1..4
+    std::array<QComboBox*, 5> cmbPlayerType_{};       // 1..4
     std::array<PictureBox*, 5> picPiece_{};           // 1..4
     std::array<QRadioButton*, 3> optCompanySet_{};    // 1..2
     QCheckBox* chkAutoSave_ = nullptr;

@@ -259,6 +259,13 @@ void PlayerWindow::render() {
         setWindowIcon(f->Icon > 0 ? pictures::icon(pictures::piecePath(f->Icon)) : pictures::appIcon());
     }
 
+    // A computer player's window shows what its hand does; the people's
+    // clicks and keys do not reach its controls.
+    const bool people = !controller.computerSeat(slot_);
+    for (QPushButton* b : {cmdLoan_, cmdQuitGame_, cmdSellCompanies_, cmdOK_}) enableWidget(b, people);
+    if (txtBankNum_->isReadOnly() == people) txtBankNum_->setReadOnly(!people);
+    enableWidget(vscBankNum_, people);
+
     setText(lblCash_, f->lblCash);
     setTextColor(lblCash_, toQColor(f->lblCashColor));
     setText(lblEstate_, f->lblEstate);
@@ -291,7 +298,7 @@ void PlayerWindow::render() {
         bool tristate = want == Qt::PartiallyChecked;
         if (chk->isTristate() != tristate) chk->setTristate(tristate);
         if (chk->checkState() != want) chk->setCheckState(want);
-        enableWidget(chk, f->chkInsuranceEnabled[idx]);
+        enableWidget(chk, f->chkInsuranceEnabled[idx] && people);
         QString company = i <= lstCompanies_->count() ? lstCompanies_->item(i - 1)->text() : QString();
         QString name = company.isEmpty() ? QStringLiteral("Insure company %1").arg(i)
                                          : QStringLiteral("Insure %1").arg(company);
@@ -309,8 +316,8 @@ void PlayerWindow::render() {
         QSignalBlocker block(vscBankNum_);
         if (vscBankNum_->value() != f->vscBankNum) vscBankNum_->setValue(f->vscBankNum);
     }
-    enableWidget(cmdDeposit_, f->cmdDepositEnabled);
-    enableWidget(cmdWithdraw_, f->cmdWithdrawEnabled);
+    enableWidget(cmdDeposit_, f->cmdDepositEnabled && people);
+    enableWidget(cmdWithdraw_, f->cmdWithdrawEnabled && people);
     for (int b = static_cast<int>(DeskButton::Deposit); b <= static_cast<int>(DeskButton::OK); ++b) {
         QPushButton* button = buttonFor(b);
         bool isDefault = static_cast<int>(f->DefaultButton) == b;

@@ -2,14 +2,22 @@
 // Helpers for the window tests: a controller whose message boxes and file
 // dialogs are answered from a script, and small finders for controls.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <deque>
 
 #include "rules/random.h"
 #include "windows/controller.h"
+#include "windows/main_window.h"
+#include "windows/player_window.h"
 
 namespace zx::test {
 
@@ -19,6 +27,8 @@ public:
     std::deque<std::string> saveAnswers;     // "" = Cancel
     std::deque<std::string> openAnswers;     // "" = Cancel
     std::vector<Message> messages;
+    // Boxes the computer players answered themselves (never shown).
+    std::vector<Message> computerMessages;
 
     std::optional<MsgAnswer> message(const Message& m) override {
         messages.push_back(m);
@@ -27,6 +37,7 @@ public:
         answers.pop_front();
         return a;
     }
+    void answeredByComputer(const Message& m, MsgAnswer) override { computerMessages.push_back(m); }
     std::optional<std::string> saveFile(const std::string&, const std::string&) override {
         if (saveAnswers.empty()) return std::string();
         std::string a = saveAnswers.front();
@@ -71,9 +82,42 @@ inline void shot(QWidget* w, const QString& name) {
     w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+// The same for the main window with every personal window over its seat,
+// as the players see the table.
+inline void shotOfTable(Controller& c, const QString& name) {
+    if (qEnvironmentVariableIsEmpty("ZENTRIX_SHOTS")) return;
+    QWidget* main = &c.mainWindow();
+    QPixmap table = main->grab();
+    QPainter painter(&table);
+    for (int p = 1; p <= 4; ++p)
+        if (QWidget* w = c.playerWindow(p); w && w->isVisible())
+            painter.drawPixmap(main->mapFromGlobal(w->geometry().topLeft()), w->grab());
+    painter.end();
+    table.save(qEnvironmentVariable("ZENTRIX_SHOTS") + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 template <typename T>
 T* find(QWidget* root, const QString& name) {
     return root->findChild<T*>(name);
+}
+
+// A click with the mouse, as a person makes it.
+inline void clickOn(QAbstractButton* b) {
+    QVERIFY(b);
+    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
+    // Check boxes and option buttons answer a click on their mark, at the left.
+    bool mark = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
+    QPoint at = mark ? QPoint(std::min(8, b->width() / 2), b->height() / 2) : b->rect().center();
+    QTest::mouseClick(b, Qt::LeftButton, {}, at);
+}
+
+// Replaces a text box's content by typing.
+inline void typeInto(QLineEdit* box, const QString& text) {
+    QVERIFY(box);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
 }
 
 }  // namespace zx::test

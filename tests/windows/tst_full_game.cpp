@@ -36,23 +36,6 @@ using namespace zx::test;
 
 namespace {
 
-void clickOn(QAbstractButton* b) {
-    QVERIFY(b);
-    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
-    // Check boxes and option buttons answer a click on their mark, at the left.
-    bool mark = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
-    QPoint at = mark ? QPoint(std::min(8, b->width() / 2), b->height() / 2) : b->rect().center();
-    QTest::mouseClick(b, Qt::LeftButton, {}, at);
-}
-
-void typeInto(QLineEdit* box, const QString& text) {
-    QVERIFY(box);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
-
 // What the results window showed when it opened.
 struct ResultsSeen {
     bool shown = false;

@@ -80,10 +80,13 @@ void expectHelpLine(QWidget* w) {
     QCOMPARE(f1->toolTip(), QStringLiteral("Press F1 for complete HTML Help on this window!"));
 }
 
+// The row's three controls are enabled, or disabled, together.
 bool rowEnabled(NewGameWindow* w, int row) {
     bool name = find<QLineEdit>(w, QStringLiteral("txtPlayerName_%1").arg(row))->isEnabled();
     bool sex = find<QComboBox>(w, QStringLiteral("cmbPlayerSex_%1").arg(row))->isEnabled();
-    return name && sex;
+    bool type = find<QComboBox>(w, QStringLiteral("cmbPlayerType_%1").arg(row))->isEnabled();
+    if (name != sex || name != type) qWarning("row %d is partly enabled", row);
+    return name && sex && type;
 }
 
 QString piece(NewGameWindow* w, int p) { return find<PictureBox>(w, QStringLiteral("picPiece_%1").arg(p))->picture(); }
@@ -163,6 +166,14 @@ void TestGameWindows::newGameControls() {
         QCOMPARE(sex->itemText(1), QStringLiteral("M"));
         QCOMPARE(sex->currentIndex(), 0);
         QCOMPARE(sex->toolTip(), QStringLiteral("Choose F for female or M for Male"));
+        auto* type = find<QComboBox>(w, QStringLiteral("cmbPlayerType_%1").arg(i));
+        QCOMPARE(type->count(), 4);
+        for (int t = 0; t < 4; ++t)
+            QCOMPARE(type->itemText(t), QString::fromLatin1(
+                                            std::array{"Human", "Computer (easy)", "Computer (normal)", "Computer (hard)"}[t]));
+        QCOMPARE(type->currentIndex(), 0);
+        QVERIFY(!type->toolTip().isEmpty());
+        QCOMPARE(type->accessibleName(), QStringLiteral("Player %1 type").arg(i));
         QVERIFY(rowEnabled(w, i));
         QCOMPARE(piece(w, i), pictures::piecePath(i));
     }
@@ -297,6 +308,10 @@ void TestGameWindows::newGameStartsWhatWasChosen() {
     auto* sex = find<QComboBox>(w, QStringLiteral("cmbPlayerSex_3"));
     sex->setCurrentIndex(1);
     emit sex->activated(1);
+    find<QComboBox>(w, QStringLiteral("cmbPlayerType_2"))->setCurrentIndex(3);
+    // A computer chosen in a row that is then left out plays no part.
+    find<QComboBox>(w, QStringLiteral("cmbPlayerType_4"))->setCurrentIndex(1);
+    find<QRadioButton>(w, QStringLiteral("optNumOfPlayers_3"))->click();
     find<QPushButton>(w, QStringLiteral("cmdNextSet"))->click();
     find<QRadioButton>(w, QStringLiteral("optCompanySet_2"))->click();
     for (const char* option : {"chkSounds", "chkBackgroundMusic", "chkAutoSave"})
@@ -305,7 +320,8 @@ void TestGameWindows::newGameStartsWhatWasChosen() {
     QCoreApplication::processEvents();
     const GameState& s = prog.game().S;
     QVERIFY(s.GameInProgress);
-    QCOMPARE(s.NumOfPlayers, 4);
+    QCOMPARE(s.NumOfPlayers, 3);
+    QCOMPARE(s.PlayerType, (PerPlayer<int>{0, 0, 3, 0, 0}));
     QCOMPARE(s.PlayerName[1], std::string("Ann"));
     QCOMPARE(s.PlayerName[3], std::string("Carl"));
     QCOMPARE(s.PlayerSex[3], std::string("Male"));

@@ -1,0 +1,463 @@
+// Computer players at the real windows: four of them play a game to the
+// end with nobody touching anything; a person plays among three of them;
+// loans go both ways between a person and a computer, the borrower's
+// question answered by the computer without a box, and the computers wait
+// while a box is open for the person.
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+#include "ai/autopilot.h"
+#include "ai/strategy.h"
+#include "state/board.h"
+#include "testsupport.h"
+#include "windows/board_view.h"
+#include "windows/buy_window.h"
+#include "windows/loan_window.h"
+#include "windows/main_window.h"
+#include "windows/new_game_window.h"
+#include "windows/player_window.h"
+#include "windows/results_window.h"
+#include "windows/sell_window.h"
+#include "windows/wait_window.h"
+
+using namespace zx;
+using namespace zx::test;
+
+namespace {
+
+struct Seat {
+    const char* name;
+    int type;
+};
+
+// The same ticks in the same order as in play, only sooner; the computers'
+// hands move every `pace` ms.
+void quicken(Program& prog, int pace) {
+    prog.controller.timer(TimerId::MovePieces)->setInterval(0);
+    prog.controller.timer(TimerId::ChangeMoney)->setInterval(0);
+    prog.controller.timer(TimerId::DestroyDelay)->setInterval(20);
+    prog.controller.setComputerPace(pace);
+}
+
+// Hard players thinking briefly, so that a test game stays quick; a few
+// continuations rather than a time limit, so that it is the same game on
+// every machine.
+void thinkBriefly(Program& prog) {
+    ai::LookAhead brief;
+    brief.seconds = 1;
+    brief.playouts = 4;
+    brief.horizon = 30;
+    prog.controller.autopilot().SetLookAhead(brief);
+}
+
+// Game > New, the seats chosen in the new-game window, Start; a quiet game.
+void startGame(Program& prog, std::initializer_list<Seat> seats) {
+    prog.controller.mainWindow().mnuGameNew->trigger();
+    NewGameWindow* w = prog.controller.newGameWindow();
+    QVERIFY(w && w->isVisible());
+    clickOn(find<QRadioButton>(w, QStringLiteral("optNumOfPlayers_%1").arg(seats.size())));
+    int row = 1;
+    for (const Seat& seat : seats) {
+        typeInto(find<QLineEdit>(w, QStringLiteral("txtPlayerName_%1").arg(row)), QString::fromLatin1(seat.name));
+        auto* type = find<QComboBox>(w, QStringLiteral("cmbPlayerType_%1").arg(row));
+        QVERIFY(type && type->isEnabled());
+        type->setCurrentIndex(seat.type);
+        ++row;
+    }
+    for (const char* option : {"chkSounds", "chkBackgroundMusic", "chkAutoSave"})
+        clickOn(find<QCheckBox>(w, QString::fromLatin1(option)));
+    clickOn(find<QPushButton>(w, QStringLiteral("cmdStart")));
+    QTRY_VERIFY(!prog.controller.newGameWindow());
+    QVERIFY(prog.game().S.GameInProgress);
+    row = 1;
+    for (const Seat& seat : seats) QCOMPARE(prog.game().S.PlayerType[static_cast<std::size_t>(row++)], seat.type);
+}
+
+// What the "Game over!" window showed; closed as a person closes it.
+struct Results {
+    bool shown = false;
+    QStringList names;
+};
+
+void watchResults(Program& prog, QTimer& watcher, Results& results) {
+    watcher.setInterval(5);
+    QObject::connect(&watcher, &QTimer::timeout, [&prog, &results] {
+        ResultsWindow* w = prog.controller.resultsWindow();
+        if (!w || !w->isVisible() || results.shown) return;
+        results.shown = true;
+        for (int i = 1; i <= 4; ++i)
+            if (auto* name = find<QLabel>(w, QStringLiteral("lblFinisher_%1").arg(i)); name && name->isVisible())
+                results.names << name->text();
+        shot(w, QStringLiteral("computers_results"));
+        clickOn(find<QPushButton>(w, QStringLiteral("cmdOK")));
+    });
+    watcher.start();
+}
+
+// A computer player whose decisions the test makes.
+struct Script {
+    bool acceptLoans = true;
+    std::optional<ai::LoanOffer> lend;  // offered once
+    struct Asked {
+        int lender;
+        Money amount;
+        int interest, duration;
+    };
+    std::vector<Asked> asked;
+};
+
+class ScriptedPlayer : public ai::Strategy {
+public:
+    explicit ScriptedPlayer(Script& script) : script_(script) {}
+    int Buy(const Game&, int) override { return 0; }
+    std::string Deposit(const Game&, int) override { return {}; }
+    std::array<bool, 6> Insure(const Game&, int) override { return {}; }
+    int MoveAnywhere(const Game&, int) override { return 0; }
+    Money CashWanted(const Game&, int) override { return 0; }
+    Money Bid(const Game&, int) override { return 0; }
+    int SaleRow(const Game&, int) override { return -1; }
+    int SaleBuyer(const Game&, int) override { return -1; }
+    int DebtSaleRow(const Game&, int) override { return -1; }
+    std::optional<ai::LoanOffer> Lend(const Game&, int) override { return std::exchange(script_.lend, std::nullopt); }
+    bool Borrow(const Game&, int, int lender, Money amount, int interest, int duration) override {
+        script_.asked.push_back({lender, amount, interest, duration});
+        return script_.acceptLoans;
+    }
+
+private:
+    Script& script_;
+};
+
+// Boxes of one title are left to the real QMessageBox, for the test to answer.
+class ShowTitle : public ScriptedHooks {
+public:
+    std::string title;
+    std::optional<MsgAnswer> message(const Message& m) override {
+        if (m.title != title) return ScriptedHooks::message(m);
+        messages.push_back(m);
+        return std::nullopt;
+    }
+};
+
+}  // namespace
+
+class ComputersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { quietOffscreenWarnings(); }
+    void fourComputersPlayToTheEnd();
+    void aPersonAmongThreeComputers();
+    void loansBetweenAPersonAndAComputer();
+};
+
+void ComputersTest::fourComputersPlayToTheEnd() {
+    Program prog(3);  // these dice bring debts, sales and loans
+    prog.controller.seedComputers(3);
+    thinkBriefly(prog);
+    quicken(prog, 0);
+    Game& g = prog.game();
+    Results results;
+    QTimer resultsWatcher;
+    watchResults(prog, resultsWatcher, results);
+    startGame(prog, {{"Ann", ai::Easy}, {"Ben", ai::Normal}, {"Cyd", ai::Hard}, {"Dot", ai::Normal}});
+    if (QTest::currentTestFailed()) return;
+    QVERIFY(prog.controller.computerTimer()->isActive());
+
+    // Nobody touches anything: the computers play through the windows to the end.
+    int sales = 0, loans = 0, moves = 0;
+    bool inSale = false, inLoan = false;
+    QTimer watcher;
+    watcher.setInterval(1);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto count = [](bool open, bool& was, int& n) {
+            if (open && !was) ++n;
+            was = open;
+        };
+        count(prog.controller.sellWindow() != nullptr, inSale, sales);
+        count(prog.controller.loanWindow() != nullptr, inLoan, loans);
+        moves = std::max(moves, g.S.Moves);
+    });
+    watcher.start();
+    QTRY_VERIFY_WITH_TIMEOUT(results.shown, 240'000);
+    watcher.stop();
+    qInfo("%d moves: %d sale windows, %d loan windows; %zu boxes answered by the computers", moves, sales, loans,
+          prog.hooks.computerMessages.size());
+
+    QCOMPARE(results.names.size(), 4);
+    for (const char* name : {"Ann", "Ben", "Cyd", "Dot"}) QVERIFY(results.names.contains(QString::fromLatin1(name)));
+    // Every box spoke to a computer player, which answered it: none was shown.
+    QVERIFY(prog.hooks.messages.empty());
+    for (const Message& m : prog.hooks.computerMessages) QVERIFY(m.player >= 1);
+    // The sale and loan windows a computer's hand opened were worked from
+    // inside them, to the end.
+    QVERIFY(sales > 0 && loans > 0);
+    // OK closed the game, and the computers' hands rest.
+    QTRY_VERIFY(!g.S.GameInProgress);
+    QVERIFY(!prog.controller.computerTimer()->isActive());
+}
+
+void ComputersTest::aPersonAmongThreeComputers() {
+    Program prog(5);
+    prog.controller.seedComputers(5);
+    thinkBriefly(prog);
+    constexpr int Pace = 4;
+    quicken(prog, Pace);
+    Game& g = prog.game();
+    MainWindow& main = prog.controller.mainWindow();
+    Results results;
+    QTimer resultsWatcher;
+    watchResults(prog, resultsWatcher, results);
+    startGame(prog, {{"Ann", ai::Human}, {"Ben", ai::Easy}, {"Cyd", ai::Normal}, {"Dot", ai::Hard}});
+    if (QTest::currentTestFailed()) return;
+    constexpr int Ann = 1;  // nobody plays before her, so she keeps her slot
+    int focusStolen = 0;
+    const QStringList computers{QStringLiteral("Ben"), QStringLiteral("Cyd"), QStringLiteral("Dot")};
+
+    // The keyboard is Ann's: it never moves into a computer's window. (The
+    // offscreen platform activates every window it shows, so the count
+    // starts once the windows of the start are up.)
+    QTest::qWait(20);
+    QObject::connect(qApp, &QApplication::focusChanged, &main, [&](QWidget*, QWidget* now) {
+        for (int p = 2; now && p <= g.S.NumOfPlayers; ++p)
+            if (now->window() == prog.controller.playerWindow(p)) ++focusStolen;
+    });
+    // The computers' windows are theirs: Ann's mouse and keys cannot work them.
+    for (int p = 2; p <= 4; ++p) {
+        PlayerWindow* w = prog.controller.playerWindow(p);
+        for (const char* button : {"cmdLoan", "cmdQuitGame", "cmdSellCompanies", "cmdWithdraw"})
+            QVERIFY(!find<QPushButton>(w, QString::fromLatin1(button))->isEnabled());
+        QVERIFY(find<QLineEdit>(w, QStringLiteral("txtBankNum"))->isReadOnly());
+    }
+    QVERIFY(find<QPushButton>(prog.controller.playerWindow(Ann), QStringLiteral("cmdWithdraw"))->isEnabled());
+    // Ann asks to sell with nothing to sell: her box is shown to her.
+    clickOn(find<QPushButton>(prog.controller.playerWindow(Ann), QStringLiteral("cmdSellCompanies")));
+    QCOMPARE(prog.hooks.messages.size(), std::size_t(1));
+    QCOMPARE(prog.hooks.messages[0].title, std::string("No companies"));
+
+    // Ann plays by clicks whenever the game waits for her; the driver runs
+    // from a timer, so it acts inside the computers' modal windows too.
+    constexpr int Moves = 40;
+    int annRolls = 0, computerRolls = 0, typedShown = 0, promptsByComputers = 0, rollOfferedToAnn = 0;
+    int saleTicks = 0;
+    QString lastPrompt;
+    bool busy = false;
+    auto act = [&] {
+        GameState& s = g.S;
+        if (busy || !s.GameInProgress || s.NumOfPlayers < 2 || s.PlayerName[Ann] != "Ann") return;
+        busy = true;
+        const int cp = s.CurrentPlayer;
+        PlayerWindow* own = prog.controller.playerWindow(Ann);
+        // What the computers' hands do is on their windows and prompt lines.
+        for (int p = 2; p <= s.NumOfPlayers; ++p) {
+            PlayerWindow* w = prog.controller.playerWindow(p);
+            const std::string& typed = g.PlayerWindow(p).txtBankNum;
+            if (w && !typed.empty() && find<QLineEdit>(w, QStringLiteral("txtBankNum"))->text() == QString::fromStdString(typed))
+                if (++typedShown == 1) shotOfTable(prog.controller, QStringLiteral("computers_typing"));
+        }
+        // Roll Dice is Ann's only when her roll is due (or her free move
+        // can lapse by the next roll).
+        if (main.rollDice()->isEnabled() && g.NextRoller() != Ann && !(s.MoveAnywhereMode && cp == Ann))
+            ++rollOfferedToAnn;
+        const QString prompt = find<QLabel>(&main, QStringLiteral("lblPrompt"))->text();
+        if (prompt != lastPrompt) {
+            lastPrompt = prompt;
+            for (const QString& name : computers)
+                if (prompt.startsWith(name + QLatin1Char(' ')) && ++promptsByComputers == 3)
+                    shotOfTable(prog.controller, QStringLiteral("computers_prompt"));
+        }
+
+        if (SellWindow* sale = prog.controller.sellWindow()) {
+            // A computer's sale: Ann bids nothing and, once the computers
+            // have had time to type their bids, reveals them.
+            auto* submit = find<QPushButton>(sale, QStringLiteral("cmdSubmit"));
+            if (++saleTicks > 40 && submit->isEnabled()) clickOn(submit);
+        } else if (BuyWindow* buy = prog.controller.buyWindow(); buy && cp == Ann) {
+            saleTicks = 0;
+            QRadioButton* choice = nullptr;
+            for (int i = 1; i <= 3 && !choice; ++i)
+                if (auto* opt = find<QRadioButton>(buy, QStringLiteral("optName_%1").arg(i)); opt && opt->isEnabled()) choice = opt;
+            if (choice && s.Cash[Ann] >= 1'500'000) {
+                clickOn(choice);
+                clickOn(find<QPushButton>(buy, QStringLiteral("cmdBuy")));
+            }
+            if (QPointer<BuyWindow> still = prog.controller.buyWindow())
+                clickOn(find<QPushButton>(still, QStringLiteral("cmdCancel")));
+        } else if (WaitWindow* wait = prog.controller.waitWindow(); wait && g.Wait.Debtor == Ann) {
+            clickOn(find<QPushButton>(wait, QStringLiteral("cmdPay")));
+            if (QPointer<WaitWindow> still = prog.controller.waitWindow()) {
+                prog.hooks.answers.push_back(MsgAnswer::Yes);
+                clickOn(find<QPushButton>(still, QStringLiteral("cmdILose")));
+            }
+        } else if (s.DepositMode && cp == Ann) {
+            // Two millions are refused with a box for her; one is taken.
+            auto* amount = find<QLineEdit>(own, QStringLiteral("txtBankNum"));
+            for (const char* millions : {"2", "1"}) {
+                if (!s.DepositMode) break;
+                typeInto(amount, QString::fromLatin1(millions));
+                QTest::keyClick(amount, Qt::Key_Return);
+            }
+            if (s.DepositMode) QTest::keyClick(own, Qt::Key_Escape);
+        } else if (s.InsuranceMode && cp == Ann) {
+            clickOn(find<QPushButton>(own, QStringLiteral("cmdOK")));
+        } else if (s.MoveAnywhereMode && cp == Ann && main.rollDice()->isEnabled()) {
+            BoardView* board = main.board();
+            const int cell = CellOfKind(CellKind::Bank, 1);
+            QPoint at = board->mapFromScene(QPointF(CellLeft(cell) + CellSize / 2.0, CellTop(cell) + CellSize / 2.0));
+            QTest::mouseClick(board->viewport(), Qt::LeftButton, {}, at);
+        } else if (main.rollDice()->isEnabled() && s.Moves < Moves) {
+            saleTicks = 0;
+            if (g.NextRoller() == Ann) {
+                clickOn(main.rollDice());
+                ++annRolls;
+            }
+        }
+        busy = false;
+    };
+    int lastMoves = 0;
+    QTimer driver;
+    driver.setInterval(2);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (g.S.Moves != lastMoves) {
+            lastMoves = g.S.Moves;
+            if (g.S.Moves > 1 && g.S.CurrentPlayer != Ann) ++computerRolls;
+        }
+        act();
+    });
+    driver.start();
+    QTRY_VERIFY_WITH_TIMEOUT(results.shown || (g.S.Moves >= Moves && main.rollDice()->isEnabled()) ||
+                                 g.S.PlayerName[Ann] != "Ann",
+                             120'000);
+    driver.stop();
+    qInfo("%d moves: Ann rolled %d times, the computers %d; %zu boxes for Ann, %zu answered by computers",
+          g.S.Moves, annRolls, computerRolls, prog.hooks.messages.size(), prog.hooks.computerMessages.size());
+
+    // Everybody played: the computers rolled for themselves, Ann for herself.
+    QVERIFY(annRolls > 3 && computerRolls > 10);
+    QCOMPARE(rollOfferedToAnn, 0);
+    // The boxes that reached the screen were Ann's or everybody's; the
+    // computers answered theirs unseen.
+    for (const Message& m : prog.hooks.messages) QVERIFY2(m.player == 0 || m.player == Ann, m.title.c_str());
+    for (const Message& m : prog.hooks.computerMessages) QVERIFY2(m.player != Ann, m.title.c_str());
+    // The computers' windows showed what they typed, the prompt line what
+    // they did, and the keyboard stayed with Ann.
+    QVERIFY(typedShown > 0);
+    QVERIFY(promptsByComputers > 0);
+    QCOMPARE(focusStolen, 0);
+}
+
+void ComputersTest::loansBetweenAPersonAndAComputer() {
+    Program prog(3);
+    ShowTitle hooks;
+    hooks.title = "Loan confirmation";
+    prog.controller.setHooks(&hooks);
+    prog.controller.seedComputers(3);
+    Script script;
+    prog.controller.autopilot().SetStrategy(ai::Normal, [&script](std::mt19937_64&) {
+        return std::make_unique<ScriptedPlayer>(script);
+    });
+    // The computers hold still until the person's loans are done.
+    quicken(prog, 60'000);
+    Game& g = prog.game();
+    startGame(prog, {{"Robo", ai::Normal}, {"Ann", ai::Human}, {"Max", ai::Normal}});
+    if (QTest::currentTestFailed()) return;
+    constexpr int Robo = 1, Ann = 2, Max = 3;
+
+    // Ann lends to Max through the "Lend money" window, twice: Max takes
+    // the first loan and refuses the second, and no box asks anybody.
+    auto lendToMax = [&](bool accepts) {
+        script.acceptLoans = accepts;
+        bool drove = false;
+        QTimer::singleShot(0, [&] {
+            LoanWindow* w = prog.controller.loanWindow();
+            QVERIFY(w);
+            clickOn(find<QRadioButton>(w, QStringLiteral("optPlayer_%1").arg(Max)));
+            typeInto(find<QLineEdit>(w, QStringLiteral("txtLoanNum")), QStringLiteral("1"));
+            find<QScrollBar>(w, QStringLiteral("VScroll"))->setValue(9);
+            clickOn(find<QPushButton>(w, QStringLiteral("cmdLoan")));
+            // Refused: the window stays for Ann to give up.
+            if (QPointer<LoanWindow> still = prog.controller.loanWindow())
+                clickOn(find<QPushButton>(still, QStringLiteral("cmdCancel")));
+            drove = true;
+        });
+        clickOn(find<QPushButton>(prog.controller.playerWindow(Ann), QStringLiteral("cmdLoan")));
+        QVERIFY(drove);
+        QVERIFY(!prog.controller.loanWindow());
+    };
+    lendToMax(true);
+    lendToMax(false);
+    QCOMPARE(script.asked.size(), std::size_t(2));
+    for (const Script::Asked& a : script.asked) {
+        QCOMPARE(a.lender, Ann);
+        QCOMPARE(a.amount, 1'000'000);
+        QCOMPARE(a.interest, 20);
+        QCOMPARE(a.duration, 20);
+    }
+    QVERIFY(hooks.messages.empty());
+    QCOMPARE(hooks.computerMessages.size(), std::size_t(2));
+    for (const Message& m : hooks.computerMessages) {
+        QCOMPARE(m.title, std::string("Loan confirmation"));
+        QCOMPARE(m.player, Max);
+    }
+    QCOMPARE(g.S.LoanCount, 1);
+    QCOMPARE(g.S.LoanBorrower[1], Max);
+    QCOMPARE(g.S.Cash[Max], StartCash + 1'000'000);
+    QCOMPARE(g.S.PromptText, std::string("Ann refused to lend any money!"));
+
+    // Robo, first to roll, offers Ann a loan first. His hand works the
+    // "Lend money" window his step opened; the question to Ann is a real
+    // box, and while it is open nobody moves, though Robo's roll is due.
+    script.lend = ai::LoanOffer{Ann, "0.5", 3};
+    QString shownAmount, shownInterest;
+    int movesWhileAsked = -1;
+    bool answered = false;
+    QTimer person;
+    person.setInterval(5);
+    QElapsedTimer asked;
+    QObject::connect(&person, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || answered) return;
+        if (!asked.isValid()) {
+            asked.start();
+            return;
+        }
+        if (asked.elapsed() < 40 * 5) return;  // forty of the computers' paces
+        movesWhileAsked = g.S.Moves;
+        if (LoanWindow* w = prog.controller.loanWindow()) {
+            shownAmount = find<QLineEdit>(w, QStringLiteral("txtLoanNum"))->text();
+            shownInterest = find<QLabel>(w, QStringLiteral("lblInterest"))->text();
+            shot(w, QStringLiteral("computers_loan_offer"));
+        }
+        answered = true;
+        clickOn(box->button(QMessageBox::Yes));
+    });
+    person.start();
+    prog.controller.setComputerPace(5);
+    QTRY_VERIFY_WITH_TIMEOUT(g.S.Moves >= 1, 20'000);
+    person.stop();
+
+    QVERIFY(answered);
+    QCOMPARE(movesWhileAsked, 0);
+    QCOMPARE(shownAmount, QStringLiteral("0.5"));
+    QCOMPARE(shownInterest, QStringLiteral("80 %"));
+    QCOMPARE(hooks.messages.size(), std::size_t(1));
+    QCOMPARE(hooks.messages[0].player, Ann);
+    QCOMPARE(g.S.LoanCount, 2);
+    QCOMPARE(g.S.LoanLender[2], Robo);
+    QCOMPARE(g.S.LoanBorrower[2], Ann);
+    QCOMPARE(g.S.Cash[Ann], StartCash - 1'000'000 + 500'000);
+    QVERIFY(!prog.controller.loanWindow());
+}
+
+QTEST_MAIN(ComputersTest)
+#include "tst_computers.moc"
