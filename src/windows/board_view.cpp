@@ -18,8 +18,6 @@ BoardPicture::BoardPicture(const QString& name, const QRectF& rect, pictures::Pi
                            QGraphicsItem* parent)
     : QGraphicsObject(parent), rect_(rect), cache_(cache) {
     setObjectName(name);
-    // Drawn from its SVG once per size, not at every step of a walk across it.
-    setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void BoardPicture::setPicture(const QString& path) {

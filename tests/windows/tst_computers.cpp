@@ -241,9 +241,11 @@ void ComputersTest::aPersonAmongThreeComputers() {
     }
     QVERIFY(find<QPushButton>(prog.controller.playerWindow(Ann), QStringLiteral("cmdWithdraw"))->isEnabled());
     // Ann asks to sell with nothing to sell: her box is shown to her.
+    const std::size_t shownBefore = prog.hooks.messages.size();
     clickOn(find<QPushButton>(prog.controller.playerWindow(Ann), QStringLiteral("cmdSellCompanies")));
-    QCOMPARE(prog.hooks.messages.size(), std::size_t(1));
-    QCOMPARE(prog.hooks.messages[0].title, std::string("No companies"));
+    QCOMPARE(prog.hooks.messages.size(), shownBefore + 1);
+    QCOMPARE(prog.hooks.messages.back().title, std::string("No companies"));
+    QCOMPARE(prog.hooks.messages.back().player, Ann);
 
     // Ann plays by clicks whenever the game waits for her; the driver runs
     // from a timer, so it acts inside the computers' modal windows too.
@@ -363,7 +365,7 @@ void ComputersTest::loansBetweenAPersonAndAComputer() {
     prog.controller.setHooks(&hooks);
     prog.controller.seedComputers(3);
     Script script;
-    prog.controller.autopilot().SetStrategy(ai::Normal, [&script](std::mt19937_64&) {
+    prog.controller.autopilot().SetStrategy(ai::Normal, [&script](ai::PlayerRandom&) {
         return std::make_unique<ScriptedPlayer>(script);
     });
     // The computers hold still until the person's loans are done.
