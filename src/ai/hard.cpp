@@ -280,12 +280,16 @@ private:
     }
 
     // Plays each option out in turn, the same dice for every option in a
-    // round, until the budget is spent; the first option wins ties.
+    // round, until the budget is spent or the rounds so far settle the
+    // question: one option ahead of every other by more than chance would
+    // explain, or all of them so close that the choice hardly matters. The
+    // first option wins ties.
     template <typename MakeOption> std::size_t Choose(const Game& g, int me, std::size_t n, MakeOption&& make) {
         if (n <= 1) return 0;
         std::vector<Option> options;
         for (std::size_t i = 0; i < n; ++i) options.push_back(make(i));
         std::vector<double> sum(n, 0.0);
+        std::vector<std::vector<double>> rounds;
         const std::string name = g.Name(me);
         const double start = CpuSeconds();
         double roundStart = start;
@@ -293,14 +297,17 @@ private:
         InstantGame& sim = Sim();
         while (played + static_cast<int>(n) <= std::max(budget_.playouts, static_cast<int>(n))) {
             const std::uint64_t seed = rng_();
+            std::vector<double>& round = rounds.emplace_back(n, 0.0);
             for (std::size_t i = 0; i < n; ++i) {
                 sim.CopyFrom(g, me);
                 sim.chance().Seed(seed);
                 options[i](sim, me);
                 sim.PlayOut(g.S.Moves + budget_.horizon);
-                sum[i] += Score(sim, name);
+                round[i] = Score(sim, name);
+                sum[i] += round[i];
             }
             played += static_cast<int>(n);
+            if (rounds.size() >= 32 && rounds.size() % 16 == 0 && Settled(rounds, sum)) break;
             // Whole rounds only, and none that would end past the budget.
             const double now = CpuSeconds();
             if (now + (now - roundStart) - start > budget_.seconds) break;
@@ -308,6 +315,26 @@ private:
         }
         if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(CpuSeconds() - start);
         return static_cast<std::size_t>(std::max_element(sum.begin(), sum.end()) - sum.begin());
+    }
+
+    static bool Settled(const std::vector<std::vector<double>>& rounds, const std::vector<double>& sum) {
+        const std::size_t best = static_cast<std::size_t>(std::max_element(sum.begin(), sum.end()) - sum.begin());
+        const double r = static_cast<double>(rounds.size());
+        bool clearLead = true, indifferent = rounds.size() >= 64;
+        for (std::size_t i = 0; i < sum.size(); ++i) {
+            if (i == best) continue;
+            double d = 0, dd = 0;
+            for (const auto& round : rounds) {
+                const double x = round[best] - round[i];
+                d += x;
+                dd += x * x;
+            }
+            const double mean = d / r;
+            const double error = std::sqrt(std::max(0.0, dd / r - mean * mean) / r);
+            clearLead = clearLead && mean > 3 * error;
+            indifferent = indifferent && mean + 3 * error < 0.01;
+        }
+        return clearLead || indifferent;
     }
 
     PlayerRandom& rng_;
