@@ -293,6 +293,7 @@ private:
         const std::string name = g.Name(me);
         const double start = CpuSeconds();
         double roundStart = start;
+        double longestRound = 0;
         int played = 0;
         InstantGame& sim = Sim();
         while (played + static_cast<int>(n) <= std::max(budget_.playouts, static_cast<int>(n))) {
@@ -308,13 +309,19 @@ private:
             }
             played += static_cast<int>(n);
             if (rounds.size() >= 32 && rounds.size() % 16 == 0 && Settled(rounds, sum)) break;
-            // Whole rounds only, and none that would end past the budget.
+            // Whole rounds only, and none that would end past the budget: the
+            // next round is taken to be as long as the longest so far, with a
+            // little to spare for choosing afterwards.
             const double now = CpuSeconds();
-            if (now + (now - roundStart) - start > budget_.seconds) break;
+            longestRound = std::max(longestRound, now - roundStart);
+            if (now + longestRound - start > 0.98 * budget_.seconds) break;
             roundStart = now;
         }
+        std::size_t best = 0;
+        for (std::size_t i = 1; i < n; ++i)
+            if (sum[i] > sum[best]) best = i;
         if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(CpuSeconds() - start);
-        return static_cast<std::size_t>(std::max_element(sum.begin(), sum.end()) - sum.begin());
+        return best;
     }
 
     static bool Settled(const std::vector<std::vector<double>>& rounds, const std::vector<double>& sum) {
