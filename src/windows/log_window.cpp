@@ -78,7 +78,12 @@ void LogWindow::render() {
         item->setForeground(toQColor(line.color));
     }
     if (follow) {
-        lstLog_->setCurrentRow(lstLog_->count() - 1);
+        // The newest line becomes the chosen one, whatever keys are held at
+        // the moment (a held Ctrl or Shift would otherwise add it to the
+        // choice); lines the reader chose to copy stay chosen.
+        const bool chosen = lstLog_->selectedItems().size() > 1;
+        lstLog_->setCurrentRow(lstLog_->count() - 1,
+                               chosen ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
         lstLog_->scrollToBottom();
     }
 }

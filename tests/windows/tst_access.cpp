@@ -309,6 +309,14 @@ void AccessTest::aGamePlayedWithKeysOnly() {
     find<QPushButton>(log, "cmdCopy")->click();
     QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(g.Log.PlainText()));
     shot(log, QStringLiteral("access_game_log"));
+
+    // Lines arriving while it is open: the newest alone is chosen.
+    for (int i = 0; i < 3; ++i) {
+        g.Log.Add(g.S.Moves, "A line that came later.");
+        log->render();
+    }
+    QCOMPARE(list->selectedItems().size(), 1);
+    QCOMPARE(list->currentRow(), list->count() - 1);
 }
 
 QTEST_MAIN(AccessTest)
