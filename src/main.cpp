@@ -1,6 +1,8 @@
 // Zentrix: wires the rules, the windows and the sound together and runs.
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <cstdlib>
 #include <QIcon>
 
 #include "media/pictures.h"
@@ -9,6 +11,15 @@
 #include "windows/controller.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before a display is opened, so they
+    // work on a console without one. Anything else waits for QApplication,
+    // which takes Qt's own options out of the command line first.
+    {
+        QCoreApplication console(argc, argv);
+        zx::describeApplication();
+        const zx::CommandLine early = zx::parseCommandLine(QCoreApplication::arguments());
+        if (early.exitCode == EXIT_SUCCESS) return zx::answerCommandLine(early);
+    }
     QApplication app(argc, argv);
     zx::describeApplication();
     const zx::CommandLine command = zx::parseCommandLine(QApplication::arguments());
