@@ -128,6 +128,7 @@ Autopilot::~Autopilot() = default;
 
 void Autopilot::Forget() {
     for (auto& seat : seats_) seat.reset();
+    personSaidNo_ = {};
 }
 
 int Autopilot::TypeOf(int p) const {
@@ -450,6 +451,7 @@ bool Autopilot::LoanStep() {
     }
     if (seat.decided.count(LoanAskedThought) != 0) {
         // Asked once and still open: the borrower said no.
+        if (!IsComputer(offer->borrower)) personSaidNo_[At(g_.IdOf(offer->borrower))] = g_.S.Moves + 1;
         seat.loan.reset();
         f.cmdCancel_Click();
         return true;
@@ -458,6 +460,12 @@ bool Autopilot::LoanStep() {
     f.cmdLoan_Click();
     if (!f.Loaded) seat.loan.reset();
     return true;
+}
+
+bool Autopilot::PersonSaidNoLately(int borrower) const {
+    if (borrower < 1 || borrower > g_.S.NumOfPlayers || IsComputer(borrower)) return false;
+    const int saidNo = personSaidNo_[At(g_.IdOf(borrower))];
+    return saidNo != 0 && g_.S.Moves < saidNo - 1 + AskPersonAgainAfter;
 }
 
 bool Autopilot::BetweenTurnsStep() {
@@ -489,6 +497,7 @@ bool Autopilot::BetweenTurnsStep() {
         if (s.LoanCount >= MaxLoans) continue;
         if (seat.decided.count(LendThought) != 0) continue;
         std::optional<LoanOffer> offer = seat.strategy->Lend(g_, p);
+        if (offer && PersonSaidNoLately(offer->borrower)) offer.reset();
         seat.decided[LendThought] = offer ? 1 : 0;
         if (!offer) continue;
         OfferLoan(p, *offer);

@@ -81,6 +81,10 @@ private:
     bool InsuranceStep(int p);
     bool MoveAnywhereStep(int p);
     bool BetweenTurnsStep();
+    // Whether the person in slot `borrower` refused a computer's loan
+    // within the last AskPersonAgainAfter moves.
+    bool PersonSaidNoLately(int borrower) const;
+    static constexpr int AskPersonAgainAfter = 40;
     bool Withdraw(int p, Money amount);
 
     Game& g_;
@@ -89,6 +93,11 @@ private:
     int everySeatAs_ = 0;
     std::map<int, StrategyMaker> makers_;
     LookAhead lookAhead_;
+    // By PlayerId: the move after which a person last said no to a
+    // computer's loan (0: never). The computers leave him in peace for a
+    // while, as a message box each time would; computers asking computers
+    // do not need it.
+    std::array<int, MaxPlayers + 1> personSaidNo_{};
 };
 
 // Text helpers the hands type with.

@@ -61,7 +61,9 @@ TEST(Arena, GamesOfEveryKindEndAndKeepTheInvariants) {
                     continue;
                 }
                 ASSERT_TRUE(game.pilot().Step()) << "nobody could act at move " << g.S.Moves;
-                if (g.S.GameInProgress) ASSERT_EQ(test::GameInvariants(g), "") << "move " << g.S.Moves;
+                if (g.S.GameInProgress) {
+                    ASSERT_EQ(test::GameInvariants(g), "") << "move " << g.S.Moves;
+                }
             }
             EXPECT_TRUE(g.Results.Loaded);
         }
@@ -167,8 +169,11 @@ struct RoutedTable {
     struct RoutedUi : test::FakeUi {
         Autopilot* pilot = nullptr;
         MsgAnswer message(const Message& m) override {
-            messages.push_back(m);
-            return pilot->Answer(m).value_or(m.defaultAnswer);
+            if (std::optional<MsgAnswer> a = pilot->Answer(m)) {
+                messages.push_back(m);
+                return *a;
+            }
+            return FakeUi::message(m);  // the people's answers, scripted
         }
     } ui;
     test::ScriptedRandom rnd;
@@ -199,6 +204,45 @@ TEST(ComputerSeats, AnswerTheLoansOfferedToThem) {
     EXPECT_EQ(ui.messages[0].player, 2);
     EXPECT_EQ(g.S.Finisher[1], "Bob");
 
+}
+
+// A computer that offers Alice $500,000 whenever it thinks of lending.
+class Lender : public Strategy {
+public:
+    int Buy(const Game&, int) override { return 0; }
+    std::string Deposit(const Game&, int) override { return {}; }
+    std::array<bool, 6> Insure(const Game&, int) override { return {}; }
+    int MoveAnywhere(const Game&, int) override { return 0; }
+    Money CashWanted(const Game&, int) override { return 0; }
+    Money Bid(const Game&, int) override { return 0; }
+    int SaleRow(const Game&, int) override { return -1; }
+    int SaleBuyer(const Game&, int) override { return -1; }
+    int DebtSaleRow(const Game&, int) override { return -1; }
+    std::optional<LoanOffer> Lend(const Game&, int) override { return LoanOffer{1, "0.5", 9}; }
+    bool Borrow(const Game&, int, int, Money, int, int) override { return false; }
+};
+
+TEST(ComputerSeats, AskAPersonWhoRefusedALoanAgainOnlyAfterFortyMoves) {
+    RoutedTable t;
+    t.g.S.PlayerType[2] = Normal;
+    t.pilot.SetStrategy(Normal, [](PlayerRandom&) { return std::make_unique<Lender>(); });
+    // Alice, a person, rolls next at every move and says no to every loan.
+    auto asked = [&] {
+        return std::count_if(t.ui.messages.begin(), t.ui.messages.end(),
+                             [](const Message& m) { return m.title == "Loan confirmation" && m.player == 1; });
+    };
+    t.g.Main.cmdRollDiceEnabled = true;
+    std::vector<int> askedAt;
+    for (int move = 1; move <= 100; ++move) {
+        t.g.S.Moves = move;
+        t.ui.answers.assign(1, MsgAnswer::No);
+        for (int i = 0; i < 20 && t.pilot.Step(); ++i) {
+        }
+        ASSERT_FALSE(t.g.LoanDialog.Loaded);
+        if (asked() > static_cast<long>(askedAt.size())) askedAt.push_back(move);
+    }
+    EXPECT_EQ(askedAt, (std::vector<int>{1, 41, 81}));
+    EXPECT_EQ(t.g.S.LoanCount, 0);
 }
 
 TEST(ComputerSeats, GiveUpOnlyWhenTheirOwnHandSaysSo) {
