@@ -296,6 +296,7 @@ private:
         double longestRound = 0;
         int played = 0;
         InstantGame& sim = Sim();
+        const int horizon = budget_.horizon * std::max(2, g.S.NumOfPlayers) / 2;
         while (played + static_cast<int>(n) <= std::max(budget_.playouts, static_cast<int>(n))) {
             const std::uint64_t seed = rng_();
             std::vector<double>& round = rounds.emplace_back(n, 0.0);
@@ -303,7 +304,7 @@ private:
                 sim.CopyFrom(g, me);
                 sim.chance().Seed(seed);
                 options[i](sim, me);
-                sim.PlayOut(g.S.Moves + budget_.horizon);
+                sim.PlayOut(g.S.Moves + horizon);
                 round[i] = Score(sim, name);
                 sum[i] += round[i];
             }

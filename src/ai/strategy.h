@@ -80,9 +80,10 @@ public:
 struct LookAhead {
     double seconds = 0.25;
     int playouts = 4000;
-    // How many moves a continuation is played before the position is judged:
-    // far enough for a choice to show its effect, near enough for chance not
-    // to drown it.
+    // How many moves a continuation is played before the position is judged,
+    // in a game of two: far enough for a choice to show its effect, near
+    // enough for chance not to drown it. With more players it grows with
+    // them, so that the player himself still has as many turns ahead.
     int horizon = 60;
     // When set, the CPU time of every decision made is added here.
     std::vector<double>* decisionSeconds = nullptr;
