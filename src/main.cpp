@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <cstdlib>
 #include <QIcon>
+#include <cstdlib>
 
 #include "media/pictures.h"
 #include "rules/random.h"

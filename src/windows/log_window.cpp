@@ -78,9 +78,9 @@ void LogWindow::render() {
         item->setForeground(toQColor(line.color));
     }
     if (follow) {
-        // The newest line becomes the chosen one, whatever keys are held at
-        // the moment (a held Ctrl or Shift would otherwise add it to the
-        // choice); lines the reader chose to copy stay chosen.
+        // The newest line alone becomes the chosen one (in this list's
+        // selection mode setCurrentRow would add it to the lines chosen
+        // before); lines the reader chose to copy stay chosen.
         const bool chosen = lstLog_->selectedItems().size() > 1;
         lstLog_->setCurrentRow(lstLog_->count() - 1,
                                chosen ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
