@@ -11,6 +11,7 @@
 #include "ai/instant_game.h"
 #include "invariants.h"
 #include "lifecycle/savefile.h"
+#include "still_player.h"
 #include "test_support.h"
 
 namespace zx::ai {
@@ -207,19 +208,9 @@ TEST(ComputerSeats, AnswerTheLoansOfferedToThem) {
 }
 
 // A computer that offers Alice $500,000 whenever it thinks of lending.
-class Lender : public Strategy {
+class Lender : public test::StillPlayer {
 public:
-    int Buy(const Game&, int) override { return 0; }
-    std::string Deposit(const Game&, int) override { return {}; }
-    std::array<bool, 6> Insure(const Game&, int) override { return {}; }
-    int MoveAnywhere(const Game&, int) override { return 0; }
-    Money CashWanted(const Game&, int) override { return 0; }
-    Money Bid(const Game&, int) override { return 0; }
-    int SaleRow(const Game&, int) override { return -1; }
-    int SaleBuyer(const Game&, int) override { return -1; }
-    int DebtSaleRow(const Game&, int) override { return -1; }
     std::optional<LoanOffer> Lend(const Game&, int) override { return LoanOffer{1, "0.5", 9}; }
-    bool Borrow(const Game&, int, int, Money, int, int) override { return false; }
 };
 
 TEST(ComputerSeats, AskAPersonWhoRefusedALoanAgainOnlyAfterFortyMoves) {

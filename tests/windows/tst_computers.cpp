@@ -20,6 +20,7 @@
 #include "ai/autopilot.h"
 #include "ai/strategy.h"
 #include "state/board.h"
+#include "still_player.h"
 #include "testsupport.h"
 #include "windows/board_view.h"
 #include "windows/buy_window.h"
@@ -117,18 +118,9 @@ struct Script {
     std::vector<Asked> asked;
 };
 
-class ScriptedPlayer : public ai::Strategy {
+class ScriptedPlayer : public test::StillPlayer {
 public:
     explicit ScriptedPlayer(Script& script) : script_(script) {}
-    int Buy(const Game&, int) override { return 0; }
-    std::string Deposit(const Game&, int) override { return {}; }
-    std::array<bool, 6> Insure(const Game&, int) override { return {}; }
-    int MoveAnywhere(const Game&, int) override { return 0; }
-    Money CashWanted(const Game&, int) override { return 0; }
-    Money Bid(const Game&, int) override { return 0; }
-    int SaleRow(const Game&, int) override { return -1; }
-    int SaleBuyer(const Game&, int) override { return -1; }
-    int DebtSaleRow(const Game&, int) override { return -1; }
     std::optional<ai::LoanOffer> Lend(const Game&, int) override { return std::exchange(script_.lend, std::nullopt); }
     bool Borrow(const Game&, int, int lender, Money amount, int interest, int duration) override {
         script_.asked.push_back({lender, amount, interest, duration});
