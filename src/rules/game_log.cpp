@@ -48,6 +48,7 @@ void GameLog::Clear() {
     lines_.clear();
     computerLine_ = NoLine;
     ++generation_;
+    ++revision_;
 }
 
 void GameLog::Begin(int move, const std::string& text) {
@@ -57,7 +58,9 @@ void GameLog::Begin(int move, const std::string& text) {
 
 void GameLog::Add(int move, const std::string& text, Rgb color) {
     std::string line = OneLine(text);
-    if (!line.empty()) lines_.push_back(LogLine{move, std::move(line), color});
+    if (line.empty()) return;
+    lines_.push_back(LogLine{move, std::move(line), color});
+    ++revision_;
 }
 
 void GameLog::Shown(int move, const MainView& view) {
@@ -66,7 +69,10 @@ void GameLog::Shown(int move, const MainView& view) {
         // A void disaster is drawn again at once: the new decision replaces
         // the old one, which nobody had time to read.
         const bool redrawn = !computer.empty() && computerLine_ != NoLine && computerLine_ + 1 == lines_.size();
-        if (redrawn) lines_.pop_back();
+        if (redrawn) {
+            lines_.pop_back();
+            ++revision_;
+        }
         computer_ = computer;
         Add(move, computer);
         computerLine_ = computer.empty() ? NoLine : lines_.size() - 1;

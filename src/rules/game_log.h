@@ -21,6 +21,10 @@ struct LogLine {
     int move = 0;
     std::string text;
     Rgb color = Black;  // the colour the prompt line had
+    // The event changes the standing: a win or a loss, a disaster, a missed
+    // turn, a sale or a loan with a person in it. Someone playing alone
+    // against the computers needs a moment to read such a line.
+    bool standing = false;
 };
 
 class GameLog {
@@ -30,6 +34,9 @@ public:
     // Changes whenever the lines start over, so a reader that copies only
     // the new lines knows when to copy them all again.
     std::uint64_t Generation() const { return generation_; }
+    // Changes with every change of the lines (added, replaced, removed or
+    // started over), so a reader can tell at a glance whether to look again.
+    std::uint64_t Revision() const { return revision_; }
 
     // A new game: nothing of the last one stays.
     void Clear();
@@ -51,6 +58,7 @@ public:
 private:
     std::vector<LogLine> lines_;
     std::uint64_t generation_ = 0;
+    std::uint64_t revision_ = 0;
     std::string prompt_, computer_;  // what the two lines showed when last looked at
     static constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
     std::size_t computerLine_ = NoLine;  // the log line of the Computer's last decision
