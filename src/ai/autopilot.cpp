@@ -129,6 +129,7 @@ Autopilot::~Autopilot() = default;
 void Autopilot::Forget() {
     for (auto& seat : seats_) seat.reset();
     personSaidNo_ = {};
+    offeredPerson_ = {};
 }
 
 int Autopilot::TypeOf(int p) const {
@@ -468,6 +469,17 @@ bool Autopilot::PersonSaidNoLately(int borrower) const {
     return saidNo != 0 && g_.S.Moves < saidNo - 1 + AskPersonAgainAfter;
 }
 
+bool Autopilot::MayOfferPerson(int lender, int borrower) const {
+    const GameState& s = g_.S;
+    if (borrower < 1 || borrower > s.NumOfPlayers || PersonSaidNoLately(borrower)) return false;
+    if (!g_.HasRolled[At(g_.IdOf(borrower))]) return false;
+    const int offered = offeredPerson_[At(g_.IdOf(lender))];
+    if (offered != 0 && s.Moves < offered - 1 + OfferPersonEvery) return false;
+    if (s.BuyMode || s.DepositMode || s.InsuranceMode || s.WaitingMode || s.DestroyMode || s.MoveAnywhereMode) return false;
+    if (g_.BuyForm.Loaded || g_.SellForm.Loaded || g_.LoanDialog.Loaded || g_.Wait.Loaded) return false;
+    return !personBusy_ || !personBusy_(borrower);
+}
+
 bool Autopilot::BetweenTurnsStep() {
     const GameState& s = g_.S;
     const int roller = g_.NextRoller();
@@ -497,9 +509,10 @@ bool Autopilot::BetweenTurnsStep() {
         if (s.LoanCount >= MaxLoans) continue;
         if (seat.decided.count(LendThought) != 0) continue;
         std::optional<LoanOffer> offer = seat.strategy->Lend(g_, p);
-        if (offer && PersonSaidNoLately(offer->borrower)) offer.reset();
+        if (offer && !IsComputer(offer->borrower) && !MayOfferPerson(p, offer->borrower)) offer.reset();
         seat.decided[LendThought] = offer ? 1 : 0;
         if (!offer) continue;
+        if (!IsComputer(offer->borrower)) offeredPerson_[At(g_.IdOf(p))] = s.Moves + 1;
         OfferLoan(p, *offer);
         return true;
     }

@@ -67,6 +67,10 @@ public:
     // Forgets everything the players had in mind (after the game behind
     // them was replaced).
     void Forget();
+    // Whether the person in slot p is busy with something only the windows
+    // know of (a window of his in front, a box open): no computer makes him
+    // an offer then.
+    void SetPersonBusy(std::function<bool(int slot)> busy) { personBusy_ = std::move(busy); }
 
 private:
     struct Seat;
@@ -85,6 +89,13 @@ private:
     // within the last AskPersonAgainAfter moves.
     bool PersonSaidNoLately(int borrower) const;
     static constexpr int AskPersonAgainAfter = 40;
+    // Whether the computer in slot `lender` may offer the person in slot
+    // `borrower` a loan now. A person playing alone against the computers
+    // must not be interrupted: not before his first roll, not while
+    // anything is open or running, and not more than once every
+    // OfferPersonEvery moves by the same computer.
+    bool MayOfferPerson(int lender, int borrower) const;
+    static constexpr int OfferPersonEvery = 20;
     bool Withdraw(int p, Money amount);
 
     Game& g_;
@@ -98,6 +109,10 @@ private:
     // while, as a message box each time would; computers asking computers
     // do not need it.
     std::array<int, MaxPlayers + 1> personSaidNo_{};
+    // By the lender's PlayerId: the move after which it last offered a
+    // person a loan (0: never).
+    std::array<int, MaxPlayers + 1> offeredPerson_{};
+    std::function<bool(int)> personBusy_;
 };
 
 // Text helpers the hands type with.

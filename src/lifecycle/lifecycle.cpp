@@ -97,6 +97,7 @@ void Game::StartGame() {
 
     ClearModes(S);
     NumberPlayers();
+    HasRolled = {};
     S.AutoSaveMinutes = 0;
     S.AutoSavePending = false;
     S.HasFileName = false;

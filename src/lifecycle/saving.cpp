@@ -118,6 +118,7 @@ bool Game::LoadGameData(const std::string& path) {
     S.FileName = path;
     Main.caption = CaptionFor(path);
     StartGame();
+    HasRolled.fill(true);
     LogLoaded(*this, path);
     S.HasFileName = true;
     if (S.CurrentPlayer >= 1 && S.CurrentPlayer <= S.NumOfPlayers) ShowCurrentPlayer();

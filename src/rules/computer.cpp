@@ -34,6 +34,7 @@ void Game::Computer() {
         if (S.ComputerChoice < 4 || S.ComputerChoice > 7) break;
         if (rnd.next() >= 0.5) break;
     }
+    if (S.ComputerChoice >= 4 && S.ComputerChoice <= 7 && Narrating()) Log.MarkComputerLineStanding();
 
     const int cp = S.CurrentPlayer;
     const auto ucp = static_cast<std::size_t>(cp);
@@ -130,6 +131,7 @@ void Game::DestroyCompanies() {
     if (!anyOwned) {
         SetPromptColor(0);
         if (Narrating()) S.PromptText = "None of the players had any companies in the destroyed complex!";
+        LogStandingNews(*this, Main.lblPrompt.color);
         ShowPrompts();
         return;
     }
@@ -182,6 +184,7 @@ void Game::tmrDestroyDelay_Timer() {
             BreakComplex(k, owner);
             S.CompanyOwner[uk] = 0;
             S.CompanyInsured[uk] = false;
+            LogStandingNews(*this, Main.lblPrompt.color);
             UpdateDisplay();
         }
 

@@ -32,6 +32,7 @@ void Game::CopyFrom(const Game& o) {
     static_cast<ResultsControls&>(Results) = o.Results;
     GraphLoaded = o.GraphLoaded;
     MovingPlayerId = o.MovingPlayerId;
+    HasRolled = o.HasRolled;
     Draft = o.Draft;
     SaveFailed = o.SaveFailed;
     timers_ = o.timers_;

@@ -133,6 +133,7 @@ struct LoanControls {
     int VScroll = 10;          // 1 .. 10
     std::string lblInterest;
     std::string lblDuration;
+    int refusedBy = 0;  // the PlayerId of the borrower who last said no to this offer
 };
 
 class LoanForm : public LoanControls {

@@ -234,6 +234,12 @@ public:
         return S.PlayerId[static_cast<std::size_t>(p)];
     }
     int SlotOf(int id) const;
+    // Whether slot p is a player in the game whose seat a person plays.
+    bool IsPerson(int p) const { return IdOf(p) != 0 && S.PlayerType[static_cast<std::size_t>(p)] == 0; }
+    // By PlayerId: the player has rolled in this game. A loaded game counts
+    // all its players as having rolled. The computers offer a person
+    // nothing before his first roll: he has not even started playing.
+    PerPlayer<bool> HasRolled{};
     // Gives every seated player his identity for the game that starts.
     void NumberPlayers();
 

@@ -56,10 +56,10 @@ void GameLog::Begin(int move, const std::string& text) {
     Add(move, text);
 }
 
-void GameLog::Add(int move, const std::string& text, Rgb color) {
+void GameLog::Add(int move, const std::string& text, Rgb color, bool standing) {
     std::string line = OneLine(text);
     if (line.empty()) return;
-    lines_.push_back(LogLine{move, std::move(line), color});
+    lines_.push_back(LogLine{move, std::move(line), color, standing});
     ++revision_;
 }
 
@@ -71,13 +71,17 @@ void GameLog::Shown(int move, const MainView& view) {
         const bool redrawn = !computer.empty() && computerLine_ != NoLine && computerLine_ + 1 == lines_.size();
         if (redrawn) {
             lines_.pop_back();
+            ++generation_;
             ++revision_;
         }
         computer_ = computer;
         Add(move, computer);
         computerLine_ = computer.empty() ? NoLine : lines_.size() - 1;
     }
-    const std::string& prompt = view.lblPrompt.text;
+    Prompted(move, view.lblPrompt.text, view.lblPrompt.color);
+}
+
+void GameLog::Prompted(int move, const std::string& prompt, Rgb color, bool standing) {
     if (prompt == prompt_) return;
     // A prompt is often told in steps: sentences added after it ("So ...")
     // or put in front of it (a loan repaid at the landing).
@@ -85,7 +89,13 @@ void GameLog::Shown(int move, const MainView& view) {
     if (!prompt_.empty() && StartsWith(prompt, prompt_)) news = prompt.substr(prompt_.size());
     else if (!prompt_.empty() && EndsWith(prompt, prompt_)) news = prompt.substr(0, prompt.size() - prompt_.size());
     prompt_ = prompt;
-    Add(move, news, view.lblPrompt.color);
+    Add(move, news, color, standing);
+}
+
+void GameLog::MarkComputerLineStanding() {
+    if (computerLine_ >= lines_.size() || lines_[computerLine_].standing) return;
+    lines_[computerLine_].standing = true;
+    ++revision_;
 }
 
 void GameLog::MessageShown(int move, bool gameInProgress, const Message& m) {
@@ -140,6 +150,17 @@ void LogSaved(Game& g, bool byPlayer) {
     const std::filesystem::path path(g.S.FileName);
     g.Log.Add(g.S.Moves, std::string(byPlayer ? "The game was saved" : "The game was saved automatically") + " to " +
                              path.filename().string() + ".");
+}
+
+void LogMissedTurn(Game& g, int p) {
+    if (!g.Narrating()) return;  // nobody reads the log of an instant game
+    // Told with the roll it is passed over at, which counts the next move.
+    g.Log.Add(g.S.Moves + 1, g.Name(p) + " misses this turn.", PlayerColor(g.S, p), true);
+}
+
+void LogStandingNews(Game& g, Rgb color) {
+    if (!g.Narrating()) return;  // nobody reads the log of an instant game
+    g.Log.Prompted(g.S.Moves, g.S.PromptText, color, true);
 }
 
 void LogLoaded(Game& g, const std::string& fileName) {

@@ -20,7 +20,7 @@ struct Message;
 struct LogLine {
     int move = 0;
     std::string text;
-    Rgb color = Black;  // the colour the prompt line had
+    Rgb color = Black;  // the colour the prompt line had, or of the player whose win or loss it is
     // The event changes the standing: a win or a loss, a disaster, a missed
     // turn, a sale or a loan with a person in it. Someone playing alone
     // against the computers needs a moment to read such a line.
@@ -31,8 +31,9 @@ class GameLog {
 public:
     GameLog();
     const std::vector<LogLine>& Lines() const { return lines_; }
-    // Changes whenever the lines start over, so a reader that copies only
-    // the new lines knows when to copy them all again.
+    // Changes whenever a line already there is taken back (a void disaster
+    // drawn again) or the lines start over, so a reader that copies only the
+    // new lines knows when to copy them all again.
     std::uint64_t Generation() const { return generation_; }
     // Changes with every change of the lines (added, replaced, removed or
     // started over), so a reader can tell at a glance whether to look again.
@@ -42,11 +43,18 @@ public:
     void Clear();
     // Starts over with one line (a loaded game says where it came from).
     void Begin(int move, const std::string& text);
-    void Add(int move, const std::string& text, Rgb color = Black);
+    void Add(int move, const std::string& text, Rgb color = Black, bool standing = false);
     // The prompt and Computer lines as they are now on the main window:
     // whatever is new on them is logged. A line that grew keeps only its
     // new part; an emptied line makes the same words news again.
     void Shown(int move, const MainView& view);
+    // The prompt line about to show `prompt`: its news is logged now, so
+    // that an event told by sentences added to the line (a win, say) gets
+    // a line of its own, and the later Shown does not log it again.
+    void Prompted(int move, const std::string& prompt, Rgb color, bool standing = false);
+    // The Computer's latest decision turned out to change the standing (a
+    // disaster that strikes).
+    void MarkComputerLineStanding();
     // A message box: warnings and debts are events; questions, notes and
     // help pointers are not.
     void MessageShown(int move, bool gameInProgress, const Message& m);
@@ -75,5 +83,10 @@ void LogRevealedBids(Game& g);
 void LogSaved(Game& g, bool byPlayer);
 // A game read from a file: its log starts here.
 void LogLoaded(Game& g, const std::string& fileName);
+// A player barred by the Computer is passed over at this roll.
+void LogMissedTurn(Game& g, int p);
+// The prompt text, about to be shown, tells an event that changes the
+// standing: its news is logged now as a line of its own, in `color`.
+void LogStandingNews(Game& g, Rgb color);
 
 }  // namespace zx

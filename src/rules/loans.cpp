@@ -54,6 +54,7 @@ void RefreshOptions(LoanForm& f, const GameState& s, int slot) {
 void LoanForm::Form_Load() {
     GameState& s = g.S;
     Loaded = true;
+    refusedBy = 0;
     RefreshOptions(*this, s, g.Draft.Slot());
 
     txtLoanNum.clear();
@@ -144,8 +145,15 @@ void LoanForm::cmdLoan_Click() {
     const std::string question = g.Name(borrower) + ", do you want to borrow " + FormatMoney(amount) + " from " +
                                  g.Name(lender) + " with " + std::to_string(s.LoanInterest) + " % interest for " +
                                  std::to_string(s.LoanDuration) + " moves?";
-    if (g.MsgBoxFor(borrower, question, "Loan confirmation", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+    if (g.MsgBoxFor(borrower, question, "Loan confirmation", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
+        refusedBy = g.IdOf(borrower);
+        // A person sees another person answer; a computer's answer nobody
+        // sees, so the lender is told.
+        if (Loaded && g.IsPerson(lender) && !g.IsPerson(borrower) && g.IdOf(borrower) == refusedBy)
+            g.MsgBoxFor(lender, g.Name(lender) + ", " + g.Name(borrower) + " refused to borrow " + FormatMoney(amount) +
+                                    " from you!", "Loan refused", MsgIcon::Exclamation);
         return;
+    }
     // The window may have been taken away while the borrower was asked.
     if (!Loaded || !g.Draft.Holds(slot) || !HasEnoughMoney(s, lender, amount)) return;
 
@@ -161,6 +169,7 @@ void LoanForm::cmdLoan_Click() {
     s.LoanRepayment[us] = static_cast<Money>(repayment);
     s.LoanDueMove[us] = s.Moves + s.LoanDuration;
     g.Draft.Confirm();
+    if (g.IsPerson(lender) || g.IsPerson(borrower)) LogStandingNews(g, PlayerColor(s, lender));
 
     Unload();
     g.ui.focus(FocusId::MainWindow, 0);
@@ -174,8 +183,12 @@ void LoanForm::cmdCancel_Click() {
     const int slot = g.Draft.Slot();
     if (slot >= 1 && slot <= s.LoanCount) {
         const int lender = s.LoanLender[static_cast<std::size_t>(slot)];
-        g.SetPromptColor(lender);
-        s.PromptText = g.Name(lender) + " refused to lend any money!";
+        // A computer lender gives up because the borrower said no: the
+        // refusal is the borrower's, not his.
+        const int refuser = g.IsPerson(lender) ? 0 : g.SlotOf(refusedBy);
+        g.SetPromptColor(refuser != 0 ? refuser : lender);
+        s.PromptText = refuser != 0 ? g.Name(refuser) + " refused the loan from " + g.Name(lender) + "!"
+                                    : g.Name(lender) + " refused to lend any money!";
         s.HintText.clear();
         g.ShowPrompts();
         g.PlayNegativeSound();

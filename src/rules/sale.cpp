@@ -289,6 +289,7 @@ void SellCompaniesForm::cmdSell_Click() {
 
     g.BreakComplex(k, seller);
     g.CheckNewComplexes();
+    if (g.IsPerson(seller) || g.IsPerson(buyer)) LogStandingNews(g, PlayerColor(s, seller));
     g.UpdateDisplay();
 
     const int playersBefore = s.NumOfPlayers;

@@ -80,6 +80,7 @@ void Game::cmdRollDice_Click() {
     ClearPrompts();
     bool barred = IsPlayer(S, S.CurrentPlayer) && S.MissNextTurn[At(S.CurrentPlayer)];
     if (barred || !S.ExtraTurn) ChangeTurn();
+    if (IsPlayer(S, S.CurrentPlayer)) HasRolled[At(IdOf(S.CurrentPlayer))] = true;
     SetPromptColor(S.CurrentPlayer);
     S.ExtraTurn = false;
     S.MoveAnywhereMode = false;
@@ -160,6 +161,7 @@ void Game::ChangeTurn() {
         ShowCurrentPlayer();
         bool& barred = S.MissNextTurn[At(S.CurrentPlayer)];
         if (!barred) break;
+        LogMissedTurn(*this, S.CurrentPlayer);
         barred = false;
     }
 }

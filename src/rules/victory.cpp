@@ -74,6 +74,10 @@ void Game::RecordEstateHistory() {
 // refresh rebuilds; callers refresh before they ask.
 void Game::CheckWin(int p) {
     if (!S.GameInProgress || p < 1 || p > S.NumOfPlayers) return;
+    const bool wins = PlayerWindow(p).lstCompanies.size() == WinningCompanies || S.Estate[At(p)] > WinningEstate;
+    // What the prompt said before the win is logged as it stands, so that
+    // the win is a line of its own.
+    if (wins && Narrating()) Log.Prompted(S.Moves, S.PromptText, Main.lblPrompt.color);
     if (PlayerWindow(p).lstCompanies.size() == WinningCompanies) {
         S.PromptText += "  " + Name(p) + " now owns 5 companies.";
         PlayerWins(p);
@@ -86,6 +90,7 @@ void Game::CheckWin(int p) {
 void Game::PlayerWins(int p) {
     if (p < 1 || p > S.NumOfPlayers) return;
     S.PromptText += "  So " + HeOrShe(S, p) + " won and exited the game!";
+    LogStandingNews(*this, PlayerColor(S, p));
     // Only the winner's own offers close: another player's pending purchase,
     // deposit or debt must survive someone else winning in between.
     CloseOffersOf(p);

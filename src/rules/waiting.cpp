@@ -68,6 +68,8 @@ void Game::Lose(int player) {
     const int loser = IdOf(player);
     const std::string name = Name(player);
     S.PromptText = name + " lost and exited the game!";
+    // The loss is a line of its own; the loans it settles follow it.
+    LogStandingNews(*this, PlayerColor(S, player));
     const int place = S.NumOfPlayers + S.WinnerCount;
     if (place >= 1 && place <= MaxPlayers) S.Finisher[At(place)] = name;
     ReleaseCompanies(player);

@@ -128,6 +128,13 @@ Controller::Controller(Random& random, QObject* parent)
         renderAll();
     });
     InstallWindowKeys(*this);
+    // A person reading the log or the graph, working a window or answering
+    // a box is busy: the computers make him no offer then.
+    pilot_->SetPersonBusy([this](int) {
+        if (peopleBoxes_ > 0 || QApplication::activeModalWidget()) return true;
+        QWidget* active = QApplication::activeWindow();
+        return active && active != main_.get() && !qobject_cast<PlayerWindow*>(active);
+    });
 }
 
 Controller::~Controller() {

@@ -223,6 +223,7 @@ TEST(ComputerSeats, AskAPersonWhoRefusedALoanAgainOnlyAfterFortyMoves) {
                              [](const Message& m) { return m.title == "Loan confirmation" && m.player == 1; });
     };
     t.g.Main.cmdRollDiceEnabled = true;
+    t.g.HasRolled[1] = true;
     std::vector<int> askedAt;
     for (int move = 1; move <= 100; ++move) {
         t.g.S.Moves = move;
