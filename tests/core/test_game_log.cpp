@@ -63,6 +63,7 @@ TEST_F(GameLogTest, ALoanAndItsRepaymentAtALandingAreLinesOfTheirOwn) {
     f.cmdLoan_Click();
     ASSERT_EQ(g.Log.Lines().size(), 1u) << "the question is not an event, the loan is";
     EXPECT_EQ(g.Log.Lines()[0].text.rfind("Ann loaned $2,500,000 to Bob with 30 % interest for 30 moves!", 0), 0u);
+    EXPECT_TRUE(g.Log.Lines()[0].standing) << "people's loans change the standing";
 
     // Move 70: Cid walks onto IBM, nobody's company, and the loan falls due.
     g.ClearPrompts();
@@ -77,6 +78,7 @@ TEST_F(GameLogTest, ALoanAndItsRepaymentAtALandingAreLinesOfTheirOwn) {
     EXPECT_EQ(GameLog::Format(lines[1]), "Move 70: Cid rolled a 5 and walked to cell 6, IBM.");
     EXPECT_EQ(lines[2].text, "Nobody owns this company!");
     EXPECT_EQ(lines[3].text, "Bob repaid his $3,250,000 loan to Ann!");
+    EXPECT_FALSE(lines[1].standing || lines[2].standing);
 }
 
 TEST_F(GameLogTest, AVoidDisasterIsReplacedByTheDecisionDrawnAgain) {
@@ -86,8 +88,58 @@ TEST_F(GameLogTest, AVoidDisasterIsReplacedByTheDecisionDrawnAgain) {
     rnd.push(6, 13);
     rnd.values.push_back(0.2);  // a flood that does not happen
     rnd.push(11, 13);
+    const auto generation = g.Log.Generation();
     g.Computer();
     EXPECT_EQ(Text(), "Move 0: Computer: Pay only half of your tax next time!\n");
+    EXPECT_NE(g.Log.Generation(), generation) << "a reader that showed the flood must copy the lines again";
+    EXPECT_FALSE(g.Log.Lines()[0].standing);
+}
+
+TEST_F(GameLogTest, ADisasterThatStrikesAndTheCompaniesItDestroysChangeTheStanding) {
+    SetUpGame(g, 2);
+    s.CurrentPlayer = 1;
+    s.CompanyOwner[7] = 2;
+    PlaceOn(g, 1, 18);
+    rnd.push(6, 13);
+    rnd.values.push_back(0.9);  // the flood strikes
+    g.Computer();
+    g.tmrDestroyDelay_Timer();
+    const auto& lines = g.Log.Lines();
+    ASSERT_EQ(lines.size(), 2u) << Text();
+    EXPECT_EQ(lines[0].text, "Computer: Flood at Software Complex!");
+    EXPECT_EQ(lines[1].text.rfind(s.CompanyName[7] + " was destroyed and Bob didn't receive", 0), 0u);
+    EXPECT_TRUE(lines[0].standing && lines[1].standing);
+}
+
+TEST_F(GameLogTest, AMissedTurnAWinAndALossAreLinesOfTheirOwn) {
+    SetUpGame(g, 4);
+    s.Moves = 4;
+    s.MissNextTurn[1] = true;
+    rnd.pushDie(3);
+    g.cmdRollDice_Click();  // Ann is passed over, Bob rolls move 5
+    ASSERT_EQ(g.Log.Lines().size(), 1u) << Text();
+    EXPECT_EQ(GameLog::Format(g.Log.Lines()[0]), "Move 5: Ann misses this turn.");
+    EXPECT_EQ(g.Log.Lines()[0].color, PlayerColor(s, 1));
+    EXPECT_TRUE(g.Log.Lines()[0].standing);
+
+    // Cid gives up; the bank repays his loan to Ann, which makes her win.
+    g.Log.Clear();
+    s.Cash[1] = 7'600'000;
+    g.UpdatePlayerWindows();
+    s.LoanCount = 1;
+    s.LoanLender[1] = 1, s.LoanBorrower[1] = 3, s.LoanRepayment[1] = 550'000;
+    const Rgb ann = PlayerColor(s, 1), cid = PlayerColor(s, 3);
+    ui.answers.push_back(MsgAnswer::Yes);
+    g.Lose(3);
+    const auto& lines = g.Log.Lines();
+    ASSERT_EQ(lines.size(), 3u) << Text();
+    EXPECT_EQ(lines[0].text, "Cid lost and exited the game!");
+    EXPECT_EQ(lines[1].text, "Ann's $550,000 loan to Cid was repaid with interest by the bank!");
+    EXPECT_EQ(lines[2].text, "Ann's estate is now more than $8,000,000.  So she won and exited the game!");
+    EXPECT_EQ(lines[0].color, cid);
+    EXPECT_EQ(lines[2].color, ann);
+    EXPECT_TRUE(lines[0].standing && lines[2].standing);
+    EXPECT_FALSE(lines[1].standing);
 }
 
 TEST_F(GameLogTest, SavesAreLoggedAndALoadedGameStartsANewLog) {
