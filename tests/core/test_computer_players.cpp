@@ -237,6 +237,57 @@ TEST(ComputerSeats, AskAPersonWhoRefusedALoanAgainOnlyAfterFortyMoves) {
     EXPECT_EQ(t.g.S.LoanCount, 0);
 }
 
+TEST(ComputerSeats, OfferAPersonLoansOnlyOnceHeHasRolledWhenHeIsFreeAndOnceInTwentyMoves) {
+    RoutedTable t;
+    t.g.S.PlayerType[2] = Normal;
+    t.pilot.SetStrategy(Normal, [](PlayerRandom&) { return std::make_unique<Lender>(); });
+    bool busy = false;
+    t.pilot.SetPersonBusy([&busy](int slot) { return busy && slot == 1; });
+    t.g.Instant = true;  // the money a loan moves is counted at once
+    t.g.Main.cmdRollDiceEnabled = true;
+    std::vector<int> askedAt;
+    for (int move = 1; move <= 60; ++move) {
+        t.g.S.Moves = move;
+        t.g.HasRolled[1] = move >= 5;    // Alice's first roll
+        busy = move >= 25 && move < 35;  // reading the log, say
+        t.ui.answers.assign(1, MsgAnswer::Yes);
+        const auto before = t.ui.messages.size();
+        for (int i = 0; i < 20 && t.pilot.Step(); ++i) {
+        }
+        if (t.ui.messages.size() > before) askedAt.push_back(move);
+    }
+    EXPECT_EQ(askedAt, (std::vector<int>{5, 35, 55}));
+    EXPECT_EQ(t.g.S.LoanCount, 3);
+}
+
+TEST(ComputerSeats, ALoanRefusedIsToldInTheRefusersNameAndToTheLender) {
+    RoutedTable t;
+    t.g.S.PlayerType[2] = Normal;
+    t.pilot.SetStrategy(Normal, [](PlayerRandom&) { return std::make_unique<Lender>(); });
+    // Alice offers Bob a loan; Bob says no where nobody sees it, so she is told.
+    t.g.PlayerWindow(1).cmdLoan_Click();
+    t.g.LoanDialog.optPlayer_Click(2);
+    t.g.LoanDialog.txtLoanNum_Typed("1");
+    t.g.LoanDialog.cmdLoan_Click();
+    ASSERT_EQ(t.ui.messages.size(), 2u);
+    const Message& told = t.ui.messages[1];
+    EXPECT_EQ(told.title, "Loan refused");
+    EXPECT_EQ(told.text, "Ann, Bob refused to borrow $1,000,000 from you!");
+    EXPECT_EQ(told.player, 1);
+    EXPECT_EQ(told.icon, MsgIcon::Exclamation);
+    t.g.LoanDialog.cmdCancel_Click();
+    EXPECT_EQ(t.g.S.PromptText, "Ann refused to lend any money!");
+
+    // Bob offers Alice a loan and she says no: the refusal is hers.
+    t.g.HasRolled[1] = true;
+    t.g.Main.cmdRollDiceEnabled = true;
+    t.ui.answers.assign(1, MsgAnswer::No);
+    for (int i = 0; i < 20 && t.pilot.Step(); ++i) {
+    }
+    EXPECT_EQ(t.g.S.PromptText, "Ann refused the loan from Bob!");
+    EXPECT_EQ(t.g.S.LoanCount, 0);
+}
+
 TEST(ComputerSeats, GiveUpOnlyWhenTheirOwnHandSaysSo) {
     // Somebody pressing Quit Game in a computer's window is asked "Are you
     // sure?" in its name, and the computer says no.
