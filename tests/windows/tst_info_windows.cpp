@@ -1,4 +1,4 @@
-// The trend graph, the About box and the help window.
+// The trend graph, the About box, the help window and the game log.
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -23,6 +23,7 @@
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
 #include "windows/loan_window.h"
+#include "windows/log_window.h"
 #include "windows/new_game_window.h"
 #include "windows/player_window.h"
 #include "windows/results_window.h"
@@ -78,6 +79,7 @@ private slots:
     void helpShowsTopicsAndFollowsLinks();
     void helpIsUsableFromAModalDialog();
     void f1InEveryWindowOpensItsOwnTopic();
+    void logShowsExactlyTheLogAfterAVoidDisaster();
 };
 
 void InfoWindowsTest::graphDrawsOneLinePerPlayer() {
@@ -457,6 +459,27 @@ void InfoWindowsTest::f1InEveryWindowOpensItsOwnTopic() {
         QCOMPARE(c.helpWindow()->currentPage(), QString::fromLatin1(w.page));
         c.closeWindow(w.id, w.index);
     }
+}
+
+void InfoWindowsTest::logShowsExactlyTheLogAfterAVoidDisaster() {
+    test::Program p;
+    Game& g = p.game();
+    test::SetUpGame(g, 2);
+    g.Log.Add(0, "Game started!");
+    p.controller.showLog();
+    LogWindow* w = p.controller.logWindow();
+    QVERIFY(w);
+    // The Computer line as a void flood leaves it: shown, then drawn again.
+    for (const char* decision : {"Computer: Flood at Software Complex!", "Computer: All players get $200,000 from the bank!"}) {
+        g.Main.lblComputerPrompt.text = decision;
+        g.ShowPrompts();
+        w->render();
+    }
+    const auto& lines = g.Log.Lines();
+    QCOMPARE(lines.size(), std::size_t(2));
+    QCOMPARE(w->list()->count(), 2);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(w->list()->item(i)->text(), QString::fromStdString(GameLog::Format(lines[static_cast<std::size_t>(i)])));
 }
 
 QTEST_MAIN(InfoWindowsTest)
