@@ -55,7 +55,7 @@ protected:
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
         if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
         auto* button = qobject_cast<QPushButton*>(watched);
-        if (!button || !button->hasFocus()) return false;
+        if (!button || button->window()->focusWidget() != button) return false;
         if (key->isAutoRepeat()) return true;  // one press, one click
         if (button->isEnabled() && button->isVisible()) button->click();
         return true;
