@@ -13,6 +13,7 @@
 #include "media/pictures.h"
 #include "rules/game.h"
 #include "windows/controller.h"
+#include "windows/option_group.h"
 #include "windows/picture_box.h"
 #include "windows/qt_text.h"
 #include "windows/widgets.h"
@@ -77,6 +78,8 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         });
     }
 
+    companies_ = new OptionGroup({optName_[1], optName_[2], optName_[3]}, this);
+
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     auto* f1 = helpLabel();
@@ -115,6 +118,7 @@ void BuyWindow::render() {
         picLogo_[idx]->setPicture(logo > 0 ? pictures::logoPath(logo) : QString());
         setText(lblValue_[idx], f.lblValue[idx]);
     }
+    companies_->refresh();
 }
 
 void BuyWindow::focusControl(FocusId focus, int) {

@@ -13,6 +13,7 @@ class QRadioButton;
 
 namespace zx {
 
+class OptionGroup;
 class PictureBox;
 
 class BuyWindow : public FormWindow {
@@ -34,6 +35,7 @@ private:
     QLabel* lblComplex_ = nullptr;
     std::array<QFrame*, 4> shape_{};           // 1..3
     std::array<QRadioButton*, 4> optName_{};   // 1..3
+    OptionGroup* companies_ = nullptr;
     std::array<PictureBox*, 4> picLogo_{};     // 1..3
     std::array<QLabel*, 4> lblValue_{};        // 1..3
     QPushButton* cmdBuy_ = nullptr;

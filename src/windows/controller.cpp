@@ -20,6 +20,7 @@
 #include "windows/file_dialogs.h"
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
+#include "windows/key_guard.h"
 #include "windows/loan_window.h"
 #include "windows/log_window.h"
 #include "windows/main_window.h"
@@ -350,6 +351,8 @@ MsgAnswer Controller::message(const Message& m) {
         return QMessageBox::Ok;
     };
     if (buttons.testFlag(toStandard(m.defaultAnswer))) box.setDefaultButton(toStandard(m.defaultAnswer));
+    // Nobody types an answer to a box before it is there.
+    KeyGuard::arm(&box);
     {
         ModalLoop loop(*this, true);
         box.exec();
@@ -453,6 +456,9 @@ void Controller::showWindow(WindowId w, int index, bool modal) {
     if (!window) return;
     window->render();
     if (w == WindowId::Player) placePlayerWindows();
+    // A window a computer's hand opens comes while the people may be typing
+    // in another one; a window they open themselves takes their type-ahead.
+    if (computerActing()) KeyGuard::arm(window);
     if (modal) {
         QPointer<FormWindow> guard(window);
         window->setWindowModality(Qt::ApplicationModal);

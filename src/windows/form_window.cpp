@@ -36,28 +36,8 @@ void FormWindow::layOutFramesAndButtons(QWidget* left, QWidget* right, std::init
     root->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-namespace {
-const char* const ClickOnEnter = "zxClickOnEnter";
-}
-
 void FormWindow::clickOnEnterWhenFocused(std::initializer_list<QPushButton*> buttons) {
-    for (QPushButton* b : buttons) {
-        b->setAutoDefault(false);
-        b->setProperty(ClickOnEnter, true);
-        b->installEventFilter(this);
-    }
-}
-
-bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->property(ClickOnEnter).toBool()) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-            if (button->isEnabled()) button->click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    for (QPushButton* b : buttons) b->setAutoDefault(false);
 }
 
 bool FormWindow::event(QEvent* event) {

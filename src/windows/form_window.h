@@ -29,7 +29,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     Game& game();
 
     // Runs one of the rules' handlers, then redraws every window: a handler
@@ -49,9 +48,10 @@ protected:
 
     // The "Press F1" hint every window carries.
     QLabel* helpLabel();
-    // Enter clicks these buttons only when they have the focus: no button
-    // takes Enter just because it was pressed last, so a stray Enter can
-    // neither pay, buy nor give up.
+    // Enter clicks these buttons only when they have the focus (as it does
+    // every focused button, see InstallWindowKeys): no button takes Enter
+    // just because it was pressed last, so a stray Enter can neither pay,
+    // buy nor give up.
     void clickOnEnterWhenFocused(std::initializer_list<QPushButton*> buttons);
     // The dialog shape of two frames side by side above the help hint and
     // the buttons, at the size its contents need.

@@ -15,6 +15,7 @@
 
 #include "rules/game.h"
 #include "windows/controller.h"
+#include "windows/option_group.h"
 #include "windows/qt_text.h"
 #include "windows/widgets.h"
 
@@ -59,6 +60,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         });
     }
     players->addStretch(1);
+    borrowers_ = new OptionGroup({optPlayer_.begin() + 1, optPlayer_.end()}, this);
 
     // ---- amount, interest and duration ----
     auto* fraOptions = new QGroupBox(QStringLiteral("Options"), this);
@@ -158,6 +160,7 @@ void LoanWindow::render() {
         if (opt->isEnabled() != f.optPlayerEnabled[i]) opt->setEnabled(f.optPlayerEnabled[i]);
         if (opt->isVisibleTo(this) != f.optPlayerVisible[i]) opt->setVisible(f.optPlayerVisible[i]);
     }
+    borrowers_->refresh();
     {
         const QSignalBlocker block(txtLoanNum_);
         QString text = toQt(f.txtLoanNum);

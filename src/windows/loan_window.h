@@ -15,6 +15,8 @@ class QScrollBar;
 
 namespace zx {
 
+class OptionGroup;
+
 class LoanWindow : public FormWindow {
     Q_OBJECT
 public:
@@ -33,6 +35,7 @@ protected:
 private:
 
     std::array<QRadioButton*, 5> optPlayer_{};  // 1..4
+    OptionGroup* borrowers_ = nullptr;
     QLineEdit* txtLoanNum_ = nullptr;
     QScrollBar* vscLoanNum_ = nullptr;
     QScrollBar* VScroll_ = nullptr;

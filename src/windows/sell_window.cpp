@@ -14,6 +14,7 @@
 
 #include "rules/game.h"
 #include "windows/controller.h"
+#include "windows/option_group.h"
 #include "windows/qt_text.h"
 #include "windows/widgets.h"
 
@@ -115,6 +116,8 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         });
     }
     optPlayer_[0]->setText(QStringLiteral("Bank"));
+    companyOptions_ = new OptionGroup({optName_.begin(), optName_.end()}, this);
+    buyerOptions_ = new OptionGroup({optPlayer_.begin(), optPlayer_.end()}, this);
     bids->setColumnStretch(1, 1);
 
     // ---- buttons ----
@@ -182,6 +185,8 @@ void SellWindow::render() {
             if (box->accessibleName() != name) box->setAccessibleName(name);
         }
     }
+    companyOptions_->refresh();
+    buyerOptions_->refresh();
     if (cmdSubmit_->isEnabled() != f.cmdSubmitEnabled) cmdSubmit_->setEnabled(f.cmdSubmitEnabled);
     if (cmdSell_->isEnabled() != f.cmdSellEnabled) cmdSell_->setEnabled(f.cmdSellEnabled);
     if (cmdCancel_->isEnabled() != f.cmdCancelEnabled) cmdCancel_->setEnabled(f.cmdCancelEnabled);

@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace zx {
 
+class OptionGroup;
+
 class SellWindow : public FormWindow {
     Q_OBJECT
 public:
@@ -40,6 +42,8 @@ private:
     std::array<QRadioButton*, 5> optName_{};
     std::array<QLabel*, 5> lblValue_{};
     std::array<QRadioButton*, 4> optPlayer_{};
+    OptionGroup* companyOptions_ = nullptr;
+    OptionGroup* buyerOptions_ = nullptr;
     std::array<QLineEdit*, 4> txtBid_{};
     QPushButton* cmdSubmit_ = nullptr;
     QPushButton* cmdSell_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -20,6 +21,7 @@
 #include "windows/board_access.h"
 #include "windows/board_view.h"
 #include "windows/buy_window.h"
+#include "windows/key_guard.h"
 #include "windows/log_window.h"
 #include "windows/main_window.h"
 #include "windows/new_game_window.h"
@@ -74,6 +76,7 @@ private slots:
     void controlsSetByAToolReachTheGame();
     void theBoardReadsOutTheGame();
     void aGamePlayedWithKeysOnly();
+    void keysActOnlyOnWhatThePersonSees();
 };
 
 void AccessTest::controlsSetByAToolReachTheGame() {
@@ -317,6 +320,97 @@ void AccessTest::aGamePlayedWithKeysOnly() {
     }
     QCOMPARE(list->selectedItems().size(), 1);
     QCOMPARE(list->currentRow(), list->count() - 1);
+}
+
+void AccessTest::keysActOnlyOnWhatThePersonSees() {
+    Program prog;
+    Game& g = prog.game();
+    MainWindow& main = prog.controller.mainWindow();
+    g.mnuGameNew_Click();
+    NewGameWindow* setup = prog.controller.newGameWindow();
+    QVERIFY(setup);
+    find<QLineEdit>(setup, "txtPlayerName_1")->setText(QStringLiteral("Alice"));
+    find<QLineEdit>(setup, "txtPlayerName_2")->setText(QStringLiteral("Bob"));
+    for (const char* option : {"chkSounds", "chkBackgroundMusic", "chkAutoSave"}) find<QCheckBox>(setup, option)->toggle();
+    find<QPushButton>(setup, "cmdStart")->click();
+    QVERIFY(g.S.GameInProgress);
+
+    // ---- the buy window's companies: one Tab stop, the arrows choose ----
+    g.S.CompanyOwner[5] = 2;  // the middle one cannot be chosen
+    g.S.CurrentPlayer = 1;
+    PlaceOn(g, 1, CellOfKind(CellKind::Market, 1));
+    g.BuyCompany();
+    BuyWindow* buy = prog.controller.buyWindow();
+    QVERIFY(buy);
+    activate(buy);
+    QRadioButton* opt[] = {nullptr, find<QRadioButton>(buy, "optName_1"), find<QRadioButton>(buy, "optName_2"),
+                           find<QRadioButton>(buy, "optName_3")};
+    QVERIFY(opt[1]->isChecked() && !opt[2]->isEnabled());
+    auto tabStops = [&] {
+        QSet<QWidget*> stops;
+        find<QPushButton>(buy, "cmdCancel")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 8; ++i) {
+            press(Qt::Key_Tab);
+            if (qobject_cast<QRadioButton*>(QApplication::focusWidget())) stops.insert(QApplication::focusWidget());
+        }
+        return stops;
+    };
+    QCOMPARE(tabStops(), QSet<QWidget*>{opt[1]});
+    tabTo(opt[1]);
+    press(Qt::Key_Down);  // past the company that is not for sale
+    QVERIFY(opt[3]->hasFocus() && opt[3]->isChecked() && !opt[1]->isChecked());
+    QVERIFY(g.BuyForm.optNameValue[3] && !g.BuyForm.optNameValue[1]);
+    press(Qt::Key_Down);  // round to the first
+    QVERIFY(opt[1]->hasFocus() && g.BuyForm.optNameValue[1]);
+    press(Qt::Key_Left);
+    QVERIFY(opt[3]->hasFocus() && g.BuyForm.optNameValue[3]);
+    QCOMPARE(tabStops(), QSet<QWidget*>{opt[3]});
+    // A screen reader still hears every option, and which one is chosen.
+    for (int s = 1; s <= 3; ++s) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(opt[s]);
+        QCOMPARE(a->role(), QAccessible::RadioButton);
+        QCOMPARE(a->text(QAccessible::Name), opt[s]->text());
+        QCOMPARE(bool(a->state().checked), s == 3);
+    }
+    find<QPushButton>(buy, "cmdCancel")->click();
+    QVERIFY(!g.S.BuyMode);
+
+    // ---- Enter clicks the focused button, also in the main window ----
+    activate(&main);
+    main.showLog()->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    QVERIFY(prog.controller.logWindow() && prog.controller.logWindow()->isVisible());
+    prog.controller.logWindow()->hide();
+
+    // ---- Ctrl+1: the amount box, marked, not the control used last ----
+    PlayerWindow* alice = prog.controller.playerWindow(1);
+    activate(alice);
+    find<QPushButton>(alice, "cmdLoan")->setFocus(Qt::MouseFocusReason);
+    activate(&main);
+    press(Qt::Key_1, Qt::ControlModifier);
+    QTRY_VERIFY(alice->isActiveWindow());
+    QLineEdit* amount = find<QLineEdit>(alice, "txtBankNum");
+    QCOMPARE(QApplication::focusWidget(), amount);
+    QVERIFY(alice->testAttribute(Qt::WA_KeyboardFocusChange));
+    shot(alice, QStringLiteral("access_ctrl1_focus"));
+
+    // ---- a box takes no key sent the moment it appears ----
+    prog.controller.setHooks(nullptr);
+    int answered = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTest::keyClick(box->focusWidget(), Qt::Key_Return);  // would answer Yes
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        answered = box->isVisible() ? 0 : 1;
+        QTest::qWait(KeyGuard::GuardMs + 50);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    Message m{"Bob offers you a loan. Do you accept?", "Loan", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes, 1};
+    QCOMPARE(prog.controller.message(m), MsgAnswer::No);
+    QCOMPARE(answered, 0);
+    prog.controller.setHooks(&prog.hooks);
 }
 
 QTEST_MAIN(AccessTest)
