@@ -359,14 +359,7 @@ QRect MainWindow::boardArea() const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && !seatsMovePosted_) {
-        // One notice for all the seats a layout pass moves.
-        seatsMovePosted_ = true;
-        QMetaObject::invokeMethod(this, [this] {
-            seatsMovePosted_ = false;
-            emit seatsMoved();
-        }, Qt::QueuedConnection);
-    }
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) emit seatsMoved();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -99,7 +99,6 @@ private:
     QSize seatMinimum_;
     std::uint64_t recentRevision_ = 0;
     bool computersPlaying_ = false;
-    bool seatsMovePosted_ = false;
     static constexpr int kColumnWidth = 236;
 };
 
