@@ -381,8 +381,9 @@ bool Controller::placeComputersWindow(QWidget* window) {
                          window->frameGeometry().right() - window->geometry().right(),
                          window->frameGeometry().bottom() - window->geometry().bottom());
     for (const QRect& area : areas) {
-        // Each corner of the area in turn, the window inside the screen.
-        for (int corner = 0; corner < 4; ++corner) {
+        // Each corner of the area in turn, lower ones first: under the board
+        // that keeps the prompt lines in sight and covers older events.
+        for (int corner : {2, 3, 0, 1}) {
             QRect r(QPoint(0, 0), size);
             r = r.marginsAdded(frame);
             if (corner & 1) r.moveRight(area.right()); else r.moveLeft(area.left());
