@@ -186,7 +186,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* recentLabel = makeLabel(QStringLiteral("lblRecentEvents"), QStringLiteral("&Recent events"), recentPanel_);
     lstRecentEvents_ = new QListWidget(recentPanel_);
     lstRecentEvents_->setObjectName(QStringLiteral("lstRecentEvents"));
-    lstRecentEvents_->setToolTip(QStringLiteral("The newest events of the game; Ga&me Log shows them all").remove(QLatin1Char('&')));
+    lstRecentEvents_->setToolTip(QStringLiteral("The newest events of the game; the Game Log shows them all"));
     lstRecentEvents_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstRecentEvents_->setTextElideMode(Qt::ElideRight);
     lstRecentEvents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
