@@ -2,15 +2,18 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QSettings>
 
 #include <algorithm>
 #include <random>
+#include <vector>
 
 #include "ai/autopilot.h"
 #include "media/sound_system.h"
@@ -38,7 +41,19 @@ namespace {
 
 // The pause between two movements of a computer player's hand: people can
 // follow what it does, and it keeps well inside the reaction-time limit.
-constexpr int ComputerPace = 800;
+// After a win, a loss, a disaster, a missed turn or a deal with a person the
+// next movement waits long enough to read the line that told it.
+struct Pacing {
+    ComputerSpeed speed;
+    const char* name;
+    int pace, pause;
+};
+constexpr std::array<Pacing, 3> Pacings{{
+    {ComputerSpeed::Slow, "slow", 1400, 3500},
+    {ComputerSpeed::Normal, "normal", 800, 2500},
+    {ComputerSpeed::Fast, "fast", 350, 1200},
+}};
+const QString kSpeedKey = QStringLiteral("computers/speed");
 
 std::uint64_t deviceSeed() {
     std::random_device device;
@@ -70,8 +85,9 @@ Controller::Controller(Random& random, QObject* parent)
       sound_(std::make_unique<SoundSystem>()), pilot_(std::make_unique<ai::Autopilot>(game_, deviceSeed())) {
     computerTimer_ = new QTimer(this);
     computerTimer_->setObjectName(QStringLiteral("tmrComputerPlayers"));
-    computerTimer_->setInterval(ComputerPace);
     connect(computerTimer_, &QTimer::timeout, this, [this] {
+        // A pause for reading is over: the hands go on at their pace.
+        if (computerTimer_->interval() != pace_) computerTimer_->setInterval(pace_);
         // Qt never fires a timer again inside its own timeout, yet a step
         // that opens a modal window (the computer's own sale or loan offer)
         // needs further steps inside it: so the step runs as a posted call.
@@ -136,6 +152,15 @@ Controller::Controller(Random& random, QObject* parent)
         QWidget* active = QApplication::activeWindow();
         return active && active != main_.get() && !qobject_cast<PlayerWindow*>(active);
     });
+
+    const QString chosen = QSettings().value(kSpeedKey, QStringLiteral("normal")).toString();
+    speed_ = ComputerSpeed::Normal;
+    for (const Pacing& p : Pacings)
+        if (chosen == QLatin1String(p.name)) speed_ = p.speed;
+    setComputerSpeed(speed_);
+    connect(w->mnuViewSpeedSlow, &QAction::triggered, this, [this] { setComputerSpeed(ComputerSpeed::Slow); });
+    connect(w->mnuViewSpeedNormal, &QAction::triggered, this, [this] { setComputerSpeed(ComputerSpeed::Normal); });
+    connect(w->mnuViewSpeedFast, &QAction::triggered, this, [this] { setComputerSpeed(ComputerSpeed::Fast); });
 }
 
 Controller::~Controller() {
@@ -143,7 +168,43 @@ Controller::~Controller() {
     computerTimer_->stop();
 }
 
-void Controller::setComputerPace(int ms) { computerTimer_->setInterval(std::max(0, ms)); }
+void Controller::setComputerPace(int ms) {
+    pace_ = std::max(0, ms);
+    pause_ = 3 * pace_;
+    computerTimer_->setInterval(pace_);
+}
+
+void Controller::setComputerSpeed(ComputerSpeed speed) {
+    for (const Pacing& p : Pacings) {
+        if (p.speed != speed) continue;
+        speed_ = speed;
+        setComputerPace(p.pace);
+        pause_ = p.pause;
+        if (QSettings().value(kSpeedKey).toString() != QLatin1String(p.name))
+            QSettings().setValue(kSpeedKey, QString::fromLatin1(p.name));
+    }
+    MainWindow* w = main_.get();
+    QAction* chosen = speed == ComputerSpeed::Slow ? w->mnuViewSpeedSlow
+                      : speed == ComputerSpeed::Fast ? w->mnuViewSpeedFast
+                                                     : w->mnuViewSpeedNormal;
+    chosen->setChecked(true);
+}
+
+void Controller::noticeNewEvents() {
+    const GameLog& log = game_.Log;
+    if (log.Revision() == logRevision_) return;
+    logRevision_ = log.Revision();
+    const auto& lines = log.Lines();
+    if (log.Generation() != logGeneration_ || lines.size() < logSeen_) {
+        logGeneration_ = log.Generation();
+        logSeen_ = 0;
+    }
+    bool worthAPause = false;
+    for (; logSeen_ < lines.size(); ++logSeen_) worthAPause = worthAPause || lines[logSeen_].standing;
+    if (!worthAPause || !computerTimer_->isActive() || !pilot_->AnyHuman()) return;
+    // Restarting the timer puts the next movement a whole pause away.
+    computerTimer_->start(std::max(pause_, pace_));
+}
 
 void Controller::seedComputers(std::uint64_t seed) {
     if (stepDepth_ >= 0) return;
@@ -254,6 +315,7 @@ void Controller::onTimer(TimerId t) {
 void Controller::renderAll() {
     if (rendering_) return;
     rendering_ = true;
+    main_->setComputersPlaying(game_.S.GameInProgress && pilot_->AnyComputer());
     main_->render(game_, peopleMayRoll());
     for (auto& w : players_)
         if (w) w->render();
@@ -262,12 +324,25 @@ void Controller::renderAll() {
         if (w) w->render();
     rendering_ = false;
     syncComputers();
+    noticeNewEvents();
 }
 
 void Controller::placePlayerWindows() {
     // A personal window's place is kept in twips as the game laid it out for
     // a 1024 by 768 screen: left or right of the board, upper or lower. Each
     // such place is one of the main window's four seats, whatever the screen.
+    QSize least;
+    for (auto& w : players_)
+        if (w) {
+            // With the frame a window manager adds (none until it is shown).
+            const QSize frame = w->frameGeometry().size() - w->geometry().size();
+            least = least.expandedTo(w->minimumSizeHint().expandedTo(w->minimumSize()) + frame);
+        }
+    // Seats smaller than the windows would let a window spill over its
+    // neighbour or the board.
+    if (least.isValid()) main_->setSeatMinimum(least);
+    const QScreen* screen = main_->screen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect();
     for (int p = 1; p <= MaxPlayers; ++p) {
         PlayerWindow* w = players_[static_cast<std::size_t>(p)];
         PlayerForm* model = game_.PlayerWindowIfLoaded(p);
@@ -281,8 +356,53 @@ void Controller::placePlayerWindows() {
                        w->frameGeometry().right() - w->geometry().right(),
                        w->frameGeometry().bottom() - w->geometry().bottom());
         if (w->isVisible()) r = r.marginsRemoved(frame);
+        // A main window pushed partly off the screen leaves its personal
+        // windows on it, buttons and all.
+        if (avail.isValid()) {
+            const QRect outer = r.marginsAdded(frame);
+            r.translate(std::min(0, avail.right() - outer.right()), std::min(0, avail.bottom() - outer.bottom()));
+            r.translate(std::max(0, avail.left() - outer.left()), std::max(0, avail.top() - outer.top()));
+        }
         if (w->geometry() != r) w->setGeometry(r);
     }
+}
+
+bool Controller::placeComputersWindow(QWidget* window) {
+    const QScreen* screen = main_->screen();
+    if (!screen) return false;
+    const QRect avail = screen->availableGeometry();
+    const QSize size = window->sizeHint().expandedTo(window->minimumSizeHint());
+    std::vector<QRect> covered{main_->boardArea(), QRect(main_->rollDice()->mapToGlobal(QPoint(0, 0)), main_->rollDice()->size())};
+    for (int p = 1; p <= MaxPlayers; ++p)
+        if (PlayerWindow* w = playerWindow(p); w && w->isVisible() && !computerSeat(p)) covered.push_back(w->frameGeometry());
+    // The computers' own seats first (their windows may be covered), then
+    // the prompt lines under the board, then the screen beside the main window.
+    std::vector<QRect> areas;
+    for (int seat = 1; seat <= MaxPlayers; ++seat) areas.push_back(main_->seatRect(seat));
+    const QRect board = main_->boardArea();
+    areas.emplace_back(QPoint(board.left(), board.bottom() + 1), QPoint(board.right(), main_->geometry().bottom()));
+    const QRect outer = main_->frameGeometry();
+    areas.emplace_back(QPoint(avail.left(), avail.top()), QPoint(outer.left() - 1, avail.bottom()));
+    areas.emplace_back(QPoint(outer.right() + 1, avail.top()), QPoint(avail.right(), avail.bottom()));
+    const QMargins frame(window->geometry().left() - window->frameGeometry().left(),
+                         window->geometry().top() - window->frameGeometry().top(),
+                         window->frameGeometry().right() - window->geometry().right(),
+                         window->frameGeometry().bottom() - window->geometry().bottom());
+    for (const QRect& area : areas) {
+        // Each corner of the area in turn, lower ones first: under the board
+        // that keeps the prompt lines in sight and covers older events.
+        for (int corner : {2, 3, 0, 1}) {
+            QRect r(QPoint(0, 0), size);
+            r = r.marginsAdded(frame);
+            if (corner & 1) r.moveRight(area.right()); else r.moveLeft(area.left());
+            if (corner & 2) r.moveBottom(area.bottom()); else r.moveTop(area.top());
+            if (!avail.contains(r)) continue;
+            if (std::any_of(covered.begin(), covered.end(), [&r](const QRect& c) { return c.intersects(r); })) continue;
+            window->setGeometry(r.marginsRemoved(frame));
+            return true;
+        }
+    }
+    return false;
 }
 
 void Controller::fitToScreen() {
@@ -466,11 +586,24 @@ void Controller::showWindow(WindowId w, int index, bool modal) {
         // game (the last player's place, a loan slot taken): the windows
         // behind it must show that while it is open, not after.
         renderAll();
+        // A computer's own offer is typed where the people can watch it
+        // without losing sight of the board or their windows; with no such
+        // place it is typed unseen (the borrower's question still shows).
+        const bool unseen = w == WindowId::Loan && computersWindow(w, index) && !placeComputersWindow(window);
         {
             // The About box is for the people alone; in the game's own
             // dialogs the computer players go on acting.
             ModalLoop loop(*this, w == WindowId::About);
-            window->exec();
+            if (unseen) {
+                QEventLoop typing;
+                connect(window, &QDialog::finished, &typing, &QEventLoop::quit);
+                connect(window, &QObject::destroyed, &typing, &QEventLoop::quit);
+                // As with a modal window on the screen, the people's clicks
+                // wait until the computer has done.
+                typing.exec(QEventLoop::ExcludeUserInputEvents);
+            } else {
+                window->exec();
+            }
         }
         if (guard && guard->isVisible()) guard->hide();
         renderAll();
@@ -486,7 +619,8 @@ void Controller::showWindow(WindowId w, int index, bool modal) {
 void Controller::closeWindow(WindowId w, int index) {
     QWidget* window = windowOf(w, index);
     if (!window || w == WindowId::Main) return;
-    if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isModal() && dialog->isVisible())
+    // (A modal window a computer works unseen ends the same way.)
+    if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isModal())
         dialog->done(QDialog::Accepted);
     window->hide();
     // The window may be closing from inside one of its own handlers.

@@ -45,6 +45,9 @@ public:
     virtual void answeredByComputer(const Message&, MsgAnswer) {}
 };
 
+// How fast the computer players' hands move (View > Computer Speed).
+enum class ComputerSpeed { Slow, Normal, Fast };
+
 class Controller : public QObject, public Ui {
     Q_OBJECT
 public:
@@ -79,7 +82,15 @@ public:
     // ---- computer players ----
     // Their hands: one movement every `ms` milliseconds (0.8 s, a pace
     // people can follow; tests play faster).
+    // After an event that changes the standing the next movement waits
+    // three paces, so that a person has time to read it.
     void setComputerPace(int ms);
+    // The pace the user chose, kept for the next start; its pause is a
+    // little over three paces at Normal.
+    void setComputerSpeed(ComputerSpeed speed);
+    ComputerSpeed computerSpeed() const { return speed_; }
+    // How long the computers wait after an event that changes the standing.
+    int computerPause() const { return pause_; }
     QTimer* computerTimer() const { return computerTimer_; }
     ai::Autopilot& autopilot() { return *pilot_; }
     // Whether slot p of the game on the board is a computer player's.
@@ -126,6 +137,12 @@ private:
     // Whether the control a rule wants the keyboard on belongs to a
     // computer player, whose hand works it without the keyboard.
     bool computersControl(FocusId f, int index) const;
+    // Holds the computers back after new events that change the standing
+    // while a person plays.
+    void noticeNewEvents();
+    // Puts a modal window a computer works where it covers neither the
+    // board nor a person's window; false when there is no such place.
+    bool placeComputersWindow(QWidget* window);
     // Whether the people may press Roll Dice: not when a computer's roll is due.
     bool peopleMayRoll() const;
     // The player whose hand works window w (0: nobody's in particular).
@@ -153,6 +170,13 @@ private:
     std::unique_ptr<ai::Autopilot> pilot_;
     QTimer* computerTimer_ = nullptr;
     bool stepPosted_ = false;
+    ComputerSpeed speed_ = ComputerSpeed::Normal;
+    int pace_ = 0;
+    int pause_ = 0;
+    // The log lines already looked at for events worth a pause.
+    std::uint64_t logGeneration_ = 0;
+    std::size_t logSeen_ = 0;
+    std::uint64_t logRevision_ = 0;
     // Modal windows and boxes open, and those of them that are for people
     // alone (message boxes, file dialogs, About): while one of those is open
     // the computer players wait, as a person could not click elsewhere.

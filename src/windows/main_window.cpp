@@ -1,14 +1,18 @@
 #include "windows/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,6 +33,10 @@ void setLine(QLabel* label, const TextLine& line) {
     if (label->text() != text) label->setText(text);
     setTextColor(label, toQColor(line.color));
 }
+
+// "auto" until the user says: then "on" or "off" for every game.
+const QString kRecentEventsKey = QStringLiteral("view/recentEvents");
+constexpr int kRecentLines = 6;
 
 }  // namespace
 
@@ -55,6 +63,22 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     mnuGameSaveAs = add(game, "mnuGameSaveAs", QStringLiteral("Save &As..."), {}, false);
     game->addSeparator()->setObjectName(QStringLiteral("mnuGameDash2"));
     mnuGameExit = add(game, "mnuGameExit", QStringLiteral("E&xit"), {}, true);
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    mnuViewRecentEvents = add(view, "mnuViewRecentEvents", QStringLiteral("&Recent Events"), {}, true);
+    mnuViewRecentEvents->setCheckable(true);
+    QMenu* speed = view->addMenu(QStringLiteral("Computer &Speed"));
+    speed->setObjectName(QStringLiteral("mnuViewSpeed"));
+    auto* speeds = new QActionGroup(speed);
+    speeds->setExclusive(true);
+    mnuViewSpeedSlow = add(speed, "mnuViewSpeedSlow", QStringLiteral("&Slow"), {}, true);
+    mnuViewSpeedNormal = add(speed, "mnuViewSpeedNormal", QStringLiteral("&Normal"), {}, true);
+    mnuViewSpeedFast = add(speed, "mnuViewSpeedFast", QStringLiteral("&Fast"), {}, true);
+    for (QAction* a : {mnuViewSpeedSlow, mnuViewSpeedNormal, mnuViewSpeedFast}) {
+        a->setCheckable(true);
+        speeds->addAction(a);
+    }
+    mnuViewSpeedNormal->setChecked(true);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpHelp = add(help, "mnuHelpHelp", QStringLiteral("&Help..."), QKeySequence(Qt::Key_F1), true);
@@ -152,6 +176,33 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     lblPrompt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblHint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // Under the prompt lines, the last few events stay a while longer than
+    // the lines themselves, which the computers replace every second.
+    recentPanel_ = new QWidget(central);
+    recentPanel_->setObjectName(QStringLiteral("RecentEventsPanel"));
+    auto* recent = new QVBoxLayout(recentPanel_);
+    recent->setContentsMargins(0, 0, 0, 0);
+    recent->setSpacing(1);
+    auto* recentLabel = makeLabel(QStringLiteral("lblRecentEvents"), QStringLiteral("&Recent events"), recentPanel_);
+    lstRecentEvents_ = new QListWidget(recentPanel_);
+    lstRecentEvents_->setObjectName(QStringLiteral("lstRecentEvents"));
+    lstRecentEvents_->setToolTip(QStringLiteral("The newest events of the game; the Game Log shows them all"));
+    lstRecentEvents_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRecentEvents_->setTextElideMode(Qt::ElideRight);
+    lstRecentEvents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstRecentEvents_->setUniformItemSizes(true);
+    recentLabel->setBuddy(lstRecentEvents_);
+    const int row = lstRecentEvents_->fontMetrics().height() + 2;
+    lstRecentEvents_->setFixedHeight(row * kRecentLines + 2 * lstRecentEvents_->frameWidth() + 2);
+    recent->addWidget(recentLabel);
+    recent->addWidget(lstRecentEvents_);
+    middle->addWidget(recentPanel_);
+    recentPanel_->hide();
+    connect(mnuViewRecentEvents, &QAction::triggered, this, [this](bool on) {
+        QSettings().setValue(kRecentEventsKey, on ? QStringLiteral("on") : QStringLiteral("off"));
+        updateRecentEventsPanel();
+    });
+
     // Right column: seats 3 and 4, then the die and the turn.
     auto* right = new QVBoxLayout;
     right->setSpacing(6);
@@ -159,6 +210,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     right->addWidget(makeSeat(4), 1);
     auto* turn = new QFrame(central);
     turn->setObjectName(QStringLiteral("TurnPanel"));
+    turnPanel_ = turn;
     auto* turnGrid = new QGridLayout(turn);
     turnGrid->setContentsMargins(2, 2, 2, 2);
     picDice_ = new PictureBox(QStringLiteral("picDice"), turn);
@@ -207,7 +259,67 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     columns->addLayout(middle, 1);
     columns->addWidget(rightBox);
     setCentralWidget(central);
+    // The personal windows follow their seats, which also move when only
+    // the layout inside the window changes (a column widening after a resize).
+    for (std::size_t i = 1; i < seats_.size(); ++i) seats_[i]->installEventFilter(this);
+    for (QWidget* w : {central, leftColumn_, rightColumn_}) w->installEventFilter(this);
+    updateRecentEventsPanel();
     resize(1016, 720);
+}
+
+void MainWindow::setSeatMinimum(const QSize& size) {
+    if (size == seatMinimum_) return;
+    seatMinimum_ = size;
+    for (std::size_t i = 1; i < seats_.size(); ++i) seats_[i]->setMinimumSize(size);
+    const int column = std::max(kColumnWidth, size.width());
+    if (leftColumn_->width() < column) {
+        leftColumn_->setFixedWidth(column);
+        rightColumn_->setFixedWidth(column);
+    }
+}
+
+void MainWindow::setComputersPlaying(bool computersPlaying) {
+    if (computersPlaying_ == computersPlaying) return;
+    computersPlaying_ = computersPlaying;
+    updateRecentEventsPanel();
+}
+
+bool MainWindow::recentEventsShown() const {
+    const QString chosen = QSettings().value(kRecentEventsKey, QStringLiteral("auto")).toString();
+    if (chosen == QLatin1String("on")) return true;
+    if (chosen == QLatin1String("off")) return false;
+    return computersPlaying_;
+}
+
+void MainWindow::updateRecentEventsPanel() {
+    const bool shown = recentEventsShown();
+    mnuViewRecentEvents->setChecked(shown);
+    if (recentPanel_->isVisibleTo(this) != shown) recentPanel_->setVisible(shown);
+}
+
+void MainWindow::showRecentEvents(const Game& game) {
+    const GameLog& log = game.Log;
+    if (log.Revision() == recentRevision_) return;
+    recentRevision_ = log.Revision();
+    const auto& lines = log.Lines();
+    const std::size_t first = lines.size() > kRecentLines ? lines.size() - kRecentLines : 0;
+    const QString newestBefore = lstRecentEvents_->count() ? lstRecentEvents_->item(lstRecentEvents_->count() - 1)->text() : QString();
+    // Few lines: drawing them all again is cheaper than matching them up.
+    lstRecentEvents_->clear();
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        auto* item = new QListWidgetItem(toQt(GameLog::Format(lines[i])), lstRecentEvents_);
+        item->setForeground(toQColor(lines[i].color));
+        item->setToolTip(item->text());
+    }
+    lstRecentEvents_->scrollToBottom();
+    const QString newest = lstRecentEvents_->count() ? lstRecentEvents_->item(lstRecentEvents_->count() - 1)->text() : QString();
+    // A screen reader hears the newest event as it hears a new prompt line:
+    // the list keeps its name, its description becomes the event.
+    if (newest != newestBefore && recentPanel_->isVisible()) {
+        lstRecentEvents_->setAccessibleDescription(newest);
+        QAccessibleEvent event(lstRecentEvents_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void MainWindow::render(const Game& game, bool peopleMayRoll) {
@@ -227,6 +339,7 @@ void MainWindow::render(const Game& game, bool peopleMayRoll) {
     mnuGameClose->setEnabled(v.mnuGameCloseEnabled);
     mnuGameSave->setEnabled(v.mnuGameSaveEnabled);
     mnuGameSaveAs->setEnabled(v.mnuGameSaveAsEnabled);
+    showRecentEvents(game);
     board_->render(v);
     board_->keyboard()->gameChanged(game);
     for (int p = 1; p <= MaxPlayers; ++p)
@@ -237,6 +350,17 @@ void MainWindow::render(const Game& game, bool peopleMayRoll) {
 QRect MainWindow::seatRect(int seat) const {
     QFrame* f = seats_.at(static_cast<std::size_t>(seat));
     return QRect(f->mapToGlobal(QPoint(0, 0)), f->size());
+}
+
+QRect MainWindow::boardArea() const {
+    const QRect drawn = board_->mapFromScene(board_->sceneRect()).boundingRect();
+    return QRect(board_->viewport()->mapToGlobal(drawn.topLeft()), drawn.size()).intersected(
+        QRect(board_->mapToGlobal(QPoint(0, 0)), board_->size()));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) emit seatsMoved();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -252,7 +376,8 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     // The side columns hold the personal windows: they widen a little on
     // large screens, so the windows there are not cramped.
-    int column = std::clamp(width() / 5, kColumnWidth, 330);
+    const int least = std::max(kColumnWidth, seatMinimum_.width());
+    int column = std::clamp(width() / 5, least, std::max(least, 330));
     if (leftColumn_ && leftColumn_->width() != column) {
         leftColumn_->setFixedWidth(column);
         rightColumn_->setFixedWidth(column);

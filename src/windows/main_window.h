@@ -5,11 +5,13 @@
 
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
 
 class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 
 namespace zx {
@@ -33,6 +35,18 @@ public:
     QPushButton* showLog() const { return cmdShowLog_; }
     // The place of a player's seat on the screen (global coordinates).
     QRect seatRect(int seat) const;
+    // The least size of a personal window (with its frame): every seat is
+    // kept at least that large, which sets the main window's least size.
+    void setSeatMinimum(const QSize& size);
+    // Where the board is drawn on the screen (global coordinates): no window
+    // of the game may cover it while a game goes on.
+    QRect boardArea() const;
+    QListWidget* recentEvents() const { return lstRecentEvents_; }
+
+    // The "Recent events" panel: shown when the user asked for it, or, while
+    // he has not said, when a computer plays (`computersPlaying`).
+    void setComputersPlaying(bool computersPlaying);
+    bool recentEventsShown() const;
 
     QAction* mnuGameNew = nullptr;
     QAction* mnuGameLoad = nullptr;
@@ -40,6 +54,10 @@ public:
     QAction* mnuGameSave = nullptr;
     QAction* mnuGameSaveAs = nullptr;
     QAction* mnuGameExit = nullptr;
+    QAction* mnuViewRecentEvents = nullptr;
+    QAction* mnuViewSpeedSlow = nullptr;
+    QAction* mnuViewSpeedNormal = nullptr;
+    QAction* mnuViewSpeedFast = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
@@ -53,8 +71,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showRecentEvents(const Game& game);
+    void updateRecentEventsPanel();
+
     BoardView* board_ = nullptr;
     PictureBox* picDice_ = nullptr;
     QPushButton* cmdRollDice_ = nullptr;
@@ -71,6 +93,12 @@ private:
     std::array<QFrame*, 5> seats_{};
     QWidget* leftColumn_ = nullptr;
     QWidget* rightColumn_ = nullptr;
+    QWidget* recentPanel_ = nullptr;
+    QListWidget* lstRecentEvents_ = nullptr;
+    QWidget* turnPanel_ = nullptr;
+    QSize seatMinimum_;
+    std::uint64_t recentRevision_ = 0;
+    bool computersPlaying_ = false;
     static constexpr int kColumnWidth = 236;
 };
 

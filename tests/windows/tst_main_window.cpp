@@ -101,9 +101,10 @@ void TestMainWindow::menusWithShortcutsAndStates() {
         QCOMPARE(a->isEnabled(), item.enabled);
     }
     QList<QAction*> top = w.menuBar()->actions();
-    QCOMPARE(top.size(), 2);
+    QCOMPARE(top.size(), 3);
     QCOMPARE(top[0]->text(), QStringLiteral("&Game"));
-    QCOMPARE(top[1]->text(), QStringLiteral("&Help"));
+    QCOMPARE(top[1]->text(), QStringLiteral("&View"));
+    QCOMPARE(top[2]->text(), QStringLiteral("&Help"));
     // Menu order, separators included.
     QStringList order;
     for (QAction* a : top[0]->menu()->actions()) order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
