@@ -376,11 +376,10 @@ bool Controller::placeComputersWindow(QWidget* window) {
     for (int p = 1; p <= MaxPlayers; ++p)
         if (PlayerWindow* w = playerWindow(p); w && w->isVisible() && !computerSeat(p)) covered.push_back(w->frameGeometry());
     // The computers' own seats first (their windows may be covered), then
-    // the prompt lines under the board, then the screen beside the main window.
+    // the screen beside the main window. Never over the prompt lines or the
+    // recent events: they are what the person reads meanwhile.
     std::vector<QRect> areas;
     for (int seat = 1; seat <= MaxPlayers; ++seat) areas.push_back(main_->seatRect(seat));
-    const QRect board = main_->boardArea();
-    areas.emplace_back(QPoint(board.left(), board.bottom() + 1), QPoint(board.right(), main_->geometry().bottom()));
     const QRect outer = main_->frameGeometry();
     areas.emplace_back(QPoint(avail.left(), avail.top()), QPoint(outer.left() - 1, avail.bottom()));
     areas.emplace_back(QPoint(outer.right() + 1, avail.top()), QPoint(avail.right(), avail.bottom()));
@@ -389,14 +388,13 @@ bool Controller::placeComputersWindow(QWidget* window) {
                          window->frameGeometry().right() - window->geometry().right(),
                          window->frameGeometry().bottom() - window->geometry().bottom());
     for (const QRect& area : areas) {
-        // Each corner of the area in turn, lower ones first: under the board
-        // that keeps the prompt lines in sight and covers older events.
+        // Each corner of the area in turn; the window must lie inside it.
         for (int corner : {2, 3, 0, 1}) {
             QRect r(QPoint(0, 0), size);
             r = r.marginsAdded(frame);
             if (corner & 1) r.moveRight(area.right()); else r.moveLeft(area.left());
             if (corner & 2) r.moveBottom(area.bottom()); else r.moveTop(area.top());
-            if (!avail.contains(r)) continue;
+            if (!area.contains(r) || !avail.contains(r)) continue;
             if (std::any_of(covered.begin(), covered.end(), [&r](const QRect& c) { return c.intersects(r); })) continue;
             window->setGeometry(r.marginsRemoved(frame));
             return true;
