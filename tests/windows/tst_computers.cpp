@@ -2,18 +2,23 @@
 // end with nobody touching anything; a person plays among three of them;
 // loans go both ways between a person and a computer, the borrower's
 // question answered by the computer without a box, and the computers wait
-// while a box is open for the person.
+// while a box is open for the person; a person follows every event of a
+// game against three computers in the recent events and the game log.
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -25,9 +30,11 @@
 #include "windows/board_view.h"
 #include "windows/buy_window.h"
 #include "windows/loan_window.h"
+#include "windows/log_window.h"
 #include "windows/main_window.h"
 #include "windows/new_game_window.h"
 #include "windows/player_window.h"
+#include "windows/qt_text.h"
 #include "windows/results_window.h"
 #include "windows/sell_window.h"
 #include "windows/wait_window.h"
@@ -142,15 +149,64 @@ public:
     }
 };
 
+// The easy player as he is, but wanting to lend Ann half a million at every
+// move, so that only the game's own restraint spaces his offers.
+class EagerLender : public ai::Strategy {
+public:
+    explicit EagerLender(std::unique_ptr<ai::Strategy> easy) : easy_(std::move(easy)) {}
+    int Buy(const Game& g, int me) override { return easy_->Buy(g, me); }
+    std::string Deposit(const Game& g, int me) override { return easy_->Deposit(g, me); }
+    std::array<bool, 6> Insure(const Game& g, int me) override { return easy_->Insure(g, me); }
+    int MoveAnywhere(const Game& g, int me) override { return easy_->MoveAnywhere(g, me); }
+    Money CashWanted(const Game& g, int me) override { return easy_->CashWanted(g, me); }
+    Money Bid(const Game& g, int me) override { return easy_->Bid(g, me); }
+    int SaleRow(const Game& g, int me) override { return easy_->SaleRow(g, me); }
+    int SaleBuyer(const Game& g, int me) override { return easy_->SaleBuyer(g, me); }
+    int DebtSaleRow(const Game& g, int me) override { return easy_->DebtSaleRow(g, me); }
+    bool Quit(const Game& g, int me) override { return easy_->Quit(g, me); }
+    bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) override {
+        return easy_->Borrow(g, me, lender, amount, interest, duration);
+    }
+    std::optional<ai::LoanOffer> Lend(const Game& g, int me) override {
+        if (me != 1 && g.S.PlayerName[1] == "Ann" && g.S.Cash[static_cast<std::size_t>(me)] >= 500'000)
+            return ai::LoanOffer{1, "0.5", 10};
+        return easy_->Lend(g, me);
+    }
+
+private:
+    std::unique_ptr<ai::Strategy> easy_;
+};
+
+// A computer's loan offer to a person, seen as the box would open and
+// answered Yes, but No to every third.
+class LoanOffers : public ScriptedHooks {
+public:
+    std::function<void(const Message&)> offered;
+    int count = 0;
+    std::optional<MsgAnswer> message(const Message& m) override {
+        if (m.title != "Loan confirmation") return ScriptedHooks::message(m);
+        offered(m);
+        return ++count % 3 ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+};
+
 }  // namespace
 
 class ComputersTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
+    void initTestCase() {
+        quietOffscreenWarnings();
+        // The View menu's choices of whoever runs the tests stay his.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
     void fourComputersPlayToTheEnd();
     void aPersonAmongThreeComputers();
     void loansBetweenAPersonAndAComputer();
+    void aPersonFollowsEveryEventInThePanel();
+
+private:
+    QTemporaryDir settings_;
 };
 
 void ComputersTest::fourComputersPlayToTheEnd() {
@@ -293,6 +349,9 @@ void ComputersTest::aPersonAmongThreeComputers() {
                 prog.hooks.answers.push_back(MsgAnswer::Yes);
                 clickOn(find<QPushButton>(still, QStringLiteral("cmdILose")));
             }
+        } else if (QApplication::activeModalWidget()) {
+            // A computer's window or a box is in front: a click cannot reach
+            // the table behind it (a test's click could).
         } else if (s.DepositMode && cp == Ann) {
             // Two millions are refused with a box for her; one is taken.
             auto* amount = find<QLineEdit>(own, QStringLiteral("txtBankNum"));
@@ -456,6 +515,162 @@ void ComputersTest::loansBetweenAPersonAndAComputer() {
     QCOMPARE(g.S.LoanBorrower[2], Ann);
     QCOMPARE(g.S.Cash[Ann], StartCash - 1'000'000 + 500'000);
     QVERIFY(!prog.controller.loanWindow());
+}
+
+void ComputersTest::aPersonFollowsEveryEventInThePanel() {
+    // Seed 2 of the first dozen covers most: about four missed turns, six
+    // void disasters, nine offers to Ann and Cyd's win in some 190 moves.
+    constexpr unsigned seed = 2;
+    Program prog(seed);
+    LoanOffers hooks;
+    prog.controller.setHooks(&hooks);
+    prog.controller.seedComputers(seed);
+    prog.controller.autopilot().SetStrategy(ai::Easy, [](ai::PlayerRandom& rng) {
+        return std::make_unique<EagerLender>(ai::MakeEasy(rng));
+    });
+    thinkBriefly(prog);
+    quicken(prog, 4);
+    Game& g = prog.game();
+    GameState& s = g.S;
+    MainWindow& main = prog.controller.mainWindow();
+    startGame(prog, {{"Ann", ai::Human}, {"Ben", ai::Easy}, {"Cyd", ai::Normal}, {"Dot", ai::Hard}});
+    if (QTest::currentTestFailed()) return;
+    constexpr int Ann = 1;  // nobody plays before her, so she keeps her slot
+    clickOn(main.showLog());
+    QListWidget* logRows = prog.controller.logWindow() ? prog.controller.logWindow()->list() : nullptr;
+    QVERIFY(logRows && logRows->isVisible());
+    std::map<std::string, Rgb> colors;
+    for (int p = 1; p <= 4; ++p) colors[s.PlayerName[static_cast<std::size_t>(p)]] = PlayerColor(s, p);
+
+    // What went wrong, as it happened; the checks run between two
+    // movements of the game, so the first fault ends the game.
+    QStringList faults;
+    auto fault = [&](const std::string& what) { faults << QStringLiteral("move %1: %2").arg(s.Moves).arg(QString::fromStdString(what)); };
+    auto rowsShow = [](QListWidget* rows, const std::vector<LogLine>& lines, std::size_t first) {
+        if (static_cast<std::size_t>(rows->count()) != lines.size() - first) return false;
+        for (int i = 0; i < rows->count(); ++i) {
+            const LogLine& line = lines[first + static_cast<std::size_t>(i)];
+            if (rows->item(i)->text() != toQt(GameLog::Format(line)) || rows->item(i)->foreground().color() != toQColor(line.color))
+                return false;
+        }
+        return true;
+    };
+
+    // A loan offer reaches Ann only after her first roll, with nothing open
+    // or running, and from one lender once in 20 moves at most.
+    std::map<std::string, int> lastOffer;
+    hooks.offered = [&](const Message& m) {
+        const std::size_t from = m.text.find(" from "), with = m.text.find(" with ", from);
+        const std::string lender = m.text.substr(from + 6, with - from - 6);
+        if (m.player != Ann) fault("a loan offer to slot " + std::to_string(m.player));
+        if (!g.HasRolled[static_cast<std::size_t>(g.IdOf(Ann))]) fault(lender + " offered a loan before Ann's first roll");
+        if (s.BuyMode || s.DepositMode || s.InsuranceMode || s.WaitingMode || s.DestroyMode || s.MoveAnywhereMode)
+            fault(lender + " offered a loan in a mode");
+        if (prog.controller.buyWindow() || prog.controller.sellWindow() || prog.controller.waitWindow())
+            fault(lender + " offered a loan over a window");
+        if (lastOffer.count(lender) && s.Moves - lastOffer[lender] < 20) fault(lender + " offered a loan again too soon, after move " + std::to_string(lastOffer[lender]));
+        lastOffer[lender] = s.Moves;
+    };
+
+    int missedChecked = 0, voidDisasters = 0, saleTicks = 0, firstRollIn = 50;
+    std::map<std::string, long> barred;  // a barred player: his missed-turn lines then
+    std::uint64_t generation = g.Log.Generation();
+    std::string winner;
+    auto missedLines = [&](const std::string& name) {
+        return std::count_if(g.Log.Lines().begin(), g.Log.Lines().end(),
+                             [&](const LogLine& l) { return l.text == name + " misses this turn."; });
+    };
+    auto check = [&] {
+        const auto& lines = g.Log.Lines();
+        if (!main.recentEvents()->isVisible() || !rowsShow(main.recentEvents(), lines, lines.size() - std::min<std::size_t>(lines.size(), 6)))
+            fault("the recent events are not the newest lines of the log");
+        if (g.Log.Generation() != generation) {
+            generation = g.Log.Generation();
+            ++voidDisasters;
+            if (!rowsShow(logRows, lines, 0)) fault("the game log shows another log after a void disaster");
+        }
+        for (auto it = barred.begin(); it != barred.end();) {
+            int p = s.NumOfPlayers;
+            while (p > 0 && s.PlayerName[static_cast<std::size_t>(p)] != it->first) --p;
+            if (p != 0 && s.MissNextTurn[static_cast<std::size_t>(p)]) { ++it; continue; }
+            if (p != 0 && missedLines(it->first) != it->second + 1) fault(it->first + " missed a turn unlogged");
+            missedChecked += p != 0;
+            it = barred.erase(it);
+        }
+        for (int p = 1; p <= s.NumOfPlayers; ++p)
+            if (s.MissNextTurn[static_cast<std::size_t>(p)] && !barred.count(s.PlayerName[static_cast<std::size_t>(p)]))
+                barred[s.PlayerName[static_cast<std::size_t>(p)]] = missedLines(s.PlayerName[static_cast<std::size_t>(p)]);
+        for (int i = 1; i <= s.WinnerCount && winner.empty(); ++i)
+            if (s.Finisher[static_cast<std::size_t>(i)] != "Ann") winner = s.Finisher[static_cast<std::size_t>(i)];
+    };
+
+    // Ann plays by simple rules whenever the game waits for her.
+    auto act = [&] {
+        if (!s.GameInProgress || s.PlayerName[Ann] != "Ann") return;
+        const int cp = s.CurrentPlayer;
+        PlayerWindow* own = prog.controller.playerWindow(Ann);
+        if (SellWindow* sale = prog.controller.sellWindow()) {
+            auto* submit = find<QPushButton>(sale, QStringLiteral("cmdSubmit"));
+            if (++saleTicks > 40 && submit->isEnabled()) clickOn(submit);
+            return;
+        }
+        saleTicks = 0;
+        if (BuyWindow* buy = prog.controller.buyWindow(); buy && cp == Ann) {
+            auto* choice = find<QRadioButton>(buy, QStringLiteral("optName_1"));
+            if (s.Cash[Ann] >= 1'500'000 && choice && choice->isEnabled()) {
+                clickOn(choice);
+                clickOn(find<QPushButton>(buy, QStringLiteral("cmdBuy")));
+            }
+            if (QPointer<BuyWindow> still = prog.controller.buyWindow()) clickOn(find<QPushButton>(still, QStringLiteral("cmdCancel")));
+        } else if (WaitWindow* wait = prog.controller.waitWindow(); wait && g.Wait.Debtor == Ann) {
+            clickOn(find<QPushButton>(wait, QStringLiteral("cmdPay")));
+            if (QPointer<WaitWindow> still = prog.controller.waitWindow()) {
+                hooks.answers.push_back(MsgAnswer::Yes);
+                clickOn(find<QPushButton>(still, QStringLiteral("cmdILose")));
+            }
+        } else if (QApplication::activeModalWidget()) {
+            // A computer's window or a box is in front: a click cannot reach
+            // the table behind it (a test's click could).
+        } else if (s.DepositMode && cp == Ann) {
+            QTest::keyClick(own, Qt::Key_Escape);
+        } else if (s.InsuranceMode && cp == Ann) {
+            clickOn(find<QPushButton>(own, QStringLiteral("cmdOK")));
+        } else if (s.MoveAnywhereMode && cp == Ann && main.rollDice()->isEnabled()) {
+            const int cell = CellOfKind(CellKind::Bank, 1);
+            QTest::mouseClick(main.board()->viewport(), Qt::LeftButton, {},
+                              main.board()->mapFromScene(QPointF(CellLeft(cell) + CellSize / 2.0, CellTop(cell) + CellSize / 2.0)));
+        } else if (main.rollDice()->isEnabled() && g.NextRoller() == Ann && --firstRollIn < 0) {  // a look round first
+            clickOn(main.rollDice());
+        }
+    };
+    bool busy = false;
+    QTimer driver;
+    driver.setInterval(2);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (busy || !faults.isEmpty()) return;
+        busy = true;
+        check();
+        act();
+        busy = false;
+    });
+    driver.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!winner.empty() || !faults.isEmpty() || !s.GameInProgress, 120'000);
+    driver.stop();
+    qInfo("seed %u, %d moves: %s won; %d missed turns, %d void disasters, %d loan offers to Ann", seed, s.Moves,
+          winner.c_str(), missedChecked, voidDisasters, hooks.count);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QVERIFY(missedChecked > 0 && voidDisasters > 0 && hooks.count > 0);
+
+    // The win is told in a line of its own, in the winner's colour, and the
+    // game log shows the log line for line.
+    QVERIFY(!winner.empty());
+    const auto& lines = g.Log.Lines();
+    QVERIFY(std::any_of(lines.begin(), lines.end(), [&](const LogLine& l) {
+        return l.text.rfind(winner + ' ', 0) == 0 || l.text.rfind(winner + "'s ", 0) == 0
+                   ? l.text.find("won and exited the game!") != std::string::npos && l.color == colors[winner] && l.standing
+                   : false;
+    }));
+    QVERIFY(rowsShow(logRows, lines, 0));
 }
 
 QTEST_MAIN(ComputersTest)
