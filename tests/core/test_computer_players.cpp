@@ -210,7 +210,7 @@ TEST(ComputerSeats, AnswerTheLoansOfferedToThem) {
 // A computer that offers Alice $500,000 whenever it thinks of lending.
 class Lender : public test::StillPlayer {
 public:
-    std::optional<LoanOffer> Lend(const Game&, int) override { return LoanOffer{1, "0.5", 9}; }
+    std::optional<LoanOffer> Lend(const SeatView&) override { return LoanOffer{1, "0.5", 9}; }
 };
 
 TEST(ComputerSeats, AskAPersonWhoRefusedALoanAgainOnlyAfterFortyMoves) {
