@@ -158,10 +158,10 @@ TEST(LookAhead, APresumedDecisionIsTheOneTheHandCarriesOut) {
     // once; presumed to lend nothing, it lends nothing that move.
     for (const bool presumeNone : {false, true}) {
         InstantGame game(11);
-        game.StartNew({Normal, Normal});
+        game.StartNew({Normal, Normal, Normal});
         Game& g = game.game();
         const int roller = g.NextRoller();
-        const int other = 3 - roller;
+        const int other = roller == 1 ? 2 : 1;
         if (presumeNone) game.pilot().Presume(other, Decision::Lend, 0);
         bool lent = false;
         for (int step = 0; step < 20 && g.S.Moves == 0 && game.pilot().Step(); ++step)
