@@ -23,40 +23,40 @@ using namespace zx::ai;
 class RandomPlayer : public Strategy {
 public:
     explicit RandomPlayer(PlayerRandom& rng) : rng_(rng()) {}
-    int Buy(const Game&, int) override { return static_cast<int>(Pick(4)); }
-    std::string Deposit(const Game&, int) override {
+    int Buy(const SeatView&) override { return static_cast<int>(Pick(4)); }
+    std::string Deposit(const SeatView&) override {
         const int tenths = static_cast<int>(Pick(11));
         return tenths == 0 ? "" : tenths == 10 ? "1" : "0." + std::to_string(tenths);
     }
-    std::array<bool, 6> Insure(const Game&, int) override {
+    std::array<bool, 6> Insure(const SeatView&) override {
         std::array<bool, 6> boxes{};
         for (auto& b : boxes) b = Pick(2) == 0;
         return boxes;
     }
-    int MoveAnywhere(const Game&, int) override { return static_cast<int>(Pick(NumCells + 1)); }
-    Money CashWanted(const Game& g, int me) override { return Pick(2) ? g.S.Cash[static_cast<std::size_t>(me)] + 500'000 : 0; }
-    Money Bid(const Game& g, int) override {
-        const int k = g.S.SaleCompany;
+    int MoveAnywhere(const SeatView&) override { return static_cast<int>(Pick(NumCells + 1)); }
+    Money CashWanted(const SeatView& v) override { return Pick(2) ? v.S().Cash[static_cast<std::size_t>(v.Seat())] + 500'000 : 0; }
+    Money Bid(const SeatView& v) override {
+        const int k = v.S().SaleCompany;
         if (k < 1 || Pick(2)) return 0;
-        return static_cast<Money>(g.S.CompanyValue[static_cast<std::size_t>(k)] / 10'000 * (5 + Pick(10)) / 10 * 10'000);
+        return static_cast<Money>(v.S().CompanyValue[static_cast<std::size_t>(k)] / 10'000 * (5 + Pick(10)) / 10 * 10'000);
     }
-    int SaleRow(const Game& g, int me) override { return RandomRow(g, me); }
-    int SaleBuyer(const Game&, int) override { return static_cast<int>(Pick(5)) - 1; }
-    int DebtSaleRow(const Game& g, int me) override { return Pick(2) ? -1 : RandomRow(g, me); }
-    std::optional<LoanOffer> Lend(const Game& g, int me) override {
+    int SaleRow(const SeatView& v) override { return RandomRow(v); }
+    int SaleBuyer(const SeatView&) override { return static_cast<int>(Pick(5)) - 1; }
+    int DebtSaleRow(const SeatView& v) override { return Pick(2) ? -1 : RandomRow(v); }
+    std::optional<LoanOffer> Lend(const SeatView& v) override {
         if (Pick(50) != 0) return std::nullopt;
-        const int b = 1 + static_cast<int>(Pick(static_cast<std::size_t>(g.S.NumOfPlayers)));
-        if (b == me) return std::nullopt;
+        const int b = 1 + static_cast<int>(Pick(static_cast<std::size_t>(v.S().NumOfPlayers)));
+        if (b == v.Seat()) return std::nullopt;
         return LoanOffer{b, std::to_string(1 + Pick(3)), 1 + static_cast<int>(Pick(10))};
     }
-    bool Borrow(const Game&, int, int, Money, int, int) override { return Pick(2) == 0; }
+    bool Borrow(const SeatView&, int, Money, int, int) override { return Pick(2) == 0; }
     // As often as the random players of the tests' game driver leave.
-    bool Quit(const Game&, int) override { return Pick(100) == 0; }
+    bool Quit(const SeatView&) override { return Pick(100) == 0; }
 
 private:
     std::size_t Pick(std::size_t n) { return static_cast<std::size_t>(rng_.NextBits() % n); }
-    int RandomRow(const Game& g, int me) {
-        const PlayerForm* w = const_cast<Game&>(g).PlayerWindowIfLoaded(me);
+    int RandomRow(const SeatView& v) {
+        const PlayerFormControls* w = v.OwnWindow();
         if (!w || w->lstCompanies.empty()) return -1;
         return static_cast<int>(Pick(w->lstCompanies.size()));
     }

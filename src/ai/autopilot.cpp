@@ -20,7 +20,7 @@ constexpr int MaxTries = 3;
 enum Thought : std::int64_t {
     BuyThought = 1, DepositThought, InsureThought, MoveThought, CashThought, LendThought, LoanAskedThought,
     LoanThought, SaleRowThought, SubmitThought, SellThought, PayThought, DebtWithdrawThought, DebtSellThought,
-    BidThought, BuyerThought, QuitThought,
+    BidThought, BuyerThought, QuitThought, BorrowThought,
 };
 // A thought about one company (a bid, a buyer), from one seller.
 constexpr std::int64_t About(Thought t, int company, int sellerId = 0) {
@@ -82,6 +82,8 @@ Money DebtOf(const Game& g) {
 struct Autopilot::Seat {
     int type = Human;
     PlayerRandom rng;
+    // The pilot's flag that the current movement has looked ahead.
+    bool* thought = nullptr;
     std::unique_ptr<Strategy> strategy;
     // What the player has decided and tried during the current move: a few
     // entries at the most, kept in flat lists that keep their room.
@@ -117,6 +119,7 @@ struct Autopilot::Seat {
     template <typename Fn> std::int64_t Decide(std::int64_t key, Fn&& fn) {
         if (std::int64_t* v = decided.Find(key)) return *v;
         const std::int64_t v = fn();
+        if (strategy->LooksAhead()) *thought = true;
         decided[key] = v;
         return v;
     }
@@ -159,6 +162,7 @@ Autopilot::Seat& Autopilot::SeatOf(int p) {
     if (!slot || slot->type != type) {
         slot = std::make_unique<Seat>();
         slot->type = type;
+        slot->thought = &thought_;
         slot->rng.seed(seed_ * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(id) * 7919u + 1);
         if (auto maker = makers_.find(type); maker != makers_.end()) {
             slot->strategy = maker->second(slot->rng);
@@ -183,11 +187,16 @@ std::optional<MsgAnswer> Autopilot::Answer(const Message& m) {
         return yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
     if (m.title == "Loan confirmation") {
+        if (std::int64_t* presumed = seat.decided.Find(BorrowThought); presumed && *presumed >= 0) {
+            const bool yes = *presumed != 0;
+            *presumed = -1;  // one answer, to the loan asked now
+            return yes ? MsgAnswer::Yes : MsgAnswer::No;
+        }
         // What the "Lend money" window shows: who lends, how much, at what terms.
         const int slot = g_.Draft.Slot();
         const int lender = slot >= 1 ? g_.S.LoanLender[At(slot)] : 0;
         const Money amount = MillionsToDollars(LeadingNumber(g_.LoanDialog.txtLoanNum), 1).value_or(0);
-        const bool yes = seat.strategy->Borrow(g_, m.player, lender, amount, g_.S.LoanInterest, g_.S.LoanDuration);
+        const bool yes = seat.strategy->Borrow(SeatView(g_, m.player), lender, amount, g_.S.LoanInterest, g_.S.LoanDuration);
         return yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
     switch (m.buttons) {
@@ -202,6 +211,7 @@ std::optional<MsgAnswer> Autopilot::Answer(const Message& m) {
 // ---- one movement ----
 
 bool Autopilot::Step() {
+    thought_ = false;
     const GameState& s = g_.S;
     if (!s.GameInProgress || g_.Results.Loaded || g_.NewGame.Loaded) return false;
     if (g_.SellForm.Loaded) return SaleStep();
@@ -224,7 +234,7 @@ bool Autopilot::BuyStep(int p) {
     Seat& seat = SeatOf(p);
     BuyCompanyForm& f = g_.BuyForm;
     if (!f.Loaded) return false;
-    const int row = static_cast<int>(seat.Decide(BuyThought, [&] { return seat.strategy->Buy(g_, p); }));
+    const int row = static_cast<int>(seat.Decide(BuyThought, [&] { return seat.strategy->Buy(SeatView(g_, p)); }));
     if (row < 1 || row > 3 || !f.optNameEnabled[At(row)] || seat.Try(BuyThought) >= MaxTries) {
         f.cmdCancel_Click();
         return true;
@@ -243,7 +253,7 @@ bool Autopilot::DepositStep(int p) {
     std::string text;
     if (seat.tries[DepositThought] < MaxTries - 1) {
         const auto decided = seat.Decide(DepositThought, [&] {
-            const double m = LeadingNumber(seat.strategy->Deposit(g_, p));
+            const double m = LeadingNumber(seat.strategy->Deposit(SeatView(g_, p)));
             return static_cast<std::int64_t>(std::lround(m * 10));
         });
         if (decided > 0) text = decided % 10 == 0 ? std::to_string(decided / 10)
@@ -264,7 +274,7 @@ bool Autopilot::InsuranceStep(int p) {
     std::int64_t mask = 0;
     if (seat.tries[InsureThought] < MaxTries - 1) {
         mask = seat.Decide(InsureThought, [&] {
-            const auto boxes = seat.strategy->Insure(g_, p);
+            const auto boxes = seat.strategy->Insure(SeatView(g_, p));
             std::int64_t m = 0;
             for (int i = 1; i <= 5; ++i)
                 if (boxes[At(i)]) m |= std::int64_t{1} << i;
@@ -287,7 +297,7 @@ bool Autopilot::InsuranceStep(int p) {
 
 bool Autopilot::MoveAnywhereStep(int p) {
     Seat& seat = SeatOf(p);
-    const int cell = static_cast<int>(seat.Decide(MoveThought, [&] { return seat.strategy->MoveAnywhere(g_, p); }));
+    const int cell = static_cast<int>(seat.Decide(MoveThought, [&] { return seat.strategy->MoveAnywhere(SeatView(g_, p)); }));
     if (cell >= 1 && cell <= NumCells && seat.Try(MoveThought) < MaxTries) {
         g_.Box_Click(cell);
         return true;
@@ -329,7 +339,7 @@ bool Autopilot::DebtStep(int debtor) {
         return true;
     PlayerForm& w = g_.PlayerWindow(debtor);
     if (!w.lstCompanies.empty() && seat.Try(DebtSellThought) < MaxTries * 4) {
-        const int row = seat.strategy->DebtSaleRow(g_, debtor);
+        const int row = seat.strategy->DebtSaleRow(SeatView(g_, debtor));
         if (row >= 0) {
             w.cmdSellCompanies_Click();
             return true;
@@ -346,7 +356,34 @@ namespace {
 std::int64_t BidKey(const Game& g) { return About(BidThought, g.S.SaleCompany, g.IdOf(g.S.SellingPlayer)); }
 }  // namespace
 
-void Autopilot::PresumeBid(int p, Money bid) { SeatOf(p).decided[BidKey(g_)] = bid; }
+std::int64_t LoanCode(const std::optional<LoanOffer>& offer) {
+    if (!offer) return 0;
+    const Money dollars = MillionsToDollars(LeadingNumber(offer->amount), 2).value_or(0);
+    return std::int64_t{dollars / 10'000} * 1000 + offer->terms * 10 + offer->borrower;
+}
+
+std::optional<LoanOffer> LoanFromCode(std::int64_t code) {
+    if (code < 1000) return std::nullopt;
+    return LoanOffer{static_cast<int>(code % 10), MillionsText(static_cast<Money>(code / 1000 * 10'000), false),
+                     static_cast<int>(code / 10 % 100)};
+}
+
+void Autopilot::Presume(int p, Decision d, std::int64_t value) {
+    Seat& seat = SeatOf(p);
+    switch (d) {
+        case Decision::Buy: seat.decided[BuyThought] = value; break;
+        case Decision::Deposit: seat.decided[DepositThought] = value; break;
+        case Decision::Insure: seat.decided[InsureThought] = value; break;
+        case Decision::MoveAnywhere: seat.decided[MoveThought] = value; break;
+        case Decision::CashWanted: seat.decided[CashThought] = value; break;
+        case Decision::Bid: seat.decided[BidKey(g_)] = value; break;
+        case Decision::SaleBuyer: seat.decided[About(BuyerThought, g_.S.SaleCompany)] = value; break;
+        // A loan presumed is offered at the hand's next movement; none
+        // presumed is none at all this move.
+        case Decision::Lend: seat.decided[LendThought] = value == 0 ? 0 : std::max<std::int64_t>(value, 2); break;
+        case Decision::Borrow: seat.decided[BorrowThought] = value != 0 ? 1 : 0; break;
+    }
+}
 
 void Autopilot::OfferLoan(int p, const LoanOffer& offer) {
     Seat& seat = SeatOf(p);
@@ -367,7 +404,7 @@ bool Autopilot::SaleStep() {
     if (f.cmdSubmitEnabled) {
         if (computerSeller) {
             Seat& seat = SeatOf(seller);
-            const int row = static_cast<int>(seat.Decide(SaleRowThought, [&] { return seat.strategy->SaleRow(g_, seller); }));
+            const int row = static_cast<int>(seat.Decide(SaleRowThought, [&] { return seat.strategy->SaleRow(SeatView(g_, seller)); }));
             if (row < 0 || row > 4 || !f.optNameVisible[At(row)]) {
                 f.Form_QueryUnload();
                 return true;
@@ -387,7 +424,7 @@ bool Autopilot::SaleStep() {
             }
             Seat& seat = SeatOf(bidder);
             const std::int64_t key = BidKey(g_);
-            const std::int64_t bid = seat.Decide(key, [&] { return seat.strategy->Bid(g_, bidder); });
+            const std::int64_t bid = seat.Decide(key, [&] { return seat.strategy->Bid(SeatView(g_, bidder)); });
             if (bid <= 0 || !f.txtBid[At(r)].empty()) continue;
             // A bid refused at Submit (two equal bids) is raised a step.
             const int tries = seat.Try(key);
@@ -407,7 +444,7 @@ bool Autopilot::SaleStep() {
     if (!computerSeller || !f.cmdSellEnabled) return false;
     Seat& seat = SeatOf(seller);
     const int row = static_cast<int>(seat.Decide(About(BuyerThought, s.SaleCompany),
-                                                 [&] { return seat.strategy->SaleBuyer(g_, seller); }));
+                                                 [&] { return seat.strategy->SaleBuyer(SeatView(g_, seller)); }));
     if (row < 0 || row > 3 || !f.optPlayerEnabled[At(row)] || seat.Try(SellThought) >= MaxTries) {
         f.Form_QueryUnload();
         return true;
@@ -427,6 +464,13 @@ bool Autopilot::LoanStep() {
     if (!IsComputer(lender)) return false;
     Seat& seat = SeatOf(lender);
     const std::optional<LoanOffer> offer = seat.loan;
+    if (!offer && seat.decided.count(LoanAskedThought) == 0 && f.txtLoanNum != "") {
+        // A window it finds open with a loan typed (the look-ahead starting
+        // from another's screen) is sent as it stands.
+        for (int b = 1; b <= MaxPlayers; ++b)
+            if (f.optPlayerValue[At(b)]) seat.loan = LoanOffer{b, f.txtLoanNum, f.VScroll};
+        if (seat.loan) return LoanStep();
+    }
     if (!offer || seat.Try(LoanThought) >= 8) {
         seat.loan.reset();
         f.cmdCancel_Click();
@@ -486,7 +530,7 @@ bool Autopilot::BetweenTurnsStep() {
     // Cash for the coming landing comes out of the bank before the roll.
     if (IsComputer(roller)) {
         Seat& seat = SeatOf(roller);
-        const Money wanted = seat.Decide(CashThought, [&] { return seat.strategy->CashWanted(g_, roller); });
+        const Money wanted = seat.Decide(CashThought, [&] { return seat.strategy->CashWanted(SeatView(g_, roller)); });
         const Money cash = s.Cash[At(roller)];
         if (cash < wanted && s.MoneyInBank[At(roller)] >= 10'000 && seat.Try(CashThought) < MaxTries * 2 &&
             Withdraw(roller, wanted - cash))
@@ -499,7 +543,7 @@ bool Autopilot::BetweenTurnsStep() {
         Seat& seat = SeatOf(p);
         if (seat.decided.count(QuitThought) == 0) {
             seat.decided[QuitThought] = 1;
-            if (seat.strategy->Quit(g_, p)) {
+            if (seat.strategy->Quit(SeatView(g_, p))) {
                 seat.wantsToLose = true;
                 g_.PlayerWindow(p).cmdQuitGame_Click();
                 seat.wantsToLose = false;
@@ -507,8 +551,13 @@ bool Autopilot::BetweenTurnsStep() {
             }
         }
         if (s.LoanCount >= MaxLoans) continue;
-        if (seat.decided.count(LendThought) != 0) continue;
-        std::optional<LoanOffer> offer = seat.strategy->Lend(g_, p);
+        if (const std::int64_t* lend = seat.decided.Find(LendThought)) {
+            if (*lend < 2) continue;
+            OfferLoan(p, *LoanFromCode(*lend));
+            return true;
+        }
+        if (thought_) return true;  // one look-ahead per movement
+        std::optional<LoanOffer> offer = seat.strategy->Lend(SeatView(g_, p));
         if (offer && !IsComputer(offer->borrower) && !MayOfferPerson(p, offer->borrower)) offer.reset();
         seat.decided[LendThought] = offer ? 1 : 0;
         if (!offer) continue;
@@ -517,6 +566,7 @@ bool Autopilot::BetweenTurnsStep() {
         return true;
     }
     if (!IsComputer(roller)) return false;
+    if (thought_) return true;
     g_.cmdRollDice_Click();
     return true;
 }

@@ -24,6 +24,12 @@
 
 namespace zx::ai {
 
+// The decisions the look-ahead can presume made (see Autopilot::Presume).
+enum class Decision { Buy, Deposit, Insure, MoveAnywhere, CashWanted, Bid, SaleBuyer, Lend, Borrow };
+// A loan offer as one number for Presume (0 for none), and back.
+std::int64_t LoanCode(const std::optional<LoanOffer>& offer);
+std::optional<LoanOffer> LoanFromCode(std::int64_t code);
+
 // The values of GameState::PlayerType.
 enum PlayerType : int { Human = 0, Easy = 1, Normal = 2, Hard = 3 };
 // "Human", "Computer (easy)", "Computer (normal)", "Computer (hard)".
@@ -61,9 +67,14 @@ public:
     // The player in slot p opens the "Lend money" window to offer this loan;
     // his hand types it in the steps that follow.
     void OfferLoan(int p, const LoanOffer& offer);
-    // Takes a decision as made already (the look-ahead trying one out):
-    // the player in slot p bids `bid` (0 for none) in the sale now open.
-    void PresumeBid(int p, Money bid);
+    // Takes a decision of the player in slot p as made already (the
+    // look-ahead trying one out); his hand carries it out as it would its
+    // own. The value is what the strategy would have returned: the row
+    // bought (0 none), tenths of a million deposited, the insurance boxes
+    // as bits 1..5, the cell jumped to (0 rolls), the cash wanted, the bid
+    // (0 none), the buyer's row (-1 keeps the company), a LoanCode (0 lends
+    // nothing), the answer to a loan (1 yes, 0 no).
+    void Presume(int p, Decision d, std::int64_t value);
     // Forgets everything the players had in mind (after the game behind
     // them was replaced).
     void Forget();
@@ -97,6 +108,8 @@ private:
     bool MayOfferPerson(int lender, int borrower) const;
     static constexpr int OfferPersonEvery = 20;
     bool Withdraw(int p, Money amount);
+    // Set when the current movement has made a decision that looks ahead.
+    bool thought_ = false;
 
     Game& g_;
     std::uint64_t seed_;

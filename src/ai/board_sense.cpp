@@ -52,10 +52,10 @@ Money TaxOf(const GameState& s, int p) {
     return static_cast<Money>(total);
 }
 
-int CompanyInRow(const Game& g, int p, int row) {
-    const PlayerForm* w = const_cast<Game&>(g).PlayerWindowIfLoaded(p);
+int CompanyInRow(const SeatView& v, int row) {
+    const PlayerFormControls* w = v.OwnWindow();
     if (!w || row < 0 || static_cast<std::size_t>(row) >= w->lstCompanies.size()) return 0;
-    return CompanyNumberNamed(g.S, w->lstCompanies[At(row)]);
+    return CompanyNumberNamed(v.S(), w->lstCompanies[At(row)]);
 }
 
 Money MoneyShown(const std::string& text) {

@@ -5,7 +5,8 @@
 
 #include <vector>
 
-#include "rules/game.h"
+#include "rules/seat_view.h"
+#include "state/board.h"
 
 namespace zx::ai {
 
@@ -31,8 +32,8 @@ Money LandingOnCompany(const GameState& s, int p, int k);
 // The tax p would pay at a Tax cell now.
 Money TaxOf(const GameState& s, int p);
 
-// The company of row `row` (0-based) of p's personal window list.
-int CompanyInRow(const Game& g, int p, int row);
+// The company of row `row` (0-based) of the viewer's own personal window list.
+int CompanyInRow(const SeatView& v, int row);
 
 // Dollars of a figure shown in money form ("$1,500,000" -> 1500000).
 Money MoneyShown(const std::string& text);

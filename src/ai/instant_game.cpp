@@ -3,11 +3,6 @@
 namespace zx::ai {
 
 MsgAnswer QuietUi::message(const Message& m) {
-    if (forcedLoanAnswer && m.title == "Loan confirmation" && m.player == forcedPlayer) {
-        const bool yes = *forcedLoanAnswer;
-        forcedLoanAnswer.reset();
-        return yes ? MsgAnswer::Yes : MsgAnswer::No;
-    }
     if (pilot) {
         if (auto a = pilot->Answer(m)) return *a;
     }
@@ -38,8 +33,10 @@ void InstantGame::StartNew(const std::vector<int>& types, int companySet) {
     f.cmdStart_Click();
 }
 
-void InstantGame::CopyFrom(const Game& from, int viewer) {
-    game_.CopyFrom(from);
+void InstantGame::CopyFrom(const SeatView& view, std::uint64_t seed) {
+    chance_.Seed(seed);
+    PlayerRandom guess(seed ^ 0xA5A5'5A5A'C3C3'3C3Cull);
+    view.CopyInto(game_);
     pilot_.Forget();
     GameState& s = game_.S;
     // Nothing of the look-ahead may reach a file, a speaker or a clock.
@@ -58,11 +55,16 @@ void InstantGame::CopyFrom(const Game& from, int viewer) {
         game_.SetTimer(TimerId::ChangeMoney, false);
         game_.EnableRollDiceIfIdle();
     }
-    // The bids other players typed are masked on the screen.
+    // The bids other players typed are masked on the screen: each is
+    // guessed, in the steps the rules take bids in.
     SellCompaniesForm& f = game_.SellForm;
-    const int me = game_.IdOf(viewer);
-    for (std::size_t row = 1; row < f.txtBid.size(); ++row)
-        if (f.txtBidMasked[row] && f.optPlayerId[row] != me) f.txtBid[row].clear();
+    const int k = s.SaleCompany;
+    for (int row = 1; row < static_cast<int>(f.txtBid.size()); ++row) {
+        if (!view.BidTyped(row) || k < 1 || k > NumCompanies) continue;
+        const std::uint64_t value = static_cast<std::uint64_t>(s.CompanyValue[static_cast<std::size_t>(k)]);
+        const std::uint64_t low = value / 2 / 10'000 + 1, high = std::max(low, value / 10'000);
+        f.txtBid[static_cast<std::size_t>(row)] = std::to_string((low + guess() % (high - low + 1)) * 10'000);
+    }
 }
 
 InstantGame::End InstantGame::PlayOut(int moveCap) {

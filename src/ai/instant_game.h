@@ -28,10 +28,6 @@ private:
 class QuietUi : public Ui {
 public:
     Autopilot* pilot = nullptr;
-    // The answer the next "Loan confirmation" to `forcedPlayer` gets (the
-    // look-ahead trying both answers).
-    int forcedPlayer = 0;
-    std::optional<bool> forcedLoanAnswer;
 
     MsgAnswer message(const Message& m) override;
     void playSound(const std::string&) override {}
@@ -67,9 +63,12 @@ public:
     // limit) off.
     void StartNew(const std::vector<int>& types, int companySet = 1);
 
-    // The real game `from` as the player in slot `viewer` sees it: the same
-    // position, with the bids still hidden from him left out.
-    void CopyFrom(const Game& from, int viewer);
+    // The position a seat sees, to play on from: what the view hides is
+    // guessed (a bid typed but masked becomes a plausible bid, between half
+    // the company's value and its value). `seed` starts this game's chance
+    // and the guesses before anything is copied, so that continuations
+    // with the same seed share their dice from the first one on.
+    void CopyFrom(const SeatView& view, std::uint64_t seed);
 
     enum class End { Results, MoveCap, Stuck };
     // Plays on until the results window opens, `moveCap` moves have been

@@ -51,8 +51,9 @@ double NormalJudgement::CompanyWorth(const GameState& s, int me, int k) const {
     return worth;
 }
 
-int NormalJudgement::Buy(const Game& g, int me) const {
-    const GameState& s = g.S;
+int NormalJudgement::Buy(const SeatView& v) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     const int z = s.BuyZoneNumber;
     const Money cash = s.Cash[At(me)];
     const std::int64_t funds = std::int64_t{cash} + s.MoneyInBank[At(me)];
@@ -60,7 +61,7 @@ int NormalJudgement::Buy(const Game& g, int me) const {
     int best = 0;
     double bestScore = 0;
     for (int row = 1; row <= 3; ++row) {
-        if (!g.BuyForm.optNameEnabled[At(row)]) continue;
+        if (!v.Buy().optNameEnabled[At(row)]) continue;
         const int k = 3 * (z - 1) + row;
         const Money price = s.CompanyValue[At(k)];
         if (price > cash) continue;
@@ -80,18 +81,20 @@ int NormalJudgement::Buy(const Game& g, int me) const {
     return best;
 }
 
-std::string NormalJudgement::Deposit(const Game& g, int me) const {
-    const GameState& s = g.S;
+std::string NormalJudgement::Deposit(const SeatView& v) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     const std::int64_t spare = std::int64_t{s.Cash[At(me)]} - keepOnDeposit;
     const Money amount = RoundDown(std::min<std::int64_t>(spare, 1'000'000), 100'000);
     if (amount <= 0) return "";
     return amount == 1'000'000 ? "1" : "0." + std::to_string(amount / 100'000);
 }
 
-std::array<bool, 6> NormalJudgement::Insure(const Game& g, int me) const {
-    const GameState& s = g.S;
+std::array<bool, 6> NormalJudgement::Insure(const SeatView& v) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     std::array<bool, 6> boxes{};
-    const PlayerForm* w = const_cast<Game&>(g).PlayerWindowIfLoaded(me);
+    const PlayerFormControls* w = v.OwnWindow();
     if (!w) return boxes;
     const bool free = s.FreeInsuranceBonus[At(me)];
     const double remaining = std::max(0.0, expectedGameMoves - s.Moves);
@@ -99,7 +102,7 @@ std::array<bool, 6> NormalJudgement::Insure(const Game& g, int me) const {
     std::int64_t budget = std::int64_t{s.Cash[At(me)]} - keepOnInsurance;
     for (int row = 1; row <= 5; ++row) {
         if (!w->chkInsuranceEnabled[At(row)]) continue;
-        const int k = CompanyInRow(g, me, row - 1);
+        const int k = CompanyInRow(v, row - 1);
         if (k == 0) continue;
         if (free) {
             boxes[At(row)] = true;
@@ -115,8 +118,9 @@ std::array<bool, 6> NormalJudgement::Insure(const Game& g, int me) const {
     return boxes;
 }
 
-double NormalJudgement::CellWorth(const Game& g, int me, int cell) const {
-    const GameState& s = g.S;
+double NormalJudgement::CellWorth(const SeatView& v, int cell) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     const CellInfo& info = Cell(cell);
     switch (info.kind) {
         case CellKind::Company: return LandingOnCompany(s, me, info.number);
@@ -138,11 +142,11 @@ double NormalJudgement::CellWorth(const Game& g, int me, int cell) const {
     return 0;
 }
 
-int NormalJudgement::MoveAnywhere(const Game& g, int me) const {
+int NormalJudgement::MoveAnywhere(const SeatView& v) const {
     int best = 0;
     double bestWorth = -1e18;
     for (int cell = 1; cell <= NumCells; ++cell) {
-        const double w = CellWorth(g, me, cell);
+        const double w = CellWorth(v, cell);
         if (w > bestWorth) {
             bestWorth = w;
             best = cell;
@@ -151,8 +155,9 @@ int NormalJudgement::MoveAnywhere(const Game& g, int me) const {
     return best;
 }
 
-Money NormalJudgement::CashWanted(const Game& g, int me) const {
-    const GameState& s = g.S;
+Money NormalJudgement::CashWanted(const SeatView& v) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     const int from = PositionOf(s, me);
     const std::int64_t funds = std::int64_t{s.Cash[At(me)]} + s.MoneyInBank[At(me)];
     const bool fifth = CompaniesOwned(s, me) == WinningCompanies - 1;
@@ -187,36 +192,37 @@ Money NormalJudgement::CashWanted(const Game& g, int me) const {
     return static_cast<Money>(std::min<std::int64_t>(wanted + cashCushion, funds));
 }
 
-Money NormalJudgement::Bid(const Game& g, int me) const {
-    const GameState& s = g.S;
+Money NormalJudgement::Bid(const SeatView& v) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     const int k = s.SaleCompany;
     if (k < 1 || k > NumCompanies) return 0;
-    const Money v = s.CompanyValue[At(k)];
+    const Money value = s.CompanyValue[At(k)];
     const Money cash = s.Cash[At(me)];
     const int seller = s.SellingPlayer;
     double worth;
     if (CompaniesOwned(s, me) == WinningCompanies - 1)
-        worth = 1.5 * v;  // it would win the game
+        worth = 1.5 * value;  // it would win the game
     else
         worth = bidShare * CompanyWorth(s, me, k);
     // A sale that makes the seller's estate pass the winning line hands him the game.
     if (seller >= 1 && seller <= s.NumOfPlayers)
-        worth = std::min<double>(worth, WinningEstate - s.Estate[At(seller)] + v - 10'000);
-    if (bidLow && CompaniesOwned(s, me) != WinningCompanies - 1) worth = std::min<double>(worth, v / 2 + 10'000);
-    std::int64_t bid = RoundDown(static_cast<std::int64_t>(std::min<double>({worth, 1.5 * v, static_cast<double>(cash) - bidKeep})), 10'000);
+        worth = std::min<double>(worth, WinningEstate - s.Estate[At(seller)] + value - 10'000);
+    if (bidLow && CompaniesOwned(s, me) != WinningCompanies - 1) worth = std::min<double>(worth, value / 2 + 10'000);
+    std::int64_t bid = RoundDown(static_cast<std::int64_t>(std::min<double>({worth, 1.5 * value, static_cast<double>(cash) - bidKeep})), 10'000);
     // Worth no more than the bank pays: no bid (an equal bid would be refused).
-    if (bid <= v / 2) return 0;
+    if (bid <= value / 2) return 0;
     return static_cast<Money>(bid);
 }
 
-int NormalJudgement::CheapestRow(const Game& g, int me) const {
-    const GameState& s = g.S;
-    const PlayerForm* w = const_cast<Game&>(g).PlayerWindowIfLoaded(me);
+int NormalJudgement::CheapestRow(const SeatView& v) const {
+    const GameState& s = v.S();
+    const PlayerFormControls* w = v.OwnWindow();
     if (!w) return -1;
     int best = -1;
     double bestCost = 1e18;
     for (int row = 0; row < static_cast<int>(w->lstCompanies.size()); ++row) {
-        const int k = CompanyInRow(g, me, row);
+        const int k = CompanyInRow(v, row);
         if (k == 0) continue;
         // Parting with a complexed company costs the whole complex's bonus.
         const double cost = s.CompanyValue[At(k)] * (s.CompanyComplexed[At(k)] ? 3.0 : 1.0);
@@ -228,43 +234,45 @@ int NormalJudgement::CheapestRow(const Game& g, int me) const {
     return best;
 }
 
-int NormalJudgement::SaleBuyer(const Game& g, int me) const {
-    const GameState& s = g.S;
-    const SellCompaniesForm& f = g.SellForm;
+int NormalJudgement::SaleBuyer(const SeatView& v) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
+    const SellCompaniesControls f = v.Sale();
     const int k = s.SaleCompany;
     if (k < 1 || k > NumCompanies) return -1;
-    const Money v = s.CompanyValue[At(k)];
-    const bool mustSell = s.WaitingMode && g.Wait.Debtor == me;
+    const Money value = s.CompanyValue[At(k)];
+    const bool mustSell = s.WaitingMode && v.Wait().Debtor == me;
     int best = -1;
     std::int64_t bestPrice = -1;
     for (int row = 0; row <= 3; ++row) {
         if (!f.optPlayerVisible[At(row)] || !f.optPlayerEnabled[At(row)]) continue;
         const Money price = MoneyShown(f.txtBid[At(row)]);
         if (row > 0) {
-            const int buyer = g.SlotOf(f.optPlayerId[At(row)]);
+            const int buyer = v.SlotOf(f.optPlayerId[At(row)]);
             if (buyer == 0 || price > s.Cash[At(buyer)]) continue;
             // Never the sale that wins the game for the buyer.
             if (CompaniesOwned(s, buyer) == WinningCompanies - 1) continue;
-            if (s.Estate[At(buyer)] + v - price > WinningEstate) continue;
+            if (s.Estate[At(buyer)] + value - price > WinningEstate) continue;
         }
         if (price > bestPrice) {
             bestPrice = price;
             best = row;
         }
     }
-    if (!mustSell && bestPrice < v) return -1;
+    if (!mustSell && bestPrice < value) return -1;
     return best;
 }
 
-std::optional<LoanOffer> NormalJudgement::Lend(const Game& g, int me, const std::array<bool, MaxPlayers + 1>& shy) const {
-    const GameState& s = g.S;
+std::optional<LoanOffer> NormalJudgement::Lend(const SeatView& v, const std::array<bool, MaxPlayers + 1>& shy) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     if (lendAbove <= 0 || s.Cash[At(me)] < lendAbove || s.LoanCount >= MaxLoans) return std::nullopt;
     // The player with the least money to fall back on, as long as the loan
     // cannot carry him past a winning line.
     int borrower = 0;
     std::int64_t least = 0;
     for (int p = 1; p <= s.NumOfPlayers; ++p) {
-        if (p == me || shy[At(g.IdOf(p))] || CompaniesOwned(s, p) >= WinningCompanies - 1) continue;
+        if (p == me || shy[At(v.IdOf(p))] || CompaniesOwned(s, p) >= WinningCompanies - 1) continue;
         // One loan to a player at a time.
         bool owing = false;
         for (int l = 1; l <= s.LoanCount; ++l)
@@ -281,8 +289,9 @@ std::optional<LoanOffer> NormalJudgement::Lend(const Game& g, int me, const std:
     return LoanOffer{borrower, MillionsText(lendAmount, false), lendTerms};
 }
 
-bool NormalJudgement::Borrow(const Game& g, int me, int lender, Money amount, int interest, int) const {
-    const GameState& s = g.S;
+bool NormalJudgement::Borrow(const SeatView& v, int lender, Money amount, int interest, int) const {
+    const int me = v.Seat();
+    const GameState& s = v.S();
     if (lender < 1 || amount <= 0) return false;
     // Borrowed cash counts in the estate: a loan that lifts it past the line wins.
     if (std::int64_t{s.Estate[At(me)]} + amount > WinningEstate) return true;
@@ -295,40 +304,41 @@ class NormalStrategy : public Strategy {
 public:
     NormalStrategy() = default;
     explicit NormalStrategy(const NormalJudgement& weights) : j(weights) {}
-    int Buy(const Game& g, int me) override { return j.Buy(g, me); }
-    std::string Deposit(const Game& g, int me) override { return j.Deposit(g, me); }
-    std::array<bool, 6> Insure(const Game& g, int me) override { return j.Insure(g, me); }
-    int MoveAnywhere(const Game& g, int me) override { return j.MoveAnywhere(g, me); }
-    Money CashWanted(const Game& g, int me) override { return j.CashWanted(g, me); }
-    Money Bid(const Game& g, int me) override { return j.Bid(g, me); }
-    int SaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
-    int SaleBuyer(const Game& g, int me) override { return j.SaleBuyer(g, me); }
-    int DebtSaleRow(const Game& g, int me) override { return j.CheapestRow(g, me); }
-    std::optional<LoanOffer> Lend(const Game& g, int me) override {
-        const GameState& s = g.S;
+    int Buy(const SeatView& v) override { return j.Buy(v); }
+    std::string Deposit(const SeatView& v) override { return j.Deposit(v); }
+    std::array<bool, 6> Insure(const SeatView& v) override { return j.Insure(v); }
+    int MoveAnywhere(const SeatView& v) override { return j.MoveAnywhere(v); }
+    Money CashWanted(const SeatView& v) override { return j.CashWanted(v); }
+    Money Bid(const SeatView& v) override { return j.Bid(v); }
+    int SaleRow(const SeatView& v) override { return j.CheapestRow(v); }
+    int SaleBuyer(const SeatView& v) override { return j.SaleBuyer(v); }
+    int DebtSaleRow(const SeatView& v) override { return j.CheapestRow(v); }
+    std::optional<LoanOffer> Lend(const SeatView& v) override {
+        const int me = v.Seat();
+        const GameState& s = v.S();
         // An offer now and then, not one at every move; and a player who
         // said no is not asked again for a while.
         if (lastOffer_ >= 0 && s.Moves - lastOffer_ < j.lendEvery) return std::nullopt;
         if (lastOffer_ >= 0 && !refusedFrom_[At(lastBorrower_)] && lastBorrower_ != 0) {
             bool taken = false;
             for (int l = 1; l <= s.LoanCount; ++l)
-                taken = taken || (s.LoanLender[At(l)] == me && g.IdOf(s.LoanBorrower[At(l)]) == lastBorrower_ &&
+                taken = taken || (s.LoanLender[At(l)] == me && v.IdOf(s.LoanBorrower[At(l)]) == lastBorrower_ &&
                                   s.LoanDueMove[At(l)] == lastOffer_ + lastDuration_);
             if (!taken) refusedFrom_[At(lastBorrower_)] = s.Moves + j.askAgainAfter;
             lastBorrower_ = 0;
         }
         std::array<bool, MaxPlayers + 1> shy{};
         for (int id = 1; id <= MaxPlayers; ++id) shy[At(id)] = refusedFrom_[At(id)] > s.Moves;
-        std::optional<LoanOffer> offer = j.Lend(g, me, shy);
+        std::optional<LoanOffer> offer = j.Lend(v, shy);
         if (offer) {
             lastOffer_ = s.Moves;
-            lastBorrower_ = g.IdOf(offer->borrower);
+            lastBorrower_ = v.IdOf(offer->borrower);
             lastDuration_ = (11 - offer->terms) * 10;
         }
         return offer;
     }
-    bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) override {
-        return j.Borrow(g, me, lender, amount, interest, duration);
+    bool Borrow(const SeatView& v, int lender, Money amount, int interest, int duration) override {
+        return j.Borrow(v, lender, amount, interest, duration);
     }
 
 private:

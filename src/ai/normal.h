@@ -8,7 +8,7 @@
 
 #include "ai/strategy.h"
 
-#include "rules/game.h"
+#include "rules/seat_view.h"
 
 namespace zx::ai {
 
@@ -43,20 +43,20 @@ struct NormalJudgement {
 
     Money Reserve(const GameState& s, int me) const;
     double CompanyWorth(const GameState& s, int me, int k) const;
-    double CellWorth(const Game& g, int me, int cell) const;
+    double CellWorth(const SeatView& v, int cell) const;
 
-    int Buy(const Game& g, int me) const;
-    std::string Deposit(const Game& g, int me) const;
-    std::array<bool, 6> Insure(const Game& g, int me) const;
-    int MoveAnywhere(const Game& g, int me) const;
-    Money CashWanted(const Game& g, int me) const;
-    Money Bid(const Game& g, int me) const;
+    int Buy(const SeatView& v) const;
+    std::string Deposit(const SeatView& v) const;
+    std::array<bool, 6> Insure(const SeatView& v) const;
+    int MoveAnywhere(const SeatView& v) const;
+    Money CashWanted(const SeatView& v) const;
+    Money Bid(const SeatView& v) const;
     // The company of his list he parts with most easily.
-    int CheapestRow(const Game& g, int me) const;
-    int SaleBuyer(const Game& g, int me) const;
-    bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) const;
+    int CheapestRow(const SeatView& v) const;
+    int SaleBuyer(const SeatView& v) const;
+    bool Borrow(const SeatView& v, int lender, Money amount, int interest, int duration) const;
     // `shy` says whom not to ask now (by PlayerId).
-    std::optional<LoanOffer> Lend(const Game& g, int me, const std::array<bool, MaxPlayers + 1>& shy = {}) const;
+    std::optional<LoanOffer> Lend(const SeatView& v, const std::array<bool, MaxPlayers + 1>& shy = {}) const;
 };
 
 }  // namespace zx::ai

@@ -1,7 +1,8 @@
 #pragma once
 // What a computer player decides, apart from how its hand carries it out.
-// A strategy sees the game as a person in its seat sees it on the screen;
-// it never reads another player's bid while the bid is still masked, and it
+// A strategy sees the game only through its seat's view (its own slot is
+// the view's Seat()): what a person in that seat sees on the screen. It
+// never reads another player's bid while the bid is still masked, and it
 // has no hold on the game's source of chance.
 
 #include <array>
@@ -12,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/game.h"
+#include "rules/seat_view.h"
 
 namespace zx::ai {
 
@@ -47,32 +48,36 @@ class Strategy {
 public:
     virtual ~Strategy() = default;
 
+    // Whether its decisions play the game on to see where they lead (the
+    // hands then make no more than one such decision per movement).
+    virtual bool LooksAhead() const { return false; }
+
     // The buy window: the row (1..3) to buy, 0 to refuse.
-    virtual int Buy(const Game& g, int me) = 0;
+    virtual int Buy(const SeatView& v) = 0;
     // Deposit mode: the amount to type in millions, "" to refuse.
-    virtual std::string Deposit(const Game& g, int me) = 0;
+    virtual std::string Deposit(const SeatView& v) = 0;
     // Insurance mode: which of the boxes 1..5 to tick.
-    virtual std::array<bool, 6> Insure(const Game& g, int me) = 0;
+    virtual std::array<bool, 6> Insure(const SeatView& v) = 0;
     // Move-anywhere: the cell (1..32) to go to, 0 to give the offer up.
-    virtual int MoveAnywhere(const Game& g, int me) = 0;
+    virtual int MoveAnywhere(const SeatView& v) = 0;
     // The cash to hold before the next roll; the rest may stay in the bank.
-    virtual Money CashWanted(const Game& g, int me) = 0;
+    virtual Money CashWanted(const SeatView& v) = 0;
     // A bidder's secret bid for the company on sale (whole dollars, 0 for none).
-    virtual Money Bid(const Game& g, int me) = 0;
+    virtual Money Bid(const SeatView& v) = 0;
     // The seller: which row of his list (0..4) to put up for sale.
-    virtual int SaleRow(const Game& g, int me) = 0;
+    virtual int SaleRow(const SeatView& v) = 0;
     // The seller after the bids are shown: the row to sell to (0 is the
     // bank), -1 to keep the company.
-    virtual int SaleBuyer(const Game& g, int me) = 0;
+    virtual int SaleBuyer(const SeatView& v) = 0;
     // In debt with the bank empty: the row of his list to sell, -1 to give up.
-    virtual int DebtSaleRow(const Game& g, int me) = 0;
+    virtual int DebtSaleRow(const SeatView& v) = 0;
     // Between turns: a loan to offer, if any.
-    virtual std::optional<LoanOffer> Lend(const Game& g, int me) = 0;
+    virtual std::optional<LoanOffer> Lend(const SeatView& v) = 0;
     // Between turns: whether to leave the game now (Quit Game). A player
     // who cannot pay a debt gives up through DebtSaleRow instead.
-    virtual bool Quit(const Game&, int) { return false; }
+    virtual bool Quit(const SeatView&) { return false; }
     // A loan offered to him, as the "Lend money" window shows it.
-    virtual bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) = 0;
+    virtual bool Borrow(const SeatView& v, int lender, Money amount, int interest, int duration) = 0;
 };
 
 // How hard a hard player thinks: the longest one decision may take (of one

@@ -90,7 +90,17 @@ public:
     // Whether row r (1..3) of the bids holds a bid the viewer cannot read.
     bool BidTyped(int row) const;
 
+    // ---- a game to think with ----
+    // Makes `to` this position as the seat sees it, windows and timers
+    // included: another player's masked bids and what he is typing into his
+    // personal window come out empty (whoever plays it on guesses them).
+    // The source of chance and the outside world stay `to`'s own.
+    void CopyInto(Game& to) const;
+
 private:
+    // Row r's bid is masked and not the viewer's own.
+    bool Hidden(int row) const;
+
     const Game* g_;
     int seat_;
     int seatId_;

@@ -9,17 +9,17 @@ namespace zx::test {
 
 class StillPlayer : public ai::Strategy {
 public:
-    int Buy(const Game&, int) override { return 0; }
-    std::string Deposit(const Game&, int) override { return {}; }
-    std::array<bool, 6> Insure(const Game&, int) override { return {}; }
-    int MoveAnywhere(const Game&, int) override { return 0; }
-    Money CashWanted(const Game&, int) override { return 0; }
-    Money Bid(const Game&, int) override { return 0; }
-    int SaleRow(const Game&, int) override { return -1; }
-    int SaleBuyer(const Game&, int) override { return -1; }
-    int DebtSaleRow(const Game&, int) override { return -1; }
-    std::optional<ai::LoanOffer> Lend(const Game&, int) override { return std::nullopt; }
-    bool Borrow(const Game&, int, int, Money, int, int) override { return false; }
+    int Buy(const SeatView&) override { return 0; }
+    std::string Deposit(const SeatView&) override { return {}; }
+    std::array<bool, 6> Insure(const SeatView&) override { return {}; }
+    int MoveAnywhere(const SeatView&) override { return 0; }
+    Money CashWanted(const SeatView&) override { return 0; }
+    Money Bid(const SeatView&) override { return 0; }
+    int SaleRow(const SeatView&) override { return -1; }
+    int SaleBuyer(const SeatView&) override { return -1; }
+    int DebtSaleRow(const SeatView&) override { return -1; }
+    std::optional<ai::LoanOffer> Lend(const SeatView&) override { return std::nullopt; }
+    bool Borrow(const SeatView&, int, Money, int, int) override { return false; }
 };
 
 }  // namespace zx::test

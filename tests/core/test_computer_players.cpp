@@ -100,7 +100,7 @@ struct SaleTable {
     explicit SaleTable(int bobType, const std::string& cidsBid) {
         test::SetUpGame(g, 3);
         g.S.PlayerType[2] = bobType;
-        pilot.SetLookAhead(LookAhead{1.0, 24});
+        pilot.SetLookAhead(LookAhead{0, 24});
         g.S.CompanyOwner[4] = 1;
         g.S.Cash[2] = 3'000'000;
         g.UpdatePlayerWindows();
@@ -123,6 +123,71 @@ TEST(FairPlay, ABidDoesNotDependOnTheBidsStillHidden) {
     }
 }
 
+TEST(FairPlay, ASeatSeesItsOwnAndTheRevealedBidsAndOnlyThePublicPartOfOthersWindows) {
+    SaleTable t(Normal, "2700000");
+    Game& g = t.g;
+    g.SellForm.txtBid_Typed(1, "1200000");
+    g.PlayerWindow(3).txtBankNum_Typed("0.5");
+    g.PlayerWindow(2).txtBankNum_Typed("0.3");
+    const SeatView bob(g, 2), nobody(g, 0);
+    EXPECT_EQ(bob.Sale().txtBid[1], "1200000");
+    EXPECT_FALSE(bob.BidTyped(1));
+    // Cid's bid: typed, and nothing more, not even its length.
+    EXPECT_EQ(bob.Sale().txtBid[2], "");
+    EXPECT_TRUE(bob.BidTyped(2));
+    EXPECT_EQ(nobody.Sale().txtBid[1], "");
+    EXPECT_TRUE(nobody.BidTyped(1) && nobody.BidTyped(2));
+    EXPECT_EQ(nobody.OwnWindow(), nullptr);
+    EXPECT_EQ(bob.WindowOf(3).lblCash, g.PlayerWindow(3).lblCash);
+    // A game to think with holds Bob's typing, not Cid's.
+    test::FakeUi ui2;
+    CountingRandom chance2{1};
+    Game copy(ui2, chance2);
+    bob.CopyInto(copy);
+    EXPECT_EQ(copy.PlayerWindow(2).txtBankNum, "0.3");
+    EXPECT_EQ(copy.PlayerWindow(3).txtBankNum, "");
+    EXPECT_EQ(copy.SellForm.txtBid[2], "");
+    // Submit shows every bid to everybody.
+    g.SellForm.cmdSubmit_Click();
+    EXPECT_EQ(SeatView(g, 2).Sale().txtBid[2], g.SellForm.txtBid[2]);
+    EXPECT_FALSE(SeatView(g, 2).BidTyped(2));
+}
+
+TEST(LookAhead, APresumedDecisionIsTheOneTheHandCarriesOut) {
+    // At the start of a game the normal player lends its spare millions at
+    // once; presumed to lend nothing, it lends nothing that move.
+    for (const bool presumeNone : {false, true}) {
+        InstantGame game(11);
+        game.StartNew({Normal, Normal, Normal});
+        Game& g = game.game();
+        const int roller = g.NextRoller();
+        const int other = roller == 1 ? 2 : 1;
+        if (presumeNone) game.pilot().Presume(other, Decision::Lend, 0);
+        bool lent = false;
+        for (int step = 0; step < 20 && g.S.Moves == 0 && game.pilot().Step(); ++step)
+            lent = lent || (g.LoanDialog.Loaded && g.S.LoanLender[static_cast<std::size_t>(g.Draft.Slot())] == other);
+        EXPECT_EQ(lent, !presumeNone);
+    }
+}
+
+TEST(Arena, ASeedGivesTheSameGamesWhateverTheJobs) {
+    ArenaOptions o;
+    o.games = 4;
+    o.seats = {Hard, Normal};
+    o.seed = 3;
+    o.lookAhead.seconds = 0;
+    o.lookAhead.playouts = 8;
+    std::vector<std::string> runs;
+    for (int jobs : {1, 2}) {
+        o.jobs = jobs;
+        std::string run;
+        for (const GameOutcome& r : RunArena(o).games)
+            run += std::to_string(r.winnerSeat) + "/" + std::to_string(r.moves) + " ";
+        runs.push_back(run);
+    }
+    EXPECT_EQ(runs[0], runs[1]);
+}
+
 TEST(FairPlay, LookingAheadLeavesTheGamesDiceAlone) {
     test::FakeUi ui;
     CountingRandom chance(5);
@@ -130,7 +195,7 @@ TEST(FairPlay, LookingAheadLeavesTheGamesDiceAlone) {
     test::SetUpGame(g, 2);
     g.S.PlayerType[2] = Hard;
     Autopilot pilot(g, 3);
-    pilot.SetLookAhead(LookAhead{1.0, 40});
+    pilot.SetLookAhead(LookAhead{0, 40});
     // Bob stands on the market of the Computers Complex with money for it.
     test::PlaceOn(g, 2, 9);
     g.S.CurrentPlayer = 2;
@@ -210,7 +275,7 @@ TEST(ComputerSeats, AnswerTheLoansOfferedToThem) {
 // A computer that offers Alice $500,000 whenever it thinks of lending.
 class Lender : public test::StillPlayer {
 public:
-    std::optional<LoanOffer> Lend(const Game&, int) override { return LoanOffer{1, "0.5", 9}; }
+    std::optional<LoanOffer> Lend(const SeatView&) override { return LoanOffer{1, "0.5", 9}; }
 };
 
 TEST(ComputerSeats, AskAPersonWhoRefusedALoanAgainOnlyAfterFortyMoves) {

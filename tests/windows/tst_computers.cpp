@@ -128,8 +128,8 @@ struct Script {
 class ScriptedPlayer : public test::StillPlayer {
 public:
     explicit ScriptedPlayer(Script& script) : script_(script) {}
-    std::optional<ai::LoanOffer> Lend(const Game&, int) override { return std::exchange(script_.lend, std::nullopt); }
-    bool Borrow(const Game&, int, int lender, Money amount, int interest, int duration) override {
+    std::optional<ai::LoanOffer> Lend(const SeatView&) override { return std::exchange(script_.lend, std::nullopt); }
+    bool Borrow(const SeatView&, int lender, Money amount, int interest, int duration) override {
         script_.asked.push_back({lender, amount, interest, duration});
         return script_.acceptLoans;
     }
