@@ -154,23 +154,24 @@ public:
 class EagerLender : public ai::Strategy {
 public:
     explicit EagerLender(std::unique_ptr<ai::Strategy> easy) : easy_(std::move(easy)) {}
-    int Buy(const Game& g, int me) override { return easy_->Buy(g, me); }
-    std::string Deposit(const Game& g, int me) override { return easy_->Deposit(g, me); }
-    std::array<bool, 6> Insure(const Game& g, int me) override { return easy_->Insure(g, me); }
-    int MoveAnywhere(const Game& g, int me) override { return easy_->MoveAnywhere(g, me); }
-    Money CashWanted(const Game& g, int me) override { return easy_->CashWanted(g, me); }
-    Money Bid(const Game& g, int me) override { return easy_->Bid(g, me); }
-    int SaleRow(const Game& g, int me) override { return easy_->SaleRow(g, me); }
-    int SaleBuyer(const Game& g, int me) override { return easy_->SaleBuyer(g, me); }
-    int DebtSaleRow(const Game& g, int me) override { return easy_->DebtSaleRow(g, me); }
-    bool Quit(const Game& g, int me) override { return easy_->Quit(g, me); }
-    bool Borrow(const Game& g, int me, int lender, Money amount, int interest, int duration) override {
-        return easy_->Borrow(g, me, lender, amount, interest, duration);
+    int Buy(const SeatView& v) override { return easy_->Buy(v); }
+    std::string Deposit(const SeatView& v) override { return easy_->Deposit(v); }
+    std::array<bool, 6> Insure(const SeatView& v) override { return easy_->Insure(v); }
+    int MoveAnywhere(const SeatView& v) override { return easy_->MoveAnywhere(v); }
+    Money CashWanted(const SeatView& v) override { return easy_->CashWanted(v); }
+    Money Bid(const SeatView& v) override { return easy_->Bid(v); }
+    int SaleRow(const SeatView& v) override { return easy_->SaleRow(v); }
+    int SaleBuyer(const SeatView& v) override { return easy_->SaleBuyer(v); }
+    int DebtSaleRow(const SeatView& v) override { return easy_->DebtSaleRow(v); }
+    bool Quit(const SeatView& v) override { return easy_->Quit(v); }
+    bool Borrow(const SeatView& v, int lender, Money amount, int interest, int duration) override {
+        return easy_->Borrow(v, lender, amount, interest, duration);
     }
-    std::optional<ai::LoanOffer> Lend(const Game& g, int me) override {
-        if (me != 1 && g.S.PlayerName[1] == "Ann" && g.S.Cash[static_cast<std::size_t>(me)] >= 500'000)
+    std::optional<ai::LoanOffer> Lend(const SeatView& v) override {
+        const int me = v.Seat();
+        if (me != 1 && v.Name(1) == "Ann" && v.S().Cash[static_cast<std::size_t>(me)] >= 500'000)
             return ai::LoanOffer{1, "0.5", 10};
-        return easy_->Lend(g, me);
+        return easy_->Lend(v);
     }
 
 private:
