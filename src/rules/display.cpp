@@ -229,6 +229,11 @@ PlayerForm* Game::PlayerWindowIfLoaded(int p) {
     return playerForms_[static_cast<std::size_t>(p)].get();
 }
 
+const PlayerForm* Game::PlayerWindowIfLoaded(int p) const {
+    if (!PlayerWindowLoaded(p)) return nullptr;
+    return playerForms_[static_cast<std::size_t>(p)].get();
+}
+
 void Game::UnloadPlayerWindow(int p) {
     if (!PlayerWindowLoaded(p)) return;
     auto& w = *playerForms_[static_cast<std::size_t>(p)];

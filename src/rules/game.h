@@ -81,6 +81,7 @@ public:
     bool PlayerWindowLoaded(int p) const;
     void UnloadPlayerWindow(int p);
     PlayerForm* PlayerWindowIfLoaded(int p);
+    const PlayerForm* PlayerWindowIfLoaded(int p) const;
 
     // ---- timers ----
     void SetTimer(TimerId t, bool enabled);
