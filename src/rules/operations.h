@@ -64,9 +64,10 @@ enum class OpKind {
 struct Op {
     OpKind kind = OpKind::RollDice;
     int seatId = 0;  // the PlayerId of the seat acting
+    int window = 0;  // Desk kinds: the slot of the personal window worked
     int index = 0;
     int value = 0;
-    std::string text;
+    std::string text{};
 };
 
 enum class OpRefusal {

@@ -74,7 +74,7 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         lblValue_[idx] = value;
         connect(opt, &QRadioButton::toggled, this, [this, s](bool on) {
             if (on && !game().BuyForm.optNameValue[static_cast<std::size_t>(s)])
-                forward([this, s] { game().BuyForm.optName_Click(s); });
+                controller.act({.kind = OpKind::BuyChoose, .index = s});
         });
     }
 
@@ -97,8 +97,8 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     // has not chosen to buy.
     clickOnEnterWhenFocused({cmdBuy_, cmdCancel_});
 
-    connect(cmdBuy_, &QPushButton::clicked, this, [this] { forward([this] { game().BuyForm.cmdBuy_Click(); }); });
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] { forward([this] { game().BuyForm.cmdCancel_Click(); }); });
+    connect(cmdBuy_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::BuyBuy}); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::BuyCancel}); });
 
     setMinimumWidth(340);
     render();
@@ -139,7 +139,7 @@ bool BuyWindow::event(QEvent* e) {
 }
 
 void BuyWindow::reject() {
-    if (game().BuyForm.Loaded) forward([this] { game().BuyForm.cmdCancel_Click(); });
+    if (game().BuyForm.Loaded) controller.act({.kind = OpKind::BuyCancel});
     else FormWindow::reject();
 }
 

@@ -124,7 +124,7 @@ Controller::Controller(Random& random, QObject* parent)
             renderAll();
         };
     };
-    connect(w->rollDice(), &QPushButton::clicked, this, forward([this] { game_.cmdRollDice_Click(); }));
+    connect(w->rollDice(), &QPushButton::clicked, this, [this] { act({.kind = OpKind::RollDice}); });
     connect(w->showGraph(), &QPushButton::clicked, this, forward([this] { game_.cmdShowGraph_Click(); }));
     connect(w->mnuGameNew, &QAction::triggered, this, forward([this] { game_.mnuGameNew_Click(); }));
     connect(w->mnuGameLoad, &QAction::triggered, this, forward([this] { game_.mnuGameLoad_Click(); }));
@@ -136,10 +136,7 @@ Controller::Controller(Random& random, QObject* parent)
     connect(w->mnuHelpAbout, &QAction::triggered, this, forward([this] { game_.mnuHelpAbout_Click(); }));
     connect(w, &MainWindow::closeRequested, this, forward([this] { game_.mnuGameExit_Click(); }));
     connect(w, &MainWindow::seatsMoved, this, [this] { placePlayerWindows(); });
-    connect(w->board(), &BoardView::cellClicked, this, [this](int i) {
-        game_.Box_Click(i);
-        renderAll();
-    });
+    connect(w->board(), &BoardView::cellClicked, this, [this](int i) { act({.kind = OpKind::BoardClick, .index = i}); });
     connect(w->board(), &BoardView::cellDoubleClicked, this, [this](int i) {
         game_.Box_DblClick(i);
         renderAll();
@@ -235,13 +232,34 @@ void Controller::syncComputers() {
 }
 
 bool Controller::peopleMayRoll() const {
+    if (!game_.S.GameInProgress) return true;
+    // A computer's roll is its own hand's; the button's other conditions
+    // are the game's, drawn from its model.
+    const Op roll{.kind = OpKind::RollDice};
+    const OpRefusal r = Check(game_, {.kind = OpKind::RollDice, .seatId = peopleSeat(roll)});
+    return r == OpRefusal::None || r == OpRefusal::Disabled;
+}
+
+int Controller::peopleSeat(const Op& op) const {
     const GameState& s = game_.S;
-    if (!s.GameInProgress) return true;
-    // A person offered a free move gives it up by letting the next roll go.
-    const int cp = s.CurrentPlayer;
-    if (s.MoveAnywhereMode && cp >= 1 && cp <= s.NumOfPlayers && !pilot_->IsComputer(cp)) return true;
-    // Otherwise a computer's roll is its own hand's.
-    return !pilot_->IsComputer(game_.NextRoller());
+    int refused = 0;
+    for (int p = 1; p <= s.NumOfPlayers && p <= MaxPlayers; ++p) {
+        if (computerSeat(p)) continue;
+        Op mine = op;
+        mine.seatId = game_.IdOf(p);
+        const OpRefusal r = Check(game_, mine);
+        if (r == OpRefusal::None) return mine.seatId;
+        // A control that is the seat's but cannot be worked now is still his.
+        if (r == OpRefusal::Disabled && refused == 0) refused = mine.seatId;
+    }
+    return refused;
+}
+
+bool Controller::act(Op op) {
+    op.seatId = peopleSeat(op);
+    const bool applied = op.seatId != 0 && Apply(game_, op) == OpRefusal::None;
+    renderAll();
+    return applied;
 }
 
 int Controller::ownerOf(WindowId w, int index) const {

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "rules/game.h"
+#include "rules/operations.h"
 #include "rules/ui.h"
 
 namespace zx {
@@ -105,6 +106,11 @@ public:
     void fitToScreen();
     // Draws every open window from the game.
     void renderAll();
+    // The one door for the people's input at this screen: works the control
+    // for the first people's seat it belongs to (op.seatId is chosen here),
+    // then redraws. Input for a computer's seat or row does nothing, and the
+    // redraw takes back whatever the widget showed of it. True when applied.
+    bool act(Op op);
 
     // ---- Ui ----
     MsgAnswer message(const Message& m) override;
@@ -145,6 +151,9 @@ private:
     bool placeComputersWindow(QWidget* window);
     // Whether the people may press Roll Dice: not when a computer's roll is due.
     bool peopleMayRoll() const;
+    // The first people's seat that may work the control now, or else the
+    // first whose it is though it cannot be worked now; 0: none of theirs.
+    int peopleSeat(const Op& op) const;
     // The player whose hand works window w (0: nobody's in particular).
     int ownerOf(WindowId w, int index) const;
     bool computersWindow(WindowId w, int index) const;

@@ -54,9 +54,8 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         players->addWidget(opt);
         optPlayer_[static_cast<std::size_t>(i)] = opt;
         connect(opt, &QRadioButton::toggled, this, [this, i](bool on) {
-            LoanForm& f = game().LoanDialog;
-            if (!on || f.optPlayerValue[static_cast<std::size_t>(i)]) return;
-            forward([&f, i] { f.optPlayer_Click(i); });
+            if (!on || game().LoanDialog.optPlayerValue[static_cast<std::size_t>(i)]) return;
+            controller.act({.kind = OpKind::LoanChooseBorrower, .index = i});
         });
     }
     players->addStretch(1);
@@ -76,9 +75,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     txtLoanNum_->setAlignment(Qt::AlignRight);
     txtLoanNum_->setFixedWidth(txtLoanNum_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
     connect(txtLoanNum_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        LoanForm& f = game().LoanDialog;
-        std::string typed = fromQt(text);
-        forward([&f, typed] { f.txtLoanNum_Typed(typed); });
+        controller.act({.kind = OpKind::LoanType, .text = fromQt(text)});
     });
 
     vscLoanNum_ = new QScrollBar(Qt::Vertical, fraOptions);
@@ -91,8 +88,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     vscLoanNum_->setAccessibleName(QStringLiteral("Raise or lower the amount of loan"));
     vscLoanNum_->setFixedHeight(txtLoanNum_->sizeHint().height() + 8);
     connect(vscLoanNum_, &QScrollBar::valueChanged, this, [this](int value) {
-        LoanForm& f = game().LoanDialog;
-        forward([&f, value] { f.vscLoanNum_Change(value); });
+        controller.act({.kind = OpKind::LoanScroll, .value = value});
     });
 
     auto* amount = new QHBoxLayout;
@@ -126,8 +122,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     VScroll_->setAccessibleName(QStringLiteral("Interest and duration"));
     VScroll_->setMinimumHeight(96);
     connect(VScroll_, &QScrollBar::valueChanged, this, [this](int setting) {
-        LoanForm& f = game().LoanDialog;
-        forward([&f, setting] { f.VScroll_Change(setting); });
+        controller.act({.kind = OpKind::LoanTerms, .value = setting});
     });
     options->addWidget(VScroll_, 0, 2, 4, 1, Qt::AlignRight);
     options->setRowStretch(3, 1);
@@ -141,10 +136,8 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setToolTip(QStringLiteral("Refuse to loan"));
-    connect(cmdLoan_, &QPushButton::clicked, this, [this] { forward([this] { game().LoanDialog.cmdLoan_Click(); }); });
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
-        forward([this] { game().LoanDialog.cmdCancel_Click(); });
-    });
+    connect(cmdLoan_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::LoanLend}); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::LoanCancel}); });
 
     layOutFramesAndButtons(fraPlayers, fraOptions, {cmdLoan_, cmdCancel_});
 }
@@ -200,7 +193,7 @@ void LoanWindow::reject() {
         return;
     }
     QPointer<LoanWindow> self(this);
-    forward([&f] { f.Form_QueryUnload(); });
+    controller.act({.kind = OpKind::LoanClose});
     if (self && !game().LoanDialog.Loaded && isVisible()) FormWindow::reject();
 }
 

@@ -144,9 +144,8 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
         chkInsurance_[static_cast<std::size_t>(i)] = chk;
         // A box ticked by a screen reader's Toggle counts like a click.
         connect(chk, &QCheckBox::toggled, this, [this, i](bool on) {
-            forward(model(), [i, on](PlayerForm& f) {
-                if ((f.chkInsurance[static_cast<std::size_t>(i)] == CheckState::Checked) != on) f.chkInsurance_Click(i);
-            });
+            if (PlayerForm* f = model(); f && (f->chkInsurance[static_cast<std::size_t>(i)] == CheckState::Checked) != on)
+                desk(OpKind::DeskInsurance, i);
         });
     }
     insurance->addWidget(boxes);
@@ -208,33 +207,33 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     alignInsuranceBoxes();
 
     // ---- events ----
-    connect(cmdLoan_, &QPushButton::clicked, this, [this] { forward(model(), [](PlayerForm& f) { f.cmdLoan_Click(); }); });
-    connect(cmdQuitGame_, &QPushButton::clicked, this,
-            [this] { forward(model(), [](PlayerForm& f) { f.cmdQuitGame_Click(); }); });
-    connect(cmdSellCompanies_, &QPushButton::clicked, this,
-            [this] { forward(model(), [](PlayerForm& f) { f.cmdSellCompanies_Click(); }); });
-    connect(cmdOK_, &QPushButton::clicked, this, [this] { forward(model(), [](PlayerForm& f) { f.cmdOK_Click(); }); });
-    connect(cmdDeposit_, &QPushButton::clicked, this, [this] { forward(model(), [](PlayerForm& f) { f.cmdDeposit_Click(); }); });
-    connect(cmdWithdraw_, &QPushButton::clicked, this,
-            [this] { forward(model(), [](PlayerForm& f) { f.cmdWithdraw_Click(); }); });
+    connect(cmdLoan_, &QPushButton::clicked, this, [this] { desk(OpKind::DeskLoan); });
+    connect(cmdQuitGame_, &QPushButton::clicked, this, [this] { desk(OpKind::DeskQuit); });
+    connect(cmdSellCompanies_, &QPushButton::clicked, this, [this] { desk(OpKind::DeskSell); });
+    connect(cmdOK_, &QPushButton::clicked, this, [this] { desk(OpKind::DeskOK); });
+    connect(cmdDeposit_, &QPushButton::clicked, this, [this] { desk(OpKind::DeskDeposit); });
+    connect(cmdWithdraw_, &QPushButton::clicked, this, [this] { desk(OpKind::DeskWithdraw); });
     connect(txtBankNum_, &QLineEdit::textChanged, this, [this](const QString& text) {
         // Pasting can bring more than the box holds.
-        std::string typed = fromQt(text.left(MaxBankDigits));
-        forward(model(), [typed](PlayerForm& f) { f.txtBankNum_Typed(typed); });
+        desk(OpKind::DeskType, 0, 0, fromQt(text.left(MaxBankDigits)));
     });
-    connect(vscBankNum_, &QScrollBar::valueChanged, this,
-            [this](int value) { forward(model(), [value](PlayerForm& f) { f.vscBankNum_Change(value); }); });
+    connect(vscBankNum_, &QScrollBar::valueChanged, this, [this](int value) { desk(OpKind::DeskScroll, 0, value); });
     labelByCaption(this, {{"lblCashLabel", lblCash_}, {"lblEstateLabel", lblEstate_}, {"lbMoneyInBankLabel", lblMoneyInBank_}});
     connect(lstCompanies_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
         int row = index.row();
         lstCompanies_->clearSelection();
-        forward(model(), [row](PlayerForm& f) { f.lstCompanies_Click(row); });
+        desk(OpKind::DeskList, row);
     });
 
     render();
 }
 
 PlayerForm* PlayerWindow::model() { return game().PlayerWindowIfLoaded(slot_); }
+
+void PlayerWindow::desk(OpKind kind, int index, int value, std::string text) {
+    // Nothing happens once the model is gone (a player who has left).
+    if (model()) controller.act({.kind = kind, .window = slot_, .index = index, .value = value, .text = std::move(text)});
+}
 
 void PlayerWindow::alignInsuranceBoxes() {
     // Each box stands beside its list row, so the rows share one height.

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "rules/operations.h"
 #include "windows/form_window.h"
 
 class QCheckBox;
@@ -43,6 +44,8 @@ protected:
 private:
     // The model of this window, or null once the game has unloaded it.
     PlayerForm* model();
+    // Works one of the window's controls as its owner's seat.
+    void desk(OpKind kind, int index = 0, int value = 0, std::string text = {});
     // Runs a handler of the model, then redraws every window. The handler may
     // close this very window, so nothing here touches the window afterwards.
     QPushButton* buttonFor(int deskButton) const;

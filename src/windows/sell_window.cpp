@@ -68,10 +68,9 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         optName_[static_cast<std::size_t>(r)] = opt;
         lblValue_[static_cast<std::size_t>(r)] = value;
         connect(opt, &QRadioButton::toggled, this, [this, r](bool on) {
-            SellCompaniesForm& f = game().SellForm;
             // Already the company for sale: the bids stay.
-            if (!on || f.optNameValue[static_cast<std::size_t>(r)]) return;
-            forward([&f, r] { f.optName_Click(r); });
+            if (!on || game().SellForm.optNameValue[static_cast<std::size_t>(r)]) return;
+            controller.act({.kind = OpKind::SaleChooseCompany, .index = r});
         });
     }
     companies->setColumnStretch(0, 1);
@@ -105,14 +104,11 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         optPlayer_[static_cast<std::size_t>(r)] = opt;
         txtBid_[static_cast<std::size_t>(r)] = box;
         connect(opt, &QRadioButton::toggled, this, [this, r](bool on) {
-            SellCompaniesForm& f = game().SellForm;
-            if (!on || f.optPlayerValue[static_cast<std::size_t>(r)]) return;
-            forward([&f, r] { f.optPlayer_Click(r); });
+            if (!on || game().SellForm.optPlayerValue[static_cast<std::size_t>(r)]) return;
+            controller.act({.kind = OpKind::SaleChooseBuyer, .index = r});
         });
         connect(box, &QLineEdit::textChanged, this, [this, r](const QString& text) {
-            SellCompaniesForm& f = game().SellForm;
-            std::string typed = fromQt(text);
-            forward([&f, r, typed] { f.txtBid_Typed(r, typed); });
+            controller.act({.kind = OpKind::SaleBid, .index = r, .text = fromQt(text)});
         });
     }
     optPlayer_[0]->setText(QStringLiteral("Bank"));
@@ -133,13 +129,9 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     cmdCancel_->setToolTip(QStringLiteral("Refuse selling company"));
     cmdCancel_->setEnabled(false);
     cmdSubmit_->setDefault(true);
-    connect(cmdSubmit_, &QPushButton::clicked, this, [this] {
-        forward([this] { game().SellForm.cmdSubmit_Click(); });
-    });
-    connect(cmdSell_, &QPushButton::clicked, this, [this] { forward([this] { game().SellForm.cmdSell_Click(); }); });
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
-        forward([this] { game().SellForm.cmdCancel_Click(); });
-    });
+    connect(cmdSubmit_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::SaleSubmit}); });
+    connect(cmdSell_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::SaleSell}); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::SaleCancel}); });
 
     layOutFramesAndButtons(fraCompanies_, fraBids_, {cmdSubmit_, cmdSell_, cmdCancel_});
 }
@@ -221,7 +213,7 @@ void SellWindow::reject() {
         return;
     }
     QPointer<SellWindow> self(this);
-    forward([&f] { f.Form_QueryUnload(); });
+    controller.act({.kind = OpKind::SaleClose});
     // The rules close the window; should they not, it stays open.
     if (self && !game().SellForm.Loaded && isVisible()) FormWindow::reject();
 }

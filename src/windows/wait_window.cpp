@@ -47,8 +47,8 @@ WaitWindow::WaitWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     auto* f1 = helpLabel();
     outer->addWidget(f1);
 
-    connect(cmdPay_, &QPushButton::clicked, this, [this] { forward([this] { game().Wait.cmdPay_Click(); }); });
-    connect(cmdILose_, &QPushButton::clicked, this, [this] { forward([this] { game().Wait.cmdILose_Click(); }); });
+    connect(cmdPay_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::WaitPay}); });
+    connect(cmdILose_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::WaitLose}); });
 
     setFixedWidth(380);
     render();

@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 
+#include "../core/test_support.h"
 #include "ai/autopilot.h"
 #include "ai/strategy.h"
 #include "state/board.h"
@@ -205,6 +206,7 @@ private slots:
     void aPersonAmongThreeComputers();
     void loansBetweenAPersonAndAComputer();
     void aPersonFollowsEveryEventInThePanel();
+    void peopleCannotWorkAComputersControls();
 
 private:
     QTemporaryDir settings_;
@@ -673,6 +675,121 @@ void ComputersTest::aPersonFollowsEveryEventInThePanel() {
                    : false;
     }));
     QVERIFY(rowsShow(logRows, lines, 0));
+
+// A computer holding still, that bids when it is its turn to type.
+class BiddingStill : public test::StillPlayer {
+public:
+    Money Bid(const Game&, int) override { return 600'000; }
+};
+
+void ComputersTest::peopleCannotWorkAComputersControls() {
+    Program prog(3);
+    prog.controller.autopilot().SetStrategy(ai::Normal, [](ai::PlayerRandom&) { return std::make_unique<BiddingStill>(); });
+    quicken(prog, 60'000);
+    Game& g = prog.game();
+    startGame(prog, {{"Robo", ai::Normal}, {"Ann", ai::Human}});
+    if (QTest::currentTestFailed()) return;
+    constexpr int Robo = 1, Ann = 2;
+    GameState& s = g.S;
+    const std::size_t boxes = prog.hooks.messages.size();
+
+    // Robo's free move: Ann's click on the board moves nobody.
+    s.CurrentPlayer = Robo;
+    s.MoveAnywhereMode = true;
+    const int left = s.PieceLeft[Robo], top = s.PieceTop[Robo];
+    BoardView* board = prog.controller.mainWindow().board();
+    const int cell = CellOfKind(CellKind::Bank, 1);
+    QTest::mouseClick(board->viewport(), Qt::LeftButton, {},
+                      board->mapFromScene(QPointF(CellLeft(cell) + CellSize / 2.0, CellTop(cell) + CellSize / 2.0)));
+    QVERIFY(s.MoveAnywhereMode);
+    QCOMPARE(s.PieceLeft[Robo], left);
+    QCOMPARE(s.PieceTop[Robo], top);
+    s.MoveAnywhereMode = false;
+
+    // Robo's purchase: Ann's clicks in the buy window do nothing.
+    test::PlaceOn(g, Robo, CellOfKind(CellKind::Market, 1));
+    g.BuyCompany();
+    prog.controller.renderAll();
+    BuyWindow* buy = prog.controller.buyWindow();
+    QVERIFY(buy && s.BuyMode);
+    const auto chosen = g.BuyForm.optNameValue;
+    for (int i = 1; i <= 3; ++i)
+        if (auto* opt = find<QRadioButton>(buy, QStringLiteral("optName_%1").arg(i)); opt->isEnabled()) clickOn(opt);
+    clickOn(find<QPushButton>(buy, QStringLiteral("cmdBuy")));
+    clickOn(find<QPushButton>(buy, QStringLiteral("cmdCancel")));
+    QVERIFY(s.BuyMode && g.BuyForm.Loaded && prog.controller.buyWindow());
+    QVERIFY(g.BuyForm.optNameValue == chosen);
+    g.BuyForm.cmdCancel_Click();  // as Robo's hand would
+    prog.controller.renderAll();
+
+    // Robo's debt: Ann can neither pay it nor lose for him.
+    s.CompanyOwner[4] = Ann;
+    s.Cash[Robo] = s.DisplayedCash[Robo] = 100'000;
+    test::PlaceOn(g, Robo, 14);
+    g.PayCompOwner();
+    prog.controller.renderAll();
+    WaitWindow* wait = prog.controller.waitWindow();
+    QVERIFY(wait && g.Wait.Debtor == Robo);
+    clickOn(find<QPushButton>(wait, QStringLiteral("cmdPay")));
+    clickOn(find<QPushButton>(wait, QStringLiteral("cmdILose")));
+    QVERIFY(g.Wait.Loaded && s.WaitingMode);
+    QCOMPARE(s.NumOfPlayers, 2);
+    QCOMPARE(prog.hooks.messages.size(), boxes);
+    s.Cash[Robo] = s.DisplayedCash[Robo] = StartCash;
+    g.Wait.cmdPay_Click();
+    QTRY_VERIFY(!prog.controller.waitWindow());
+
+    // Robo's "Lend money" window: Ann's choices, typing and buttons do nothing.
+    bool drove = false;
+    QTimer::singleShot(0, [&] {
+        LoanWindow* w = prog.controller.loanWindow();
+        QVERIFY(w);
+        const int count = s.LoanCount;
+        find<QRadioButton>(w, QStringLiteral("optPlayer_%1").arg(Ann))->click();
+        auto* amount = find<QLineEdit>(w, QStringLiteral("txtLoanNum"));
+        amount->setText(QStringLiteral("3"));
+        QCOMPARE(amount->text(), QString());
+        QVERIFY(g.LoanDialog.txtLoanNum.empty());
+        find<QPushButton>(w, QStringLiteral("cmdLoan"))->click();
+        find<QPushButton>(w, QStringLiteral("cmdCancel"))->click();
+        w->reject();
+        QVERIFY(g.LoanDialog.Loaded);
+        QCOMPARE(s.LoanCount, count);
+        drove = true;
+        g.LoanDialog.cmdCancel_Click();  // as Robo's hand would
+    });
+    g.PlayerWindow(Robo).cmdLoan_Click();
+    QVERIFY(drove);
+    QVERIFY(!prog.controller.loanWindow());
+
+    // Ann's sale: a character typed into Robo's bid box disappears at once,
+    // and Robo still types his own bid.
+    s.CompanyOwner[4] = 0;
+    s.CompanyOwner[1] = Ann;
+    g.UpdatePlayerWindows();
+    QString typed = QStringLiteral("?");
+    bool robosBid = false;
+    QTimer::singleShot(0, [&] {
+        SellWindow* w = prog.controller.sellWindow();
+        QVERIFY(w);
+        int row = 0;
+        for (int r = 1; r <= 3; ++r)
+            if (g.SellForm.optPlayerId[static_cast<std::size_t>(r)] == g.IdOf(Robo)) row = r;
+        QVERIFY(row > 0);
+        auto* box = find<QLineEdit>(w, QStringLiteral("txtBid_%1").arg(row));
+        typeInto(box, QStringLiteral("5"));
+        typed = box->text();
+        prog.controller.setComputerPace(5);
+        QTRY_VERIFY(!g.SellForm.txtBid[static_cast<std::size_t>(row)].empty());
+        robosBid = g.SellForm.txtBid[static_cast<std::size_t>(row)] == "600000";
+        prog.controller.setComputerPace(60'000);
+        w->reject();  // Ann keeps her company
+    });
+    clickOn(find<QPushButton>(prog.controller.playerWindow(Ann), QStringLiteral("cmdSellCompanies")));
+    QCOMPARE(typed, QString());
+    QVERIFY(robosBid);
+    QVERIFY(!prog.controller.sellWindow());
+    QCOMPARE(s.CompanyOwner[1], Ann);
 }
 
 QTEST_MAIN(ComputersTest)

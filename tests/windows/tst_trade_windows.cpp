@@ -195,7 +195,11 @@ void TradeWindowsTest::sellBidsAreSecretUntilRevealed() {
 void TradeWindowsTest::sellForwardsTypingAndClicks() {
     test::Program p;
     SellCompaniesForm& f = p.game().SellForm;
+    // The controls are the seats' own: Ann sells, Bob and Cid bid.
+    test::SetUpGame(p.game(), 3);
+    p.game().S.SellingPlayer = 1;
     setBiddingPhase(f);
+    f.optPlayerId = {0, 2, 3, 0};
     SellWindow w(p.controller);
     w.render();
     w.show();
@@ -397,6 +401,9 @@ void TradeWindowsTest::loanHasItsControls() {
 void TradeWindowsTest::loanDrawsAndForwards() {
     test::Program p;
     LoanForm& f = p.game().LoanDialog;
+    // The window is the lender's: Ann's.
+    test::SetUpGame(p.game(), 3);
+    p.game().Draft.Take(p.game().S, 1);
     setLoanModel(f);
     LoanWindow w(p.controller);
     w.render();
