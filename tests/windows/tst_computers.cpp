@@ -675,11 +675,12 @@ void ComputersTest::aPersonFollowsEveryEventInThePanel() {
                    : false;
     }));
     QVERIFY(rowsShow(logRows, lines, 0));
+}
 
 // A computer holding still, that bids when it is its turn to type.
 class BiddingStill : public test::StillPlayer {
 public:
-    Money Bid(const Game&, int) override { return 600'000; }
+    Money Bid(const SeatView&) override { return 600'000; }
 };
 
 void ComputersTest::peopleCannotWorkAComputersControls() {
