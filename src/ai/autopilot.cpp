@@ -230,6 +230,17 @@ bool Autopilot::Step() {
     return BetweenTurnsStep();
 }
 
+bool Autopilot::WeighingFreeMove(int p) const {
+    const GameState& s = g_.S;
+    if (!s.MoveAnywhereMode || p != s.CurrentPlayer || !IsComputer(p)) return false;
+    const int id = g_.IdOf(p);
+    const Seat* seat = id >= 1 && id <= MaxPlayers ? seats_[At(id)].get() : nullptr;
+    if (!seat || seat->move != s.Moves) return true;
+    for (const auto& [key, value] : seat->decided.entries)
+        if (key == MoveThought) return value >= 1 && value <= NumCells;
+    return true;
+}
+
 bool Autopilot::BuyStep(int p) {
     Seat& seat = SeatOf(p);
     BuyCompanyForm& f = g_.BuyForm;

@@ -46,6 +46,10 @@ public:
     bool IsComputer(int p) const;
     bool AnyComputer() const;
     bool AnyHuman() const;
+    // Whether the computer in slot p, offered a free move by the Computer
+    // cell, has not yet chosen to give it up: until then the people's Roll
+    // Dice waits, as their roll would take the offer away from it.
+    bool WeighingFreeMove(int p) const;
 
     // One movement of one computer player's hand. False when no computer
     // player has anything to do now (a person's turn, an animation running,

@@ -233,6 +233,7 @@ void Controller::syncComputers() {
 
 bool Controller::peopleMayRoll() const {
     if (!game_.S.GameInProgress) return true;
+    if (pilot_->WeighingFreeMove(game_.S.CurrentPlayer)) return false;
     // A computer's roll is its own hand's; the button's other conditions
     // are the game's, drawn from its model.
     const Op roll{.kind = OpKind::RollDice};
@@ -256,7 +257,7 @@ int Controller::peopleSeat(const Op& op) const {
 }
 
 bool Controller::act(Op op) {
-    op.seatId = peopleSeat(op);
+    op.seatId = op.kind == OpKind::RollDice && !peopleMayRoll() ? 0 : peopleSeat(op);
     const bool applied = op.seatId != 0 && Apply(game_, op) == OpRefusal::None;
     renderAll();
     return applied;

@@ -705,6 +705,14 @@ void ComputersTest::peopleCannotWorkAComputersControls() {
     QVERIFY(s.MoveAnywhereMode);
     QCOMPARE(s.PieceLeft[Robo], left);
     QCOMPARE(s.PieceTop[Robo], top);
+    // Nor can Ann, whose roll is next, take the offer from him by rolling
+    // before he has weighed it.
+    prog.controller.renderAll();
+    QPushButton* roll = prog.controller.mainWindow().rollDice();
+    QVERIFY(!roll->isEnabled());
+    QVERIFY(!prog.controller.act({.kind = OpKind::RollDice}));
+    QVERIFY(s.MoveAnywhereMode);
+    QCOMPARE(s.Moves, 0);
     s.MoveAnywhereMode = false;
 
     // Robo's purchase: Ann's clicks in the buy window do nothing.
