@@ -6,8 +6,10 @@
 // balance at every Bank cell but takes at most $1,000,000 a visit. It
 // insures, as a disaster costs an uninsured company's whole value. It lends
 // spare cash for twenty moves at 20 % to the player with the least to fall
-// back on, who may have to sell to repay. It bids up to what a company is
-// worth to it, and never lets a sale or a loan hand somebody the game.
+// back on, who may have to sell to repay; never to the player nearest a
+// win, nor out of the cash the fees of its next round may call for. It
+// bids up to what a company is worth to it, and never lets a sale or a
+// loan hand somebody the game.
 
 #include <algorithm>
 #include <cmath>
@@ -267,12 +269,34 @@ std::optional<LoanOffer> NormalJudgement::Lend(const SeatView& v, const std::arr
     const int me = v.Seat();
     const GameState& s = v.S();
     if (lendAbove <= 0 || s.Cash[At(me)] < lendAbove || s.LoanCount >= MaxLoans) return std::nullopt;
+    // The cash lent must not be the cash a fee or a tax on the next round
+    // calls for: short of it, a company goes to the bank at half its value.
+    std::int64_t feeAhead = 0;
+    const int from = PositionOf(s, me);
+    for (int steps = 1; steps <= 12; ++steps) {
+        const CellInfo& info = Cell(CellAhead(from, steps));
+        if (info.kind == CellKind::Company) feeAhead = std::max<std::int64_t>(feeAhead, -LandingOnCompany(s, me, info.number));
+        if (info.kind == CellKind::Tax) feeAhead = std::max<std::int64_t>(feeAhead, TaxOf(s, me));
+    }
+    if (std::int64_t{s.Cash[At(me)]} - lendAmount < feeAhead) return std::nullopt;
+    // Nor is it lent to whoever is nearest a winning line.
+    int leader = 0;
+    double lead = -1;
+    for (int p = 1; p <= s.NumOfPlayers; ++p) {
+        if (p == me) continue;
+        const double progress = std::max(static_cast<double>(s.Estate[At(p)]) / WinningEstate,
+                                         CompaniesOwned(s, p) / static_cast<double>(WinningCompanies));
+        if (progress > lead) {
+            lead = progress;
+            leader = p;
+        }
+    }
     // The player with the least money to fall back on, as long as the loan
     // cannot carry him past a winning line.
     int borrower = 0;
     std::int64_t least = 0;
     for (int p = 1; p <= s.NumOfPlayers; ++p) {
-        if (p == me || shy[At(v.IdOf(p))] || CompaniesOwned(s, p) >= WinningCompanies - 1) continue;
+        if (p == me || p == leader || shy[At(v.IdOf(p))] || CompaniesOwned(s, p) >= WinningCompanies - 1) continue;
         // One loan to a player at a time.
         bool owing = false;
         for (int l = 1; l <= s.LoanCount; ++l)

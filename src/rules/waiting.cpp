@@ -36,6 +36,10 @@ void WaitForm::cmdPay_Click() {
     Unload();
     g.ui.focus(FocusId::MainWindow, 0);
     g.DoActions();
+    // The debt may have gone meanwhile (a lender who won has his loans
+    // cancelled) and the cell may have nothing more to do: nothing else
+    // would give the next player Roll Dice then.
+    g.EnableRollDiceIfIdle();
 }
 
 void WaitForm::cmdILose_Click() {

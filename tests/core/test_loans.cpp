@@ -322,6 +322,23 @@ TEST_F(LoanFixture, ALenderWhomTheBankRepaysMayWinAsTheBorrowerLeaves) {
     EXPECT_EQ(s.LoanCount, 0);
 }
 
+TEST_F(LoanFixture, ADebtorWhoseLenderWinsMeanwhilePaysNothingAndTheGameGoesOn) {
+    Schedule(1, 3, 3'000'000, 70);
+    s.Cash[3] = 1'000'000;
+    s.Moves = 70;
+    s.CurrentPlayer = 3;  // Cid's landing, on his start box
+    g.DoActions();
+    ASSERT_TRUE(s.WaitingMode);
+    g.PlayerWins(1);  // Ann wins while Cid waits: her loan to him is cancelled
+    ASSERT_EQ(s.LoanCount, 0);
+    for (int p = 1; p <= s.NumOfPlayers; ++p) s.DisplayedCash[p] = s.Cash[p];
+    s.MoneyChanging = false;
+    g.Wait.cmdPay_Click();
+    EXPECT_FALSE(s.WaitingMode);
+    EXPECT_EQ(s.Cash[2], 1'000'000);
+    EXPECT_TRUE(g.Main.cmdRollDiceEnabled) << "nothing is owed any more: the next roll must be possible";
+}
+
 TEST_F(LoanFixture, AWinnersLoansAndHisOpenLoanWindowAreCancelledWithoutMoney) {
     Schedule(2, 3, 1'300'000, 50);
     Schedule(1, 2, 2'600'000, 60);
