@@ -96,6 +96,8 @@ public:
     ai::Autopilot& autopilot() { return *pilot_; }
     // Whether slot p of the game on the board is a computer player's.
     bool computerSeat(int p) const;
+    // Whether the people may press Roll Dice: not when a computer's roll is due.
+    bool peopleMayRoll() const;
     // Starts the computer players over with their own chance drawn from
     // `seed`, so that a game can be played again (tests); only between games.
     void seedComputers(std::uint64_t seed);
@@ -149,8 +151,6 @@ private:
     // Puts a modal window a computer works where it covers neither the
     // board nor a person's window; false when there is no such place.
     bool placeComputersWindow(QWidget* window);
-    // Whether the people may press Roll Dice: not when a computer's roll is due.
-    bool peopleMayRoll() const;
     // The first people's seat that may work the control now, or else the
     // first whose it is though it cannot be worked now; 0: none of theirs.
     int peopleSeat(const Op& op) const;

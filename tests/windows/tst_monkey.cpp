@@ -621,14 +621,18 @@ private:
         // The windows show their models.
         MainWindow& main = controller_.mainWindow();
         if (main.windowTitle() != QString::fromStdString(g.Main.caption)) return "main window caption out of date";
-        if (main.rollDice()->isEnabled() != g.Main.cmdRollDiceEnabled)
+        // (While a computer's roll is due, or it weighs a free move, the
+        // button is not the people's.)
+        if (main.rollDice()->isEnabled() != (g.Main.cmdRollDiceEnabled && controller_.peopleMayRoll()))
             return std::string("Roll Dice is ") + (main.rollDice()->isEnabled() ? "enabled" : "disabled") +
                    " but its model says otherwise";
         auto shown = [](QWidget* w) { return w && w->isVisible(); };
         if (shown(controller_.buyWindow()) != g.BuyForm.Loaded) return "buy window and its model disagree";
         if (shown(controller_.waitWindow()) != g.Wait.Loaded) return "waiting window and its model disagree";
         if (shown(controller_.sellWindow()) != g.SellForm.Loaded) return "sale window and its model disagree";
-        if (shown(controller_.loanWindow()) != g.LoanDialog.Loaded) return "loan window and its model disagree";
+        // A computer types its loan unseen where its window would cover the board or a person's.
+        const bool unseenLoan = controller_.loanWindow() && controller_.computerSeat(g.S.LoanLender[std::size_t(std::max(0, g.Draft.Slot()))]);
+        if ((shown(controller_.loanWindow()) || unseenLoan) != g.LoanDialog.Loaded) return "loan window and its model disagree";
         if (shown(controller_.resultsWindow()) != g.Results.Loaded) return "results window and its model disagree";
         if (g.LoanDialog.Loaded != (g.Draft.Slot() != 0)) return "a loan draft without its dialog";
 
