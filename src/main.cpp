@@ -9,6 +9,7 @@
 #include "rules/random.h"
 #include "windows/application.h"
 #include "windows/controller.h"
+#include "windows/language.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version are answered before a display is opened, so they
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     zx::describeApplication();
     const zx::CommandLine command = zx::parseCommandLine(QApplication::arguments());
     if (command.exitCode) return zx::answerCommandLine(command);
+    zx::installLanguage(app, zx::localeFor(zx::languageSetting()));
     QApplication::setWindowIcon(zx::pictures::appIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -11,6 +11,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev

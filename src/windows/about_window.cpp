@@ -22,7 +22,8 @@ constexpr int kMajor = 3;
 constexpr int kMinor = 0;
 constexpr int kRevision = 0;
 
-const QString kTrademarks = QStringLiteral(
+const char* const kTrademarks = QT_TRANSLATE_NOOP(
+    "zx::AboutWindow",
     "IBM, HP, Compaq, Motorola, Intel, AMD, Lucent Technologies, Microsoft, Sun Microsystems, "
     "Sillicon Graphics, Electronic Arts, Diamond Multimedia, General Motors, Ford, Buick, Toyota, "
     "Honda, Nissan, Volkswagen, BMW, Mercedes Benz, Renault, Peugeot, Citroen are registered "
@@ -32,13 +33,13 @@ const QString kTrademarks = QStringLiteral(
 
 AboutWindow::AboutWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + kTitle);
+    setWindowTitle(tr("About %1").arg(kTitle));
     setModal(true);
 
     auto* picIcon = new PictureBox(QStringLiteral("picIcon"), this);
     picIcon->setPicture(pictures::iconPath());
     picIcon->setFixedSize(64, 64);
-    picIcon->setAccessibleName(QStringLiteral("Zentrix icon"));
+    picIcon->setAccessibleName(tr("Zentrix icon"));
 
     auto* lblTitle = new QLabel(kTitle, this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -47,10 +48,10 @@ AboutWindow::AboutWindow(Controller& c, QWidget* parent) : FormWindow(c, parent)
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    auto* lblVersion = new QLabel(QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision), this);
+    auto* lblVersion = new QLabel(tr("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* label2 = new QLabel(kTrademarks, this);
+    auto* label2 = new QLabel(tr(kTrademarks), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setWordWrap(true);
     label2->setFixedWidth(340);
@@ -61,7 +62,7 @@ AboutWindow::AboutWindow(Controller& c, QWidget* parent) : FormWindow(c, parent)
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdSysInfo_ = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo_ = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdSysInfo_, &QPushButton::clicked, this, [this] { StartSysInfo(); });

@@ -1,5 +1,6 @@
 #include "windows/board_access.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleWidget>
@@ -19,6 +20,7 @@ namespace zx {
 namespace {
 
 constexpr int CellsPerSide = 8;
+// The action's name is its key; the screen reader reads localizedActionName.
 const QString ShowInformationAction = QStringLiteral("Show information");
 
 int Step(int cell, int by) { return ((cell - 1 + by) % NumCells + NumCells) % NumCells + 1; }
@@ -26,6 +28,8 @@ int Step(int cell, int by) { return ((cell - 1 + by) % NumCells + NumCells) % Nu
 // One cell of the board: it has no object of its own, so it speaks for
 // itself through the view and its keyboard helper.
 class CellAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+    Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
+
 public:
     CellAccessible(BoardView* view, int cell) : view_(view), cell_(cell) {}
 
@@ -71,6 +75,10 @@ public:
     // Press is the click (the Computer's free move), "Show information" the
     // double-click; SetFocus puts the focus frame on the cell.
     QStringList actionNames() const override { return {pressAction(), ShowInformationAction, setFocusAction()}; }
+    QString localizedActionName(const QString& action) const override {
+        return action == ShowInformationAction ? tr("Show information")
+                                               : QAccessibleActionInterface::localizedActionName(action);
+    }
     QStringList keyBindingsForAction(const QString& action) const override {
         if (action == pressAction()) return {QStringLiteral("Space")};
         if (action == ShowInformationAction) return {QStringLiteral("Return")};
@@ -98,9 +106,11 @@ private:
 
 // The board as a list of its 32 cells, in the order of the path.
 class BoardAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
+
 public:
     explicit BoardAccessible(BoardView* view)
-        : QAccessibleWidget(view, QAccessible::List, QStringLiteral("Game board")), view_(view) {}
+        : QAccessibleWidget(view, QAccessible::List, tr("Game board")), view_(view) {}
     ~BoardAccessible() override {
         for (QAccessible::Id id : ids_)
             if (id) QAccessible::deleteAccessibleInterface(id);
@@ -126,10 +136,10 @@ public:
         return view_->hasFocus() && cell > 0 ? child(cell - 1) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QStringLiteral("Game board");
+        if (t == QAccessible::Name) return tr("Game board");
         if (t == QAccessible::Description)
-            return QStringLiteral("The arrow keys move along the path, Home goes to the current player's piece, Enter "
-                                  "tells about the cell and Space moves there when the Computer lets you.");
+            return tr("The arrow keys move along the path, Home goes to the current player's piece, Enter "
+                      "tells about the cell and Space moves there when the Computer lets you.");
         return QAccessibleWidget::text(t);
     }
 

@@ -28,7 +28,7 @@ constexpr int LogoSize = 44;
 
 BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmBuyCompany"));
-    setWindowTitle(QStringLiteral("Buy a company"));
+    setWindowTitle(tr("Buy a company"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 6);
@@ -54,16 +54,16 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         row->setContentsMargins(6, 3, 8, 3);
         row->setSpacing(8);
         auto* logo = new PictureBox(QStringLiteral("picLogo_%1").arg(s), shape);
-        logo->setToolTip(QStringLiteral("Company logo"));
+        logo->setToolTip(tr("Company logo"));
         logo->setFixedSize(LogoSize, LogoSize);
         row->addWidget(logo);
         auto* opt = new QRadioButton(shape);
         opt->setObjectName(QStringLiteral("optName_%1").arg(s));
-        opt->setToolTip(QStringLiteral("Company name"));
+        opt->setToolTip(tr("Company name"));
         row->addWidget(opt, 1);
         auto* value = new QLabel(shape);
         value->setObjectName(QStringLiteral("lblValue_%1").arg(s));
-        value->setToolTip(QStringLiteral("Company price"));
+        value->setToolTip(tr("Company price"));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(valueWidth);
         row->addWidget(value);
@@ -84,12 +84,12 @@ BuyWindow::BuyWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     buttons->setSpacing(8);
     auto* f1 = helpLabel();
     buttons->addWidget(f1, 1);
-    cmdBuy_ = new QPushButton(QStringLiteral("&Buy"), this);
+    cmdBuy_ = new QPushButton(tr("&Buy"), this);
     cmdBuy_->setObjectName(QStringLiteral("cmdBuy"));
-    cmdBuy_->setToolTip(QStringLiteral("Buy selected company"));
-    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdBuy_->setToolTip(tr("Buy selected company"));
+    cmdCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel_->setToolTip(QStringLiteral("Refuse to buy any companies"));
+    cmdCancel_->setToolTip(tr("Refuse to buy any companies"));
     buttons->addWidget(cmdBuy_);
     buttons->addWidget(cmdCancel_);
     outer->addLayout(buttons);

@@ -1,5 +1,6 @@
 #include "windows/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,7 +16,7 @@ const QString kFolderKey = QStringLiteral("SavedGames/Folder");
 void prepare(QFileDialog& dialog) {
     dialog.setObjectName(QStringLiteral("cdbDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("Zentrix Save File (*.znx)"));
+    dialog.setNameFilter(QCoreApplication::translate("zx::FileDialogs", "Zentrix Save File (*.znx)"));
     dialog.setDirectory(savedGamesFolder());
 }
 

@@ -16,9 +16,9 @@ Game& FormWindow::game() { return controller.game(); }
 void FormWindow::renderAll(Controller& c) { c.renderAll(); }
 
 QLabel* FormWindow::helpLabel() {
-    auto* f1 = new QLabel(QStringLiteral("Press F1 for online help!"), this);
+    auto* f1 = new QLabel(tr("Press F1 for online help!"), this);
     f1->setObjectName(QStringLiteral("lblPressF1forHelp"));
-    f1->setToolTip(QStringLiteral("Press F1 for complete HTML Help on this window!"));
+    f1->setToolTip(tr("Press F1 for complete HTML Help on this window!"));
     return f1;
 }
 

@@ -21,16 +21,16 @@ namespace zx {
 
 GraphWindow::GraphWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmGraph"));
-    setWindowTitle(QStringLiteral("Game trend graph"));
+    setWindowTitle(tr("Game trend graph"));
     setModal(false);
 
     mscEstates_ = new QChartView(this);
     mscEstates_->setObjectName(QStringLiteral("mscEstates"));
     mscEstates_->setRenderHint(QPainter::Antialiasing);
-    mscEstates_->setAccessibleName(QStringLiteral("Estates of the players"));
+    mscEstates_->setAccessibleName(tr("Estates of the players"));
     mscEstates_->setMinimumSize(480, 300);
 
-    auto* lblGraph = new QLabel(QStringLiteral("This graph shows the general direction and history of the game.  "
+    auto* lblGraph = new QLabel(tr("This graph shows the general direction and history of the game.  "
                                                "It is a superb tool to compare your wealth with your opponents."),
                                 this);
     lblGraph->setObjectName(QStringLiteral("lblGraph"));
@@ -65,7 +65,7 @@ void GraphWindow::buildChart() {
     // number of spaces each.
     auto* moves = new QCategoryAxis;
     moves->setObjectName(QStringLiteral("axMoves"));
-    moves->setTitleText(QStringLiteral("Moves"));
+    moves->setTitleText(tr("Moves"));
     moves->setTitleFont(titleFont);
     moves->setGridLineColor(gridColor);
     moves->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -79,7 +79,7 @@ void GraphWindow::buildChart() {
 
     auto* estates = new QValueAxis;
     estates->setObjectName(QStringLiteral("axEstate"));
-    estates->setTitleText(QStringLiteral("Estate (Million $)"));
+    estates->setTitleText(tr("Estate (Million $)"));
     estates->setTitleFont(titleFont);
     estates->setGridLineColor(gridColor);
     estates->setLabelFormat(QStringLiteral("%g"));

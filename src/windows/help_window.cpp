@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -22,31 +23,59 @@ namespace {
 const QString kHelpFolder = QStringLiteral(":/help/");
 const QString kFallbackPage = QStringLiteral("index.html");
 
+// The pages of the player's language sit in a folder named by it
+// (":/help/de/"); a page not translated yet is the English one.
+QString languageFolder() {
+    const QString language = QLocale().bcp47Name().section(QLatin1Char('-'), 0, 0);
+    const QString folder = kHelpFolder + language + QLatin1Char('/');
+    return language != QLatin1String("en") && QFile::exists(folder + QStringLiteral("rules.html")) ? folder
+                                                                                                  : kHelpFolder;
+}
+
+QString pagePath(const QString& folder, const QString& file) {
+    return QFile::exists(folder + file) ? folder + file : kHelpFolder + file;
+}
+
+// Links between pages stay plain names: one missing in the player's language
+// comes from the English pages.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (name.scheme() == QLatin1String("qrc") && !QFile::exists(QLatin1Char(':') + name.path())) {
+            QUrl english = name;
+            english.setPath(QStringLiteral("/help/") + name.fileName());
+            return QTextBrowser::loadResource(type, english);
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
 }  // namespace
 
 HelpWindow::HelpWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Zentrix Help"));
+    setWindowTitle(tr("Zentrix Help"));
     setModal(false);
     setSizeGripEnabled(true);
 
     auto* contentsBox = new QWidget(this);
     auto* contentsLayout = new QVBoxLayout(contentsBox);
     contentsLayout->setContentsMargins(0, 0, 0, 0);
-    auto* lblContents = new QLabel(QStringLiteral("&Contents"), contentsBox);
+    auto* lblContents = new QLabel(tr("&Contents"), contentsBox);
     lblContents->setObjectName(QStringLiteral("lblContents"));
     lstContents_ = new QListWidget(contentsBox);
     lstContents_->setObjectName(QStringLiteral("lstContents"));
-    lstContents_->setAccessibleName(QStringLiteral("Contents"));
+    lstContents_->setAccessibleName(tr("Contents"));
     lblContents->setBuddy(lstContents_);
     contentsLayout->addWidget(lblContents);
     contentsLayout->addWidget(lstContents_, 1);
 
-    txtHelp_ = new QTextBrowser(this);
+    txtHelp_ = new HelpBrowser(this);
     txtHelp_->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp_->setAccessibleName(QStringLiteral("Help page"));
+    txtHelp_->setAccessibleName(tr("Help page"));
     txtHelp_->setOpenExternalLinks(true);
-    txtHelp_->setSearchPaths({kHelpFolder});
+    txtHelp_->setSearchPaths({languageFolder(), kHelpFolder});
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("splHelp"));
@@ -57,19 +86,19 @@ HelpWindow::HelpWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({200, 560});
 
-    cmdBack_ = new QPushButton(QStringLiteral("&Back"), this);
+    cmdBack_ = new QPushButton(tr("&Back"), this);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack_->setToolTip(QStringLiteral("Go back to the page seen before"));
+    cmdBack_->setToolTip(tr("Go back to the page seen before"));
     cmdBack_->setEnabled(false);
     cmdBack_->setAutoDefault(false);
-    cmdForward_ = new QPushButton(QStringLiteral("&Forward"), this);
+    cmdForward_ = new QPushButton(tr("&Forward"), this);
     cmdForward_->setObjectName(QStringLiteral("cmdForward"));
-    cmdForward_->setToolTip(QStringLiteral("Go forward to the next page seen"));
+    cmdForward_->setToolTip(tr("Go forward to the next page seen"));
     cmdForward_->setEnabled(false);
     cmdForward_->setAutoDefault(false);
-    auto* cmdClose = new QPushButton(QStringLiteral("Cl&ose"), this);
+    auto* cmdClose = new QPushButton(tr("Cl&ose"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setToolTip(QStringLiteral("Close the help"));
+    cmdClose->setToolTip(tr("Close the help"));
     cmdClose->setAutoDefault(false);
     auto* f1 = helpLabel();
 
@@ -100,7 +129,7 @@ HelpWindow::HelpWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
 }
 
 void HelpWindow::loadContents() {
-    QFile file(kHelpFolder + QStringLiteral("contents.txt"));
+    QFile file(pagePath(languageFolder(), QStringLiteral("contents.txt")));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QTextStream in(&file);
         while (!in.atEnd()) {
@@ -116,7 +145,7 @@ void HelpWindow::loadContents() {
     }
     if (pages_.isEmpty()) {
         pages_ << kFallbackPage;
-        titles_ << QStringLiteral("Zentrix Help");
+        titles_ << tr("Zentrix Help");
     }
     const QSignalBlocker block(lstContents_);
     lstContents_->addItems(titles_);
@@ -133,7 +162,7 @@ void HelpWindow::showTopic(const QString& topic) {
 }
 
 void HelpWindow::showPage(const QString& file) {
-    QUrl url(QStringLiteral("qrc") + kHelpFolder + file);
+    QUrl url(QStringLiteral("qrc") + pagePath(languageFolder(), file));
     if (txtHelp_->source() == url) return;
     txtHelp_->setSource(url);
 }

@@ -23,9 +23,9 @@ namespace zx {
 
 namespace {
 
-const QString kPlayerTip = QStringLiteral("Player the loan will be given to");
-const QString kInterestTip = QStringLiteral("Extra money you get when loan is payed back");
-const QString kDurationTip = QStringLiteral("Number of moves you'll wait until the loan is payed back");
+const char* const kPlayerTip = QT_TRANSLATE_NOOP("zx::LoanWindow", "Player the loan will be given to");
+const char* const kInterestTip = QT_TRANSLATE_NOOP("zx::LoanWindow", "Extra money you get when loan is payed back");
+const char* const kDurationTip = QT_TRANSLATE_NOOP("zx::LoanWindow", "Number of moves you'll wait until the loan is payed back");
 
 void setValue(QScrollBar* bar, int value) {
     if (bar->value() != value) bar->setValue(value);
@@ -35,18 +35,18 @@ void setValue(QScrollBar* bar, int value) {
 
 LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmLoan"));
-    setWindowTitle(QStringLiteral("Lend money"));
+    setWindowTitle(tr("Lend money"));
     setModal(true);
 
     // ---- the borrower ----
-    auto* fraPlayers = new QGroupBox(QStringLiteral("Player"), this);
+    auto* fraPlayers = new QGroupBox(tr("Player"), this);
     fraPlayers->setObjectName(QStringLiteral("fraPlayers"));
-    fraPlayers->setToolTip(kPlayerTip);
+    fraPlayers->setToolTip(tr(kPlayerTip));
     auto* players = new QVBoxLayout(fraPlayers);
     for (int i = 1; i <= MaxPlayers; ++i) {
         auto* opt = new QRadioButton(fraPlayers);
         opt->setObjectName(QStringLiteral("optPlayer_%1").arg(i));
-        opt->setToolTip(kPlayerTip);
+        opt->setToolTip(tr(kPlayerTip));
         opt->setVisible(false);
         QSizePolicy policy = opt->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
@@ -62,7 +62,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     borrowers_ = new OptionGroup({optPlayer_.begin() + 1, optPlayer_.end()}, this);
 
     // ---- amount, interest and duration ----
-    auto* fraOptions = new QGroupBox(QStringLiteral("Options"), this);
+    auto* fraOptions = new QGroupBox(tr("Options"), this);
     fraOptions->setObjectName(QStringLiteral("fraOptions"));
     auto* options = new QGridLayout(fraOptions);
     options->setHorizontalSpacing(6);
@@ -70,8 +70,8 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     txtLoanNum_ = new QLineEdit(fraOptions);
     txtLoanNum_->setObjectName(QStringLiteral("txtLoanNum"));
     txtLoanNum_->setMaxLength(4);
-    txtLoanNum_->setToolTip(QStringLiteral("Enter amount of loan"));
-    txtLoanNum_->setAccessibleName(QStringLiteral("Amount of loan in millions of dollars"));
+    txtLoanNum_->setToolTip(tr("Enter amount of loan"));
+    txtLoanNum_->setAccessibleName(tr("Amount of loan in millions of dollars"));
     txtLoanNum_->setAlignment(Qt::AlignRight);
     txtLoanNum_->setFixedWidth(txtLoanNum_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
     connect(txtLoanNum_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -85,7 +85,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     vscLoanNum_->setSingleStep(1);
     vscLoanNum_->setPageStep(10);
     vscLoanNum_->setValue(0);
-    vscLoanNum_->setAccessibleName(QStringLiteral("Raise or lower the amount of loan"));
+    vscLoanNum_->setAccessibleName(tr("Raise or lower the amount of loan"));
     vscLoanNum_->setFixedHeight(txtLoanNum_->sizeHint().height() + 8);
     connect(vscLoanNum_, &QScrollBar::valueChanged, this, [this](int value) {
         controller.act({.kind = OpKind::LoanScroll, .value = value});
@@ -96,19 +96,19 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     amount->addWidget(txtLoanNum_);
     amount->addWidget(vscLoanNum_);
     amount->addSpacing(4);
-    amount->addWidget(makeLabel(QStringLiteral("lblMillion"), QStringLiteral("Million $"), fraOptions));
+    amount->addWidget(makeLabel(QStringLiteral("lblMillion"), tr("Million $"), fraOptions));
     amount->addStretch(1);
     options->addLayout(amount, 0, 0, 1, 2);
 
-    options->addWidget(makeLabel(QStringLiteral("lblInterestLabel"), QStringLiteral("Interest:"), fraOptions, kInterestTip),
+    options->addWidget(makeLabel(QStringLiteral("lblInterestLabel"), tr("Interest:"), fraOptions, tr(kInterestTip)),
                        1, 0);
-    lblInterest_ = makeLabel(QStringLiteral("lblInterest"), {}, fraOptions, kInterestTip);
+    lblInterest_ = makeLabel(QStringLiteral("lblInterest"), {}, fraOptions, tr(kInterestTip));
     options->addWidget(lblInterest_, 1, 1);
-    options->addWidget(makeLabel(QStringLiteral("lblDurationLabel"), QStringLiteral("Duration:"), fraOptions, kDurationTip),
+    options->addWidget(makeLabel(QStringLiteral("lblDurationLabel"), tr("Duration:"), fraOptions, tr(kDurationTip)),
                        2, 0);
-    lblDuration_ = makeLabel(QStringLiteral("lblDuration"), {}, fraOptions, kDurationTip);
+    lblDuration_ = makeLabel(QStringLiteral("lblDuration"), {}, fraOptions, tr(kDurationTip));
     options->addWidget(lblDuration_, 2, 1);
-    int widest = lblDuration_->fontMetrics().horizontalAdvance(QStringLiteral("100 Moves")) + 8;
+    int widest = lblDuration_->fontMetrics().horizontalAdvance(tr("100 Moves")) + 8;
     lblInterest_->setMinimumWidth(widest);
     lblDuration_->setMinimumWidth(widest);
 
@@ -119,7 +119,7 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     VScroll_->setSingleStep(1);
     VScroll_->setPageStep(1);
     VScroll_->setValue(10);
-    VScroll_->setAccessibleName(QStringLiteral("Interest and duration"));
+    VScroll_->setAccessibleName(tr("Interest and duration"));
     VScroll_->setMinimumHeight(96);
     connect(VScroll_, &QScrollBar::valueChanged, this, [this](int setting) {
         controller.act({.kind = OpKind::LoanTerms, .value = setting});
@@ -129,13 +129,13 @@ LoanWindow::LoanWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     options->setColumnStretch(1, 1);
 
     // ---- buttons ----
-    cmdLoan_ = new QPushButton(QStringLiteral("&Loan"), this);
+    cmdLoan_ = new QPushButton(tr("&Loan"), this);
     cmdLoan_->setObjectName(QStringLiteral("cmdLoan"));
-    cmdLoan_->setToolTip(QStringLiteral("Grant the loan"));
+    cmdLoan_->setToolTip(tr("Grant the loan"));
     cmdLoan_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel_->setToolTip(QStringLiteral("Refuse to loan"));
+    cmdCancel_->setToolTip(tr("Refuse to loan"));
     connect(cmdLoan_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::LoanLend}); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::LoanCancel}); });
 

@@ -19,16 +19,16 @@ namespace zx {
 
 LogWindow::LogWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmGameLog"));
-    setWindowTitle(QStringLiteral("Game log"));
+    setWindowTitle(tr("Game log"));
     // Open beside the game while it goes on, like the trend graph.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* root = new QVBoxLayout(this);
-    auto* caption = new QLabel(QStringLiteral("&Events of this game:"), this);
+    auto* caption = new QLabel(tr("&Events of this game:"), this);
     caption->setObjectName(QStringLiteral("lblLog"));
     lstLog_ = new QListWidget(this);
     lstLog_->setObjectName(QStringLiteral("lstLog"));
-    lstLog_->setAccessibleName(QStringLiteral("Game log"));
+    lstLog_->setAccessibleName(tr("Game log"));
     lstLog_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstLog_->setWordWrap(true);
     lstLog_->setUniformItemSizes(false);
@@ -40,12 +40,12 @@ LogWindow::LogWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     auto* row = new QHBoxLayout;
     row->addWidget(helpLabel());
     row->addStretch(1);
-    cmdCopy_ = new QPushButton(QStringLiteral("Copy &all"), this);
+    cmdCopy_ = new QPushButton(tr("Copy &all"), this);
     cmdCopy_->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy_->setToolTip(QStringLiteral("Copy the whole log as plain text (Ctrl+C copies the chosen lines)"));
-    cmdClose_ = new QPushButton(QStringLiteral("&Close"), this);
+    cmdCopy_->setToolTip(tr("Copy the whole log as plain text (Ctrl+C copies the chosen lines)"));
+    cmdClose_ = new QPushButton(tr("&Close"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose_->setToolTip(QStringLiteral("Put the log away; the game keeps writing it"));
+    cmdClose_->setToolTip(tr("Put the log away; the game keeps writing it"));
     row->addWidget(cmdCopy_);
     row->addWidget(cmdClose_);
     root->addLayout(row);

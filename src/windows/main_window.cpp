@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTranslator>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -20,6 +22,7 @@
 #include "rules/game.h"
 #include "windows/board_access.h"
 #include "windows/board_view.h"
+#include "windows/language.h"
 #include "windows/picture_box.h"
 #include "windows/qt_text.h"
 #include "windows/widgets.h"
@@ -40,13 +43,33 @@ constexpr int kRecentLines = 6;
 
 }  // namespace
 
+void MainWindow::chooseLanguage(const QString& code) {
+    if (code == languageSetting()) return;
+    setLanguageSetting(code);
+    // Every window, prompt and log line would have to be rebuilt to change
+    // at once; the choice waits for the next start and says so in the
+    // language chosen, which the player reads best.
+    const QLocale locale = localeFor(code);
+    QTranslator chosen;
+    const bool found =
+        locale.language() != QLocale::English &&
+        chosen.load(locale, QStringLiteral("zentrix"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    auto say = [&](const char* source) {
+        const QString text = found ? chosen.translate("zx::MainWindow", source) : QString();
+        return text.isEmpty() ? QString::fromUtf8(source) : text;
+    };
+    QT_TRANSLATE_NOOP("zx::MainWindow", "Language");
+    QT_TRANSLATE_NOOP("zx::MainWindow", "Zentrix will speak this language from its next start.");
+    QMessageBox::information(this, say("Language"), say("Zentrix will speak this language from its next start."));
+}
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Zentrix 3.0"));
+    setWindowTitle(tr("Zentrix 3.0"));
     setWindowIcon(pictures::appIcon());
 
     // ---- menus ----
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
     auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key, bool enabled) {
         QAction* a = menu->addAction(text);
@@ -55,35 +78,51 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         a->setEnabled(enabled);
         return a;
     };
-    mnuGameNew = add(game, "mnuGameNew", QStringLiteral("&New..."), QKeySequence(QStringLiteral("Ctrl+N")), true);
-    mnuGameLoad = add(game, "mnuGameLoad", QStringLiteral("&Load..."), QKeySequence(QStringLiteral("Ctrl+L")), true);
-    mnuGameClose = add(game, "mnuGameClose", QStringLiteral("&Close"), {}, false);
+    mnuGameNew = add(game, "mnuGameNew", tr("&New..."), QKeySequence(QStringLiteral("Ctrl+N")), true);
+    mnuGameLoad = add(game, "mnuGameLoad", tr("&Load..."), QKeySequence(QStringLiteral("Ctrl+L")), true);
+    mnuGameClose = add(game, "mnuGameClose", tr("&Close"), {}, false);
     game->addSeparator()->setObjectName(QStringLiteral("mnuGameDash1"));
-    mnuGameSave = add(game, "mnuGameSave", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")), false);
-    mnuGameSaveAs = add(game, "mnuGameSaveAs", QStringLiteral("Save &As..."), {}, false);
+    mnuGameSave = add(game, "mnuGameSave", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")), false);
+    mnuGameSaveAs = add(game, "mnuGameSaveAs", tr("Save &As..."), {}, false);
     game->addSeparator()->setObjectName(QStringLiteral("mnuGameDash2"));
-    mnuGameExit = add(game, "mnuGameExit", QStringLiteral("E&xit"), {}, true);
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuGameExit = add(game, "mnuGameExit", tr("E&xit"), {}, true);
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    mnuViewRecentEvents = add(view, "mnuViewRecentEvents", QStringLiteral("&Recent Events"), {}, true);
+    mnuViewRecentEvents = add(view, "mnuViewRecentEvents", tr("&Recent Events"), {}, true);
     mnuViewRecentEvents->setCheckable(true);
-    QMenu* speed = view->addMenu(QStringLiteral("Computer &Speed"));
+    QMenu* speed = view->addMenu(tr("Computer &Speed"));
     speed->setObjectName(QStringLiteral("mnuViewSpeed"));
     auto* speeds = new QActionGroup(speed);
     speeds->setExclusive(true);
-    mnuViewSpeedSlow = add(speed, "mnuViewSpeedSlow", QStringLiteral("&Slow"), {}, true);
-    mnuViewSpeedNormal = add(speed, "mnuViewSpeedNormal", QStringLiteral("&Normal"), {}, true);
-    mnuViewSpeedFast = add(speed, "mnuViewSpeedFast", QStringLiteral("&Fast"), {}, true);
+    mnuViewSpeedSlow = add(speed, "mnuViewSpeedSlow", tr("&Slow"), {}, true);
+    mnuViewSpeedNormal = add(speed, "mnuViewSpeedNormal", tr("&Normal"), {}, true);
+    mnuViewSpeedFast = add(speed, "mnuViewSpeedFast", tr("&Fast"), {}, true);
     for (QAction* a : {mnuViewSpeedSlow, mnuViewSpeedNormal, mnuViewSpeedFast}) {
         a->setCheckable(true);
         speeds->addAction(a);
     }
     mnuViewSpeedNormal->setChecked(true);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* settings = menuBar()->addMenu(tr("&Settings"));
+    settings->setObjectName(QStringLiteral("mnuSettings"));
+    QMenu* language = settings->addMenu(tr("&Language"));
+    language->setObjectName(QStringLiteral("mnuSettingsLanguage"));
+    auto* languages = new QActionGroup(language);
+    languages->setExclusive(true);
+    const QString chosenLanguage = languageSetting();
+    for (const LanguageChoice& choice : languageChoices()) {
+        QAction* a = language->addAction(choice.name);
+        a->setObjectName(QStringLiteral("mnuLanguage_") +
+                         (choice.code.isEmpty() ? QStringLiteral("System") : choice.code));
+        a->setCheckable(true);
+        a->setChecked(choice.code == chosenLanguage);
+        languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code = choice.code] { chooseLanguage(code); });
+    }
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpHelp = add(help, "mnuHelpHelp", QStringLiteral("&Help..."), QKeySequence(Qt::Key_F1), true);
+    mnuHelpHelp = add(help, "mnuHelpHelp", tr("&Help..."), QKeySequence(Qt::Key_F1), true);
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpDash"));
-    mnuHelpAbout = add(help, "mnuHelpAbout", QStringLiteral("&About Zentrix..."), {}, true);
+    mnuHelpAbout = add(help, "mnuHelpAbout", tr("&About Zentrix..."), {}, true);
 
     // ---- the three columns ----
     auto* central = new QWidget(this);
@@ -107,7 +146,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     left->setSpacing(6);
     left->addWidget(makeSeat(1), 1);
     left->addWidget(makeSeat(2), 1);
-    auto* statsFrame = new QGroupBox(QStringLiteral("Statistics"), central);
+    auto* statsFrame = new QGroupBox(tr("Statistics"), central);
     statsFrame->setObjectName(QStringLiteral("fraStatistics"));
     // The frame's title would label every control directly inside it, so
     // that an empty value reads "Statistics": the values sit one level
@@ -118,33 +157,33 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     statsLayout->setContentsMargins(0, 0, 0, 0);
     statsLayout->addWidget(stats);
     auto* grid = new QGridLayout(stats);
-    const QString timeTip = QStringLiteral("Amount of time elapsed since game started");
-    const QString movesTip = QStringLiteral("Number of dice rolls or moves since game started");
-    const QString reactTip = QStringLiteral("Reaction time count-down will be shown here");
+    const QString timeTip = tr("Amount of time elapsed since game started");
+    const QString movesTip = tr("Number of dice rolls or moves since game started");
+    const QString reactTip = tr("Reaction time count-down will be shown here");
     // Each value is labelled by its caption, so a screen reader says
     // "Moves: 12" (or just "Moves:" while the value is empty).
-    auto* gameTimeLabel = makeLabel(QStringLiteral("lblGameTimeLabel"), QStringLiteral("Game time:"), stats, timeTip);
+    auto* gameTimeLabel = makeLabel(QStringLiteral("lblGameTimeLabel"), tr("Game time:"), stats, timeTip);
     grid->addWidget(gameTimeLabel, 0, 0);
     lblGameTime_ = makeLabel(QStringLiteral("lblGameTime"), {}, stats, timeTip);
     gameTimeLabel->setBuddy(lblGameTime_);
     grid->addWidget(lblGameTime_, 0, 1);
-    auto* movesLabel = makeLabel(QStringLiteral("lblMovesLabel"), QStringLiteral("Moves:"), stats, movesTip);
+    auto* movesLabel = makeLabel(QStringLiteral("lblMovesLabel"), tr("Moves:"), stats, movesTip);
     grid->addWidget(movesLabel, 1, 0);
     lblMoves_ = makeLabel(QStringLiteral("lblMoves"), {}, stats, movesTip);
     movesLabel->setBuddy(lblMoves_);
     grid->addWidget(lblMoves_, 1, 1);
     auto* reactionLabel =
-        makeLabel(QStringLiteral("lblReactionTimeLabel"), QStringLiteral("Reaction time:"), stats, reactTip);
+        makeLabel(QStringLiteral("lblReactionTimeLabel"), tr("Reaction time:"), stats, reactTip);
     grid->addWidget(reactionLabel, 2, 0);
     lblReactionTime_ = makeLabel(QStringLiteral("lblReactionTime"), {}, stats, reactTip);
     reactionLabel->setBuddy(lblReactionTime_);
     grid->addWidget(lblReactionTime_, 2, 1);
-    cmdShowGraph_ = new QPushButton(QStringLiteral("&Trend Graph"), stats);
+    cmdShowGraph_ = new QPushButton(tr("&Trend Graph"), stats);
     cmdShowGraph_->setObjectName(QStringLiteral("cmdShowGraph"));
-    cmdShowGraph_->setToolTip(QStringLiteral("Compare players' estates in a graph"));
-    cmdShowLog_ = new QPushButton(QStringLiteral("Ga&me Log"), stats);
+    cmdShowGraph_->setToolTip(tr("Compare players' estates in a graph"));
+    cmdShowLog_ = new QPushButton(tr("Ga&me Log"), stats);
     cmdShowLog_->setObjectName(QStringLiteral("cmdShowLog"));
-    cmdShowLog_->setToolTip(QStringLiteral("Every event of this game, in order (Ctrl+G)"));
+    cmdShowLog_->setToolTip(tr("Every event of this game, in order (Ctrl+G)"));
     auto* statButtons = new QHBoxLayout;
     statButtons->setSpacing(4);
     statButtons->addWidget(cmdShowGraph_);
@@ -158,10 +197,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     middle->setSpacing(4);
     board_ = new BoardView(central);
     middle->addWidget(board_, 1);
-    lblPrompt_ = makeLabel(QStringLiteral("lblPrompt"), QStringLiteral("Game prompts are shown here"), central);
+    lblPrompt_ = makeLabel(QStringLiteral("lblPrompt"), tr("Game prompts are shown here"), central);
     lblComputerPrompt_ =
-        makeLabel(QStringLiteral("lblComputerPrompt"), QStringLiteral("Computer prompts are shown here"), central);
-    lblHint_ = makeLabel(QStringLiteral("lblHint"), {}, central, QStringLiteral("Game hints are shown here"));
+        makeLabel(QStringLiteral("lblComputerPrompt"), tr("Computer prompts are shown here"), central);
+    lblHint_ = makeLabel(QStringLiteral("lblHint"), {}, central, tr("Game hints are shown here"));
     QFont promptFont = lblPrompt_->font();
     promptFont.setBold(true);
     lblPrompt_->setFont(promptFont);
@@ -183,10 +222,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* recent = new QVBoxLayout(recentPanel_);
     recent->setContentsMargins(0, 0, 0, 0);
     recent->setSpacing(1);
-    auto* recentLabel = makeLabel(QStringLiteral("lblRecentEvents"), QStringLiteral("&Recent events"), recentPanel_);
+    auto* recentLabel = makeLabel(QStringLiteral("lblRecentEvents"), tr("&Recent events"), recentPanel_);
     lstRecentEvents_ = new QListWidget(recentPanel_);
     lstRecentEvents_->setObjectName(QStringLiteral("lstRecentEvents"));
-    lstRecentEvents_->setToolTip(QStringLiteral("The newest events of the game; the Game Log shows them all"));
+    lstRecentEvents_->setToolTip(tr("The newest events of the game; the Game Log shows them all"));
     lstRecentEvents_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstRecentEvents_->setTextElideMode(Qt::ElideRight);
     lstRecentEvents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -214,31 +253,31 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* turnGrid = new QGridLayout(turn);
     turnGrid->setContentsMargins(2, 2, 2, 2);
     picDice_ = new PictureBox(QStringLiteral("picDice"), turn);
-    picDice_->setToolTip(QStringLiteral("Dice picture"));
+    picDice_->setToolTip(tr("Dice picture"));
     picDice_->setPicture(pictures::dicePath(0));
     picDice_->setMinimumSize(56, 56);
     turnGrid->addWidget(picDice_, 0, 0, 2, 1);
-    cmdRollDice_ = new QPushButton(QStringLiteral("Roll &Dice"), turn);
+    cmdRollDice_ = new QPushButton(tr("Roll &Dice"), turn);
     cmdRollDice_->setObjectName(QStringLiteral("cmdRollDice"));
-    cmdRollDice_->setToolTip(QStringLiteral("Roll the dice"));
+    cmdRollDice_->setToolTip(tr("Roll the dice"));
     cmdRollDice_->setEnabled(false);
     cmdRollDice_->setMinimumHeight(40);
     turnGrid->addWidget(cmdRollDice_, 0, 1, 2, 1);
-    const QString currentTip = QStringLiteral("The player who is playing now");
-    const QString nextTip = QStringLiteral("The player who will play next");
+    const QString currentTip = tr("The player who is playing now");
+    const QString nextTip = tr("The player who will play next");
     auto* currentLabel =
-        makeLabel(QStringLiteral("lblCurrentPlayerLabel"), QStringLiteral("Current player:"), turn, currentTip);
+        makeLabel(QStringLiteral("lblCurrentPlayerLabel"), tr("Current player:"), turn, currentTip);
     turnGrid->addWidget(currentLabel, 2, 0);
     lblCurrentPlayer_ = makeLabel(QStringLiteral("lblCurrentPlayer"), {}, turn, currentTip);
     currentLabel->setBuddy(lblCurrentPlayer_);
     turnGrid->addWidget(lblCurrentPlayer_, 2, 1);
-    auto* nextLabel = makeLabel(QStringLiteral("lblNextPlayerLabel"), QStringLiteral("Next player:"), turn, nextTip);
+    auto* nextLabel = makeLabel(QStringLiteral("lblNextPlayerLabel"), tr("Next player:"), turn, nextTip);
     turnGrid->addWidget(nextLabel, 3, 0);
     lblNextPlayer_ = makeLabel(QStringLiteral("lblNextPlayer"), {}, turn, nextTip);
     nextLabel->setBuddy(lblNextPlayer_);
     turnGrid->addWidget(lblNextPlayer_, 3, 1);
-    auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), QStringLiteral("Press F1 for online help!"), turn,
-                         QStringLiteral("Press F1 for complete HTML Help!"));
+    auto* f1 = makeLabel(QStringLiteral("lblPressF1forHelp"), tr("Press F1 for online help!"), turn,
+                         tr("Press F1 for complete HTML Help!"));
     turnGrid->addWidget(f1, 4, 0, 1, 2);
     turnGrid->setColumnStretch(1, 1);
     right->addWidget(turn);

@@ -59,6 +59,8 @@ public:
     QAction* mnuViewSpeedNormal = nullptr;
     QAction* mnuViewSpeedFast = nullptr;
     QAction* mnuHelpHelp = nullptr;
+    // Keeps the language for the next start.
+    void chooseLanguage(const QString& code);
     QAction* mnuHelpAbout = nullptr;
 
 signals:

@@ -49,7 +49,7 @@ QCheckBox* makeCheck(const QString& name, const QString& text, const QString& ti
 
 NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmNewGame"));
-    setWindowTitle(QStringLiteral("Start a new game"));
+    setWindowTitle(tr("Start a new game"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 6);
@@ -62,7 +62,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     right->setSpacing(6);
 
     // ---- number of players ----
-    auto* fraNumOfPlayers = new QGroupBox(QStringLiteral("Number of players"), this);
+    auto* fraNumOfPlayers = new QGroupBox(tr("Number of players"), this);
     fraNumOfPlayers->setObjectName(QStringLiteral("fraNumOfPlayers"));
     auto* numbers = new QHBoxLayout(fraNumOfPlayers);
     for (int n = 2; n <= MaxPlayers; ++n) {
@@ -80,7 +80,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     left->addWidget(fraNumOfPlayers);
 
     // ---- names and genders ----
-    auto* fraPlayerInfo = new QGroupBox(QStringLiteral("Player name && gender"), this);
+    auto* fraPlayerInfo = new QGroupBox(tr("Player name && gender"), this);
     fraPlayerInfo->setObjectName(QStringLiteral("fraPlayerInfo"));
     auto* info = new QGridLayout(fraPlayerInfo);
     info->setVerticalSpacing(4);
@@ -91,19 +91,19 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         auto* name = new QLineEdit(fraPlayerInfo);
         name->setObjectName(QStringLiteral("txtPlayerName_%1").arg(i));
         name->setMaxLength(MaxNameLength);
-        name->setAccessibleName(QStringLiteral("Player %1 name").arg(i));
+        name->setAccessibleName(tr("Player %1 name").arg(i));
         name->setMinimumWidth(nameWidth);
         name->installEventFilter(this);
         auto* sex = new QComboBox(fraPlayerInfo);
         sex->setObjectName(QStringLiteral("cmbPlayerSex_%1").arg(i));
         sex->addItems({QStringLiteral("F"), QStringLiteral("M")});
-        sex->setToolTip(QStringLiteral("Choose F for female or M for Male"));
-        sex->setAccessibleName(QStringLiteral("Player %1 gender").arg(i));
+        sex->setToolTip(tr("Choose F for female or M for Male"));
+        sex->setAccessibleName(tr("Player %1 gender").arg(i));
         auto* type = new QComboBox(fraPlayerInfo);
         type->setObjectName(QStringLiteral("cmbPlayerType_%1").arg(i));
         for (int t = ai::Human; t <= ai::Hard; ++t) type->addItem(QString::fromLatin1(ai::PlayerTypeName(t)));
-        type->setToolTip(QStringLiteral("Choose Human for a person at this screen, or a computer player and its strength"));
-        type->setAccessibleName(QStringLiteral("Player %1 type").arg(i));
+        type->setToolTip(tr("Choose Human for a person at this screen, or a computer player and its strength"));
+        type->setAccessibleName(tr("Player %1 type").arg(i));
         info->addWidget(name, i - 1, 0);
         info->addWidget(sex, i - 1, 1);
         info->addWidget(type, i - 1, 2);
@@ -126,7 +126,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     left->addStretch(1);
 
     // ---- pieces ----
-    auto* fraPieceSet = new QGroupBox(QStringLiteral("Piece style"), this);
+    auto* fraPieceSet = new QGroupBox(tr("Piece style"), this);
     fraPieceSet->setObjectName(QStringLiteral("fraPieceSet"));
     auto* pieces = new QHBoxLayout(fraPieceSet);
     pieces->setSpacing(4);
@@ -137,24 +137,24 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         picPiece_[static_cast<std::size_t>(p)] = pic;
     }
     pieces->addStretch(1);
-    auto* cmdNextSet = new QPushButton(QStringLiteral("&Next set"), fraPieceSet);
+    auto* cmdNextSet = new QPushButton(tr("&Next set"), fraPieceSet);
     cmdNextSet->setObjectName(QStringLiteral("cmdNextSet"));
-    cmdNextSet->setToolTip(QStringLiteral("See the next piece set"));
+    cmdNextSet->setToolTip(tr("See the next piece set"));
     pieces->addWidget(cmdNextSet);
     connect(cmdNextSet, &QPushButton::clicked, this, [this] { forward(&game().NewGame, [](NewGameForm& f) { f.cmdNextSet_Click(); }); });
     right->addWidget(fraPieceSet);
 
     // ---- companies ----
-    auto* fraCompanySet = new QGroupBox(QStringLiteral("Type of companies"), this);
+    auto* fraCompanySet = new QGroupBox(tr("Type of companies"), this);
     fraCompanySet->setObjectName(QStringLiteral("fraCompanySet"));
     auto* sets = new QVBoxLayout(fraCompanySet);
-    static const char* const setCaptions[] = {"", "Com&puter companies", "Ca&r manufacturers"};
-    static const char* const setTips[] = {"", "Companies like Microsoft, Intel, HP, etc",
-                                          "Companies like Ford, Nissan, BMW, etc"};
+    static const char* const setCaptions[] = {"", QT_TR_NOOP("Com&puter companies"), QT_TR_NOOP("Ca&r manufacturers")};
+    static const char* const setTips[] = {"", QT_TR_NOOP("Companies like Microsoft, Intel, HP, etc"),
+                                          QT_TR_NOOP("Companies like Ford, Nissan, BMW, etc")};
     for (int s = 1; s <= 2; ++s) {
-        auto* opt = new QRadioButton(QString::fromLatin1(setCaptions[s]), fraCompanySet);
+        auto* opt = new QRadioButton(tr(setCaptions[s]), fraCompanySet);
         opt->setObjectName(QStringLiteral("optCompanySet_%1").arg(s));
-        opt->setToolTip(QString::fromLatin1(setTips[s]));
+        opt->setToolTip(tr(setTips[s]));
         sets->addWidget(opt);
         optCompanySet_[static_cast<std::size_t>(s)] = opt;
         connect(opt, &QRadioButton::toggled, this, [this, s](bool on) {
@@ -164,18 +164,18 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     right->addWidget(fraCompanySet);
 
     // ---- options ----
-    auto* fraOptions = new QGroupBox(QStringLiteral("Options"), this);
+    auto* fraOptions = new QGroupBox(tr("Options"), this);
     fraOptions->setObjectName(QStringLiteral("fraOptions"));
     auto* options = new QVBoxLayout(fraOptions);
-    chkAutoSave_ = makeCheck(QStringLiteral("chkAutoSave"), QStringLiteral("&Auto-save every 5 min's"),
-                             QStringLiteral("Check to save the game automatically every 5 minutes"), fraOptions);
-    chkSounds_ = makeCheck(QStringLiteral("chkSounds"), QStringLiteral("Play &sounds"),
-                           QStringLiteral("Check to enable sounds during the game"), fraOptions);
+    chkAutoSave_ = makeCheck(QStringLiteral("chkAutoSave"), tr("&Auto-save every 5 min's"),
+                             tr("Check to save the game automatically every 5 minutes"), fraOptions);
+    chkSounds_ = makeCheck(QStringLiteral("chkSounds"), tr("Play &sounds"),
+                           tr("Check to enable sounds during the game"), fraOptions);
     chkLimitReactionTime_ = makeCheck(
-        QStringLiteral("chkLimitReactionTime"), QStringLiteral("&Limit reaction time"),
-        QStringLiteral("Check to set limits on the amount of time you've got to react to game prompts"), fraOptions);
-    chkBackgroundMusic_ = makeCheck(QStringLiteral("chkBackgroundMusic"), QStringLiteral("Play &background music"),
-                                    QStringLiteral("Check to listen to soft music during the game"), fraOptions);
+        QStringLiteral("chkLimitReactionTime"), tr("&Limit reaction time"),
+        tr("Check to set limits on the amount of time you've got to react to game prompts"), fraOptions);
+    chkBackgroundMusic_ = makeCheck(QStringLiteral("chkBackgroundMusic"), tr("Play &background music"),
+                                    tr("Check to listen to soft music during the game"), fraOptions);
     for (QCheckBox* chk : {chkAutoSave_, chkSounds_, chkLimitReactionTime_, chkBackgroundMusic_}) options->addWidget(chk);
     connect(chkAutoSave_, &QCheckBox::toggled, this,
             [this](bool on) { forward(&game().NewGame, [on](NewGameForm& f) { f.chkAutoSave_Click(on); }); });
@@ -197,13 +197,13 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     bottom->setSpacing(8);
     auto* f1 = helpLabel();
     bottom->addWidget(f1, 1);
-    cmdStart_ = new QPushButton(QStringLiteral("S&tart"), this);
+    cmdStart_ = new QPushButton(tr("S&tart"), this);
     cmdStart_->setObjectName(QStringLiteral("cmdStart"));
-    cmdStart_->setToolTip(QStringLiteral("Start the game"));
+    cmdStart_->setToolTip(tr("Start the game"));
     cmdStart_->setDefault(true);
-    cmdClose_ = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose_ = new QPushButton(tr("&Close"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose_->setToolTip(QStringLiteral("Cancel new game"));
+    cmdClose_->setToolTip(tr("Cancel new game"));
     bottom->addWidget(cmdStart_);
     bottom->addWidget(cmdClose_);
     outer->addLayout(bottom);

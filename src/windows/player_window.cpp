@@ -67,7 +67,7 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     setObjectName(QStringLiteral("PlayerForm_%1").arg(slot));
     // A small window that stays over the board and has no place in the task bar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Player %1").arg(slot));
+    setWindowTitle(tr("Player %1").arg(slot));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(1, 1, 1, 1);
@@ -79,21 +79,21 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     };
 
     // ---- money ----
-    fraMoney_ = new QGroupBox(QStringLiteral("Money"), this);
+    fraMoney_ = new QGroupBox(tr("Money"), this);
     fraMoney_->setObjectName(QStringLiteral("fraMoney"));
     auto* money = new QGridLayout(fraMoney_);
     tighten(money);
-    const QString estateTip = QStringLiteral("Estate = your cash + your bank balance + the value of all your companies");
-    money->addWidget(makeLabel(QStringLiteral("lblCashLabel"), QStringLiteral("Cash:"), fraMoney_), 0, 0);
+    const QString estateTip = tr("Estate = your cash + your bank balance + the value of all your companies");
+    money->addWidget(makeLabel(QStringLiteral("lblCashLabel"), tr("Cash:"), fraMoney_), 0, 0);
     lblCash_ = makeLabel(QStringLiteral("lblCash"), QStringLiteral("$0"), fraMoney_);
     money->addWidget(lblCash_, 0, 1);
-    money->addWidget(makeLabel(QStringLiteral("lblEstateLabel"), QStringLiteral("Estate:"), fraMoney_, estateTip), 1, 0);
+    money->addWidget(makeLabel(QStringLiteral("lblEstateLabel"), tr("Estate:"), fraMoney_, estateTip), 1, 0);
     lblEstate_ = makeLabel(QStringLiteral("lblEstate"), QStringLiteral("$0"), fraMoney_, estateTip);
     money->addWidget(lblEstate_, 1, 1);
-    cmdLoan_ = makeButton(QStringLiteral("cmdLoan"), QStringLiteral("&Loan"), QStringLiteral("Lend money to somebody"),
+    cmdLoan_ = makeButton(QStringLiteral("cmdLoan"), tr("&Loan"), tr("Lend money to somebody"),
                           fraMoney_);
-    cmdQuitGame_ = makeButton(QStringLiteral("cmdQuitGame"), QStringLiteral("&Quit Game"),
-                              QStringLiteral("Exit the game voluntarily"), fraMoney_);
+    cmdQuitGame_ = makeButton(QStringLiteral("cmdQuitGame"), tr("&Quit Game"),
+                              tr("Exit the game voluntarily"), fraMoney_);
     money->addWidget(cmdLoan_, 0, 2);
     money->addWidget(cmdQuitGame_, 1, 2);
     money->setColumnStretch(1, 1);
@@ -102,14 +102,14 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     // ---- companies and their insurance boxes, row beside row ----
     auto* middle = new QHBoxLayout;
     middle->setSpacing(3);
-    frmFactories_ = new QGroupBox(QStringLiteral("Companies"), this);
+    frmFactories_ = new QGroupBox(tr("Companies"), this);
     frmFactories_->setObjectName(QStringLiteral("frmFactories"));
     auto* companies = new QVBoxLayout(frmFactories_);
     tighten(companies);
     lstCompanies_ = new QListWidget(frmFactories_);
     lstCompanies_->setObjectName(QStringLiteral("lstCompanies"));
-    lstCompanies_->setToolTip(QStringLiteral("The list of companies you own"));
-    lstCompanies_->setAccessibleName(QStringLiteral("Companies you own"));
+    lstCompanies_->setToolTip(tr("The list of companies you own"));
+    lstCompanies_->setAccessibleName(tr("Companies you own"));
     // The list only shows; a row never stays selected.
     lstCompanies_->setSelectionMode(QAbstractItemView::NoSelection);
     lstCompanies_->setUniformItemSizes(true);
@@ -120,12 +120,12 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     // stay together and the window reads as one panel at any size.
     lstCompanies_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     companies->addWidget(lstCompanies_, 1);
-    cmdSellCompanies_ = makeButton(QStringLiteral("cmdSellCompanies"), QStringLiteral("&Sell"),
-                                   QStringLiteral("Sell your companies"), frmFactories_);
+    cmdSellCompanies_ = makeButton(QStringLiteral("cmdSellCompanies"), tr("&Sell"),
+                                   tr("Sell your companies"), frmFactories_);
     companies->addWidget(cmdSellCompanies_);
     middle->addWidget(frmFactories_, 1);
 
-    fraInsurance_ = new QGroupBox(QStringLiteral("Insure"), this);
+    fraInsurance_ = new QGroupBox(tr("Insure"), this);
     fraInsurance_->setObjectName(QStringLiteral("fraInsurance"));
     fraInsurance_->setEnabled(false);
     auto* insurance = new QVBoxLayout(fraInsurance_);
@@ -138,8 +138,8 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     for (int i = 1; i <= CompanyRows; ++i) {
         auto* chk = new QCheckBox(boxes);
         chk->setObjectName(QStringLiteral("chkInsurance_%1").arg(i));
-        chk->setToolTip(QStringLiteral("Check to insure the company to the left"));
-        chk->setAccessibleName(QStringLiteral("Insure company %1").arg(i));
+        chk->setToolTip(tr("Check to insure the company to the left"));
+        chk->setAccessibleName(tr("Insure company %1").arg(i));
         boxesLayout->addWidget(chk, 0, Qt::AlignHCenter);
         chkInsurance_[static_cast<std::size_t>(i)] = chk;
         // A box ticked by a screen reader's Toggle counts like a click.
@@ -151,31 +151,31 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     insurance->addWidget(boxes);
     // OK stays level with Sell, under the list however tall it grows.
     insurance->addStretch(1);
-    cmdOK_ = makeButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("Insure selected companies"),
+    cmdOK_ = makeButton(QStringLiteral("cmdOK"), tr("&OK"), tr("Insure selected companies"),
                         fraInsurance_);
     insurance->addWidget(cmdOK_);
     middle->addWidget(fraInsurance_, 0);
     outer->addLayout(middle, 1);
 
     // ---- bank account ----
-    fraBankAccount_ = new QGroupBox(QStringLiteral("Bank account"), this);
+    fraBankAccount_ = new QGroupBox(tr("Bank account"), this);
     fraBankAccount_->setObjectName(QStringLiteral("fraBankAccount"));
     auto* bank = new QGridLayout(fraBankAccount_);
     tighten(bank);
-    bank->addWidget(makeLabel(QStringLiteral("lbMoneyInBankLabel"), QStringLiteral("Balance:"), fraBankAccount_), 0, 0,
+    bank->addWidget(makeLabel(QStringLiteral("lbMoneyInBankLabel"), tr("Balance:"), fraBankAccount_), 0, 0,
                     1, 2);
     lblMoneyInBank_ = makeLabel(QStringLiteral("lblMoneyInBank"), QStringLiteral("$0"), fraBankAccount_);
     bank->addWidget(lblMoneyInBank_, 0, 2, 1, 4);
     txtBankNum_ = new QLineEdit(fraBankAccount_);
     txtBankNum_->setObjectName(QStringLiteral("txtBankNum"));
     txtBankNum_->setMaxLength(MaxBankDigits);
-    txtBankNum_->setToolTip(QStringLiteral("Enter a number smaller than 1 or leave empty to refuse"));
-    txtBankNum_->setAccessibleName(QStringLiteral("Amount in million dollars"));
+    txtBankNum_->setToolTip(tr("Enter a number smaller than 1 or leave empty to refuse"));
+    txtBankNum_->setAccessibleName(tr("Amount in million dollars"));
     txtBankNum_->setFixedWidth(txtBankNum_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
     bank->addWidget(txtBankNum_, 1, 0);
     vscBankNum_ = new QScrollBar(Qt::Vertical, fraBankAccount_);
     vscBankNum_->setObjectName(QStringLiteral("vscBankNum"));
-    vscBankNum_->setAccessibleName(QStringLiteral("Step the amount"));
+    vscBankNum_->setAccessibleName(tr("Step the amount"));
     vscBankNum_->setRange(-90, 9);
     vscBankNum_->setSingleStep(1);
     vscBankNum_->setPageStep(10);
@@ -183,14 +183,14 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     txtBankNum_->setFixedHeight(txtBankNum_->fontMetrics().height() + 6);
     vscBankNum_->setFixedHeight(txtBankNum_->fontMetrics().height() + 6);
     bank->addWidget(vscBankNum_, 1, 1);
-    auto* lblMillion = makeLabel(QStringLiteral("lblMillion"), QStringLiteral("Mil. $"), fraBankAccount_);
+    auto* lblMillion = makeLabel(QStringLiteral("lblMillion"), tr("Mil. $"), fraBankAccount_);
     lblMillion->setBuddy(txtBankNum_);
     bank->addWidget(lblMillion, 1, 2);
-    cmdDeposit_ = makeButton(QStringLiteral("cmdDeposit"), QStringLiteral("&Deposit"),
-                             QStringLiteral("Put money in your bank account"), fraBankAccount_);
+    cmdDeposit_ = makeButton(QStringLiteral("cmdDeposit"), tr("&Deposit"),
+                             tr("Put money in your bank account"), fraBankAccount_);
     cmdDeposit_->setEnabled(false);
-    cmdWithdraw_ = makeButton(QStringLiteral("cmdWithdraw"), QStringLiteral("&Withdraw"),
-                              QStringLiteral("Take money out of your bank account"), fraBankAccount_);
+    cmdWithdraw_ = makeButton(QStringLiteral("cmdWithdraw"), tr("&Withdraw"),
+                              tr("Take money out of your bank account"), fraBankAccount_);
     bank->addWidget(cmdDeposit_, 1, 4);
     bank->addWidget(cmdWithdraw_, 1, 5);
     bank->setColumnStretch(3, 1);
@@ -299,8 +299,8 @@ void PlayerWindow::render() {
         if (chk->checkState() != want) chk->setCheckState(want);
         enableWidget(chk, f->chkInsuranceEnabled[idx] && people);
         QString company = i <= lstCompanies_->count() ? lstCompanies_->item(i - 1)->text() : QString();
-        QString name = company.isEmpty() ? QStringLiteral("Insure company %1").arg(i)
-                                         : QStringLiteral("Insure %1").arg(company);
+        QString name = company.isEmpty() ? tr("Insure company %1").arg(i)
+                                         : tr("Insure %1").arg(company);
         if (chk->accessibleName() != name) chk->setAccessibleName(name);
     }
     enableWidget(fraInsurance_, f->fraInsuranceEnabled);

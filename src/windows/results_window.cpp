@@ -18,7 +18,7 @@ namespace zx {
 
 ResultsWindow::ResultsWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmResults"));
-    setWindowTitle(QStringLiteral("Game over!"));
+    setWindowTitle(tr("Game over!"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(10, 10, 10, 6);
@@ -31,7 +31,7 @@ ResultsWindow::ResultsWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     picture->setFixedSize(96, 96);
     top->addWidget(picture, 0, Qt::AlignTop);
 
-    auto* frame = new QGroupBox(QStringLiteral("Results"), this);
+    auto* frame = new QGroupBox(tr("Results"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(10);
@@ -60,9 +60,9 @@ ResultsWindow::ResultsWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     auto* bottom = new QHBoxLayout;
     auto* f1 = helpLabel();
     bottom->addWidget(f1, 1);
-    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_ = new QPushButton(tr("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setToolTip(QStringLiteral("Finish game!"));
+    cmdOK_->setToolTip(tr("Finish game!"));
     cmdOK_->setDefault(true);
     bottom->addWidget(cmdOK_);
     outer->addLayout(bottom);

@@ -22,8 +22,8 @@ namespace zx {
 
 namespace {
 
-const QString kBankTip = QStringLiteral("The bank will always buy companies at half of their original value");
-const QString kBidTip = QStringLiteral("Enter bids without commas or dollar sign.  Example:1630000");
+const char* const kBankTip = QT_TRANSLATE_NOOP("zx::SellWindow", "The bank will always buy companies at half of their original value");
+const char* const kBidTip = QT_TRANSLATE_NOOP("zx::SellWindow", "Enter bids without commas or dollar sign.  Example:1630000");
 
 void keepPlaceWhenHidden(QWidget* w) {
     QSizePolicy policy = w->sizePolicy();
@@ -46,11 +46,11 @@ void setCaption(QRadioButton* opt, const QString& caption) {
 
 SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmSellCompanies"));
-    setWindowTitle(QStringLiteral("Sell a company"));
+    setWindowTitle(tr("Sell a company"));
     setModal(true);
 
     // ---- the seller's companies ----
-    fraCompanies_ = new QGroupBox(QStringLiteral("Company to be sold"), this);
+    fraCompanies_ = new QGroupBox(tr("Company to be sold"), this);
     fraCompanies_->setObjectName(QStringLiteral("fraCompanies"));
     auto* companies = new QGridLayout(fraCompanies_);
     companies->setHorizontalSpacing(12);
@@ -77,7 +77,7 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     companies->setColumnMinimumWidth(1, 90);
 
     // ---- the bids: the bank, then the other players ----
-    fraBids_ = new QGroupBox(QStringLiteral("Bids"), this);
+    fraBids_ = new QGroupBox(tr("Bids"), this);
     fraBids_->setObjectName(QStringLiteral("fraBids"));
     auto* bids = new QGridLayout(fraBids_);
     for (int r = 0; r < 4; ++r) {
@@ -87,8 +87,8 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
         box->setObjectName(QStringLiteral("txtBid_%1").arg(r));
         box->setMinimumWidth(110);
         box->setAlignment(Qt::AlignRight);
-        box->setToolTip(r == 0 ? kBankTip : kBidTip);
-        box->setAccessibleName(r == 0 ? QStringLiteral("Bank's offer") : QStringLiteral("Bid"));
+        box->setToolTip(r == 0 ? tr(kBankTip) : tr(kBidTip));
+        box->setAccessibleName(r == 0 ? tr("Bank's offer") : tr("Bid"));
         if (r == 0) {
             box->setReadOnly(true);
         } else {
@@ -111,22 +111,22 @@ SellWindow::SellWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
             controller.act({.kind = OpKind::SaleBid, .index = r, .text = fromQt(text)});
         });
     }
-    optPlayer_[0]->setText(QStringLiteral("Bank"));
+    optPlayer_[0]->setText(tr("Bank"));
     companyOptions_ = new OptionGroup({optName_.begin(), optName_.end()}, this);
     buyerOptions_ = new OptionGroup({optPlayer_.begin(), optPlayer_.end()}, this);
     bids->setColumnStretch(1, 1);
 
     // ---- buttons ----
-    cmdSubmit_ = new QPushButton(QStringLiteral("S&ubmit"), this);
+    cmdSubmit_ = new QPushButton(tr("S&ubmit"), this);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit_->setToolTip(QStringLiteral("End bid and reveal bids"));
-    cmdSell_ = new QPushButton(QStringLiteral("&Sell"), this);
+    cmdSubmit_->setToolTip(tr("End bid and reveal bids"));
+    cmdSell_ = new QPushButton(tr("&Sell"), this);
     cmdSell_->setObjectName(QStringLiteral("cmdSell"));
-    cmdSell_->setToolTip(QStringLiteral("Sell company to selected player"));
+    cmdSell_->setToolTip(tr("Sell company to selected player"));
     cmdSell_->setEnabled(false);
-    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel_->setToolTip(QStringLiteral("Refuse selling company"));
+    cmdCancel_->setToolTip(tr("Refuse selling company"));
     cmdCancel_->setEnabled(false);
     cmdSubmit_->setDefault(true);
     connect(cmdSubmit_, &QPushButton::clicked, this, [this] { controller.act({.kind = OpKind::SaleSubmit}); });
@@ -157,7 +157,7 @@ void SellWindow::render() {
         // The bank's row is always there; the rules fill its caption.
         bool visible = r == 0 || f.optPlayerVisible[r];
         QString caption = toQt(f.optPlayerCaption[r]);
-        if (r == 0 && caption.isEmpty()) caption = QStringLiteral("Bank");
+        if (r == 0 && caption.isEmpty()) caption = tr("Bank");
         setCaption(opt, caption);
         setOption(opt, f.optPlayerValue[r]);
         if (opt->isEnabled() != f.optPlayerEnabled[r]) opt->setEnabled(f.optPlayerEnabled[r]);
@@ -173,7 +173,7 @@ void SellWindow::render() {
         QString style = bidStyle(f.txtBidColor[r], readOnly);
         if (box->styleSheet() != style) box->setStyleSheet(style);
         if (r != 0) {
-            QString name = caption.isEmpty() ? QStringLiteral("Bid") : QStringLiteral("Bid of %1").arg(caption);
+            QString name = caption.isEmpty() ? tr("Bid") : tr("Bid of %1").arg(caption);
             if (box->accessibleName() != name) box->setAccessibleName(name);
         }
     }

@@ -14,7 +14,7 @@ namespace zx {
 
 WaitWindow::WaitWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmWait"));
-    setWindowTitle(QStringLiteral("Waiting..."));
+    setWindowTitle(tr("Waiting..."));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(10, 10, 10, 6);
@@ -31,12 +31,12 @@ WaitWindow::WaitWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addStretch(1);
-    cmdPay_ = new QPushButton(QStringLiteral("Pay"), this);
+    cmdPay_ = new QPushButton(tr("Pay"), this);
     cmdPay_->setObjectName(QStringLiteral("cmdPay"));
-    cmdPay_->setToolTip(QStringLiteral("Pay the money and continue the game"));
-    cmdILose_ = new QPushButton(QStringLiteral("I Lose!"), this);
+    cmdPay_->setToolTip(tr("Pay the money and continue the game"));
+    cmdILose_ = new QPushButton(tr("I Lose!"), this);
     cmdILose_->setObjectName(QStringLiteral("cmdILose"));
-    cmdILose_->setToolTip(QStringLiteral("Lose and exit the game"));
+    cmdILose_->setToolTip(tr("Lose and exit the game"));
     buttons->addWidget(cmdPay_);
     buttons->addWidget(cmdILose_);
     // No default button: a stray Enter must neither pay nor give up.

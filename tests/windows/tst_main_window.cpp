@@ -1,6 +1,7 @@
 // The main window as a player first sees it, before any game.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -101,10 +102,19 @@ void TestMainWindow::menusWithShortcutsAndStates() {
         QCOMPARE(a->isEnabled(), item.enabled);
     }
     QList<QAction*> top = w.menuBar()->actions();
-    QCOMPARE(top.size(), 3);
+    QCOMPARE(top.size(), 4);
     QCOMPARE(top[0]->text(), QStringLiteral("&Game"));
     QCOMPARE(top[1]->text(), QStringLiteral("&View"));
-    QCOMPARE(top[2]->text(), QStringLiteral("&Help"));
+    QCOMPARE(top[2]->text(), QStringLiteral("&Settings"));
+    QCOMPARE(top[3]->text(), QStringLiteral("&Help"));
+    // Each language by its own name, the desktop's first; one at a time.
+    QStringList languages;
+    for (QAction* a : top[2]->menu()->actions().first()->menu()->actions()) {
+        QVERIFY(a->isCheckable() && a->actionGroup() && a->actionGroup()->isExclusive());
+        languages << a->text();
+    }
+    QCOMPARE(languages, (QStringList{"System language", "English", "Deutsch", QString::fromUtf8("Français"),
+                                     QString::fromUtf8("Español")}));
     // Menu order, separators included.
     QStringList order;
     for (QAction* a : top[0]->menu()->actions()) order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
