@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Bank</name>
+    <message>
+        <source>%1 can&apos;t deposit any money in her bank account!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t deposit any money in his bank account!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in deposit mode!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount of money to deposit (in million dollars) in the white box at the right of your personal window and click Deposit, or press Esc to refuse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every time you land on a Bank cell, you get 10% of your bank balance as interest.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 recieved %2 interest and is in deposit mode!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t have any companies to pay tax on!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 paid %2 tax for her companies!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 paid %2 tax for his companies!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every time you land on a Tax cell, you must pay the tax of all your companies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have enough money to pay the tax of your companies!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to pay %2 for the tax of her companies...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to pay %2 for the tax of his companies...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Show information</source>
@@ -20,6 +75,69 @@
     <name>Language</name>
     <message>
         <source>System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Bad names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illegal Loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illegal Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid file format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lose confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No companies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Want to save?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must pay now!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -181,12 +181,12 @@ Autopilot::Seat& Autopilot::SeatOf(int p) {
 std::optional<MsgAnswer> Autopilot::Answer(const Message& m) {
     if (!IsComputer(m.player)) return std::nullopt;
     Seat& seat = SeatOf(m.player);
-    if (m.title == "Lose confirmation") {
+    if (m.id == "Lose confirmation") {
         const bool yes = seat.wantsToLose;
         seat.wantsToLose = false;
         return yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
-    if (m.title == "Loan confirmation") {
+    if (m.id == "Loan confirmation") {
         if (std::int64_t* presumed = seat.decided.Find(BorrowThought); presumed && *presumed >= 0) {
             const bool yes = *presumed != 0;
             *presumed = -1;  // one answer, to the loan asked now

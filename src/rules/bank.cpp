@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/text.h"
 #include "rules/money.h"
 
 namespace zx {
@@ -28,17 +29,19 @@ void Game::Bank() {
     const auto p = static_cast<std::size_t>(cp);
 
     if (S.Cash[p] <= 0) {
-        if (Narrating()) S.PromptText = Name(cp) + " can't deposit any money in " + HisOrHer(S, cp) + " bank account!";
+        if (Narrating()) S.PromptText = IsFemale(S, cp)
+                               ? Say(ZX_TEXT("Bank", "%1 can't deposit any money in her bank account!"), {Name(cp)})
+                               : Say(ZX_TEXT("Bank", "%1 can't deposit any money in his bank account!"), {Name(cp)});
         ShowPrompts();
         return;
     }
 
     if (S.MoneyInBank[p] < 1) {
         if (Narrating()) {
-            S.PromptText = Name(cp) + " is in deposit mode!";
+            S.PromptText = Say(ZX_TEXT("Bank", "%1 is in deposit mode!"), {Name(cp)});
             S.HintText =
-                "Enter the amount of money to deposit (in million dollars) in the white box at the right of your "
-                "personal window and click Deposit, or press Esc to refuse.";
+                Say(ZX_TEXT("Bank", "Enter the amount of money to deposit (in million dollars) in the white box at "
+                                            "the right of your personal window and click Deposit, or press Esc to refuse."));
         }
     } else {
         std::int64_t balance = S.MoneyInBank[p];
@@ -48,8 +51,9 @@ void Game::Bank() {
         S.BankInterest = static_cast<Money>(interest);
         S.MoneyInBank[p] += S.BankInterest;
         if (Narrating()) {
-            S.HintText = "Every time you land on a Bank cell, you get 10% of your bank balance as interest.  ";
-            S.PromptText = Name(cp) + " recieved " + FormatMoney(S.BankInterest) + " interest and is in deposit mode!";
+            S.HintText = Say(ZX_TEXT("Bank", "Every time you land on a Bank cell, you get 10% of your bank balance as interest.  "));
+            S.PromptText = Say(ZX_TEXT("Bank", "%1 recieved %2 interest and is in deposit mode!"),
+                               {Name(cp), FormatMoney(S.BankInterest)});
         }
     }
 
@@ -89,7 +93,7 @@ void Game::Tax() {
     if (!S.TaxDebtPending) CalculateTotalTax();
 
     if (S.TotalTax < 1) {
-        if (Narrating()) S.PromptText = Name(cp) + " doesn't have any companies to pay tax on!";
+        if (Narrating()) S.PromptText = Say(ZX_TEXT("Bank", "%1 doesn't have any companies to pay tax on!"), {Name(cp)});
         ShowPrompts();
         return;
     }
@@ -98,19 +102,24 @@ void Game::Tax() {
         S.TaxDebtPending = false;
         S.Cash[p] -= S.TotalTax;
         if (Narrating()) {
-            S.PromptText = Name(cp) + " paid " + FormatMoney(S.TotalTax) + " tax for " + HisOrHer(S, cp) + " companies!";
-            S.HintText = "Every time you land on a Tax cell, you must pay the tax of all your companies.";
+            S.PromptText = IsFemale(S, cp) ? Say(ZX_TEXT("Bank", "%1 paid %2 tax for her companies!"),
+                                                 {Name(cp), FormatMoney(S.TotalTax)})
+                                           : Say(ZX_TEXT("Bank", "%1 paid %2 tax for his companies!"),
+                                                 {Name(cp), FormatMoney(S.TotalTax)});
+            S.HintText = Say(ZX_TEXT("Bank", "Every time you land on a Tax cell, you must pay the tax of all your companies."));
         }
         UpdateDisplay();
         return;
     }
 
     PlayWaitSound();
-    MsgBoxFor(cp, "You do not have enough money to pay the tax of your companies!" + S.MsgMustWithdraw, "You must pay now!",
+    MsgBoxFor(cp, Say(ZX_TEXT("Bank", "You do not have enough money to pay the tax of your companies!")) + S.MsgMustWithdraw, "You must pay now!",
            MsgIcon::Critical, MsgButtons::Ok);
     S.TaxDebtPending = true;
-    S.WaitingMessage = "Waiting for " + Name(cp) + " to pay " + FormatMoney(S.TotalTax) + " for the tax of " +
-                       HisOrHer(S, cp) + " companies...";
+    S.WaitingMessage =
+        IsFemale(S, cp)
+            ? Say(ZX_TEXT("Bank", "Waiting for %1 to pay %2 for the tax of her companies..."), {Name(cp), FormatMoney(S.TotalTax)})
+            : Say(ZX_TEXT("Bank", "Waiting for %1 to pay %2 for the tax of his companies..."), {Name(cp), FormatMoney(S.TotalTax)});
     Wait.Debtor = cp;
     Wait.Show();
 }

@@ -2,6 +2,7 @@
 // prompt lines and the personal windows' bookkeeping.
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -68,10 +69,34 @@ void Game::NumberPlayers() {
     for (int p = 1; p <= MaxPlayers; ++p) S.PlayerId[static_cast<std::size_t>(p)] = p <= S.NumOfPlayers ? p : 0;
 }
 
+namespace {
+
+// Every title a box is raised with, for the translators; MsgBox translates
+// the title it is given.
+[[maybe_unused]] const SourceText MessageTitles[] = {
+    ZX_TEXT("Title", "Bad names"),          ZX_TEXT("Title", "Bad number"),
+    ZX_TEXT("Title", "Game saved"),         ZX_TEXT("Title", "Illegal Loan"),
+    ZX_TEXT("Title", "Illegal Save"),       ZX_TEXT("Title", "Invalid file format"),
+    ZX_TEXT("Title", "Loan confirmation"),  ZX_TEXT("Title", "Loan refused"),
+    ZX_TEXT("Title", "Lose confirmation"),  ZX_TEXT("Title", "No companies"),
+    ZX_TEXT("Title", "No name"),            ZX_TEXT("Title", "Save failed"),
+    ZX_TEXT("Title", "Sorry!"),             ZX_TEXT("Title", "Want to save?"),
+    ZX_TEXT("Title", "You must pay now!"),
+};
+
+Message MakeMessage(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
+                    MsgAnswer defaultAnswer, int player) {
+    Message m{text, Say(SourceText{"Title", title.c_str()}), icon, buttons, defaultAnswer, player};
+    m.id = title;
+    return m;
+}
+
+}  // namespace
+
 MsgAnswer Game::MsgBox(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
                        MsgAnswer defaultAnswer) {
     ui.refresh();
-    const Message m{text, title, icon, buttons, defaultAnswer, 0};
+    const Message m = MakeMessage(text, title, icon, buttons, defaultAnswer, 0);
     if (Narrating()) Log.MessageShown(S.Moves, S.GameInProgress, m);
     return ui.message(m);
 }
@@ -79,7 +104,7 @@ MsgAnswer Game::MsgBox(const std::string& text, const std::string& title, MsgIco
 MsgAnswer Game::MsgBoxFor(int player, const std::string& text, const std::string& title, MsgIcon icon,
                           MsgButtons buttons, MsgAnswer defaultAnswer) {
     ui.refresh();
-    const Message m{text, title, icon, buttons, defaultAnswer, IdOf(player) != 0 ? player : 0};
+    const Message m = MakeMessage(text, title, icon, buttons, defaultAnswer, IdOf(player) != 0 ? player : 0);
     if (Narrating()) Log.MessageShown(S.Moves, S.GameInProgress, m);
     return ui.message(m);
 }

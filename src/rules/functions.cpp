@@ -71,6 +71,8 @@ std::string HisOrHer(const GameState& s, int p) {
     return "";
 }
 
+bool IsFemale(const GameState& s, int p) { return p >= 0 && p <= MaxPlayers && s.PlayerSex[p] == "Female"; }
+
 bool HasEnoughMoney(const GameState& s, int p, std::int64_t amount) {
     if (p < 0 || p > MaxPlayers) return false;
     return static_cast<std::int64_t>(s.Cash[p]) >= amount;

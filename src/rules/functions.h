@@ -28,6 +28,9 @@ Rgb OutlineColor(const GameState& s, int p);
 Rgb GraphColor(const std::string& piece);
 std::string HeOrShe(const GameState& s, int p);
 std::string HisOrHer(const GameState& s, int p);
+// Sentences about a player come in two whole versions, one per sex, so that
+// a translation agrees every word with the player: this picks one.
+bool IsFemale(const GameState& s, int p);
 bool HasEnoughMoney(const GameState& s, int p, std::int64_t amount);
 
 // Rounds to the nearest whole number, halves to even.

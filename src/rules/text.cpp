@@ -34,10 +34,10 @@ std::string FillPlaces(std::string_view pattern, std::initializer_list<std::stri
     return out;
 }
 
-std::string Say(const char* context, const char* source, std::initializer_list<std::string_view> args) {
+std::string Say(SourceText text, std::initializer_list<std::string_view> args) {
     std::string translated;
-    if (const Translator& t = Installed()) translated = t(context, source);
-    return FillPlaces(translated.empty() ? std::string_view(source) : std::string_view(translated), args);
+    if (const Translator& t = Installed()) translated = t(text.context, text.source);
+    return FillPlaces(translated.empty() ? std::string_view(text.source) : std::string_view(translated), args);
 }
 
 }  // namespace zx

@@ -10,10 +10,16 @@
 #include <string_view>
 
 // Marks a source text for the translation tools (lupdate reads it as
-// QT_TRANSLATE_NOOP) and leaves it as it is for the compiler.
-#define ZX_TEXT(context, source) source
+// QT_TRANSLATE_NOOP): Say(ZX_TEXT("Bank", "%1 deposited %2!"), {name, amount}).
+#define ZX_TEXT(context, source) (::zx::SourceText{context, source})
 
 namespace zx {
+
+// An English text and the context that tells a translator where it appears.
+struct SourceText {
+    const char* context;
+    const char* source;
+};
 
 // Turns (context, English source) into the text to show, or returns an empty
 // string when it has none (then the source is shown).
@@ -25,7 +31,7 @@ void SetTranslator(Translator translator);
 // The translated sentence with %1..%9 replaced by the arguments in order
 // (a translation may use them in any order). An argument is never searched for places itself, so a
 // player called "%1" stays "%1".
-std::string Say(const char* context, const char* source, std::initializer_list<std::string_view> args = {});
+std::string Say(SourceText text, std::initializer_list<std::string_view> args = {});
 
 // Fills %1..%9 of an already translated pattern.
 std::string FillPlaces(std::string_view pattern, std::initializer_list<std::string_view> args);

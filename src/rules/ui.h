@@ -15,13 +15,16 @@ enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 struct Message {
     std::string text;   // may hold "\r" where a new line starts
-    std::string title;
+    std::string title;  // in the player's language
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
     MsgAnswer defaultAnswer = MsgAnswer::Ok;  // the button Enter presses
     // The player the box speaks to and whose answer it wants (his slot when
     // it opens); 0 when it is for everybody at the screen.
     int player = 0;
+    // The English title the box was raised with: what code compares, since
+    // the title shown may be translated.
+    std::string id;
 };
 
 // The main window's timers. The Qt layer owns the real timers with the

@@ -285,7 +285,7 @@ TEST(ComputerSeats, AskAPersonWhoRefusedALoanAgainOnlyAfterFortyMoves) {
     // Alice, a person, rolls next at every move and says no to every loan.
     auto asked = [&] {
         return std::count_if(t.ui.messages.begin(), t.ui.messages.end(),
-                             [](const Message& m) { return m.title == "Loan confirmation" && m.player == 1; });
+                             [](const Message& m) { return m.id == "Loan confirmation" && m.player == 1; });
     };
     t.g.Main.cmdRollDiceEnabled = true;
     t.g.HasRolled[1] = true;
