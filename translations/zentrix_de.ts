@@ -72,6 +72,29 @@
     </message>
 </context>
 <context>
+    <name>Insurance</name>
+    <message>
+        <source>%1 is in Insurance mode!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the companies you want to insure by clicking the check-boxes in front of them in your personal window and click OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t have any companies to insure!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t have any un-insured companies!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, all of your companies are insured already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>System language</source>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -21,10 +22,10 @@ void Game::Insurance() {
         int k = FindCompanyNumber(cp, static_cast<int>(i) - 1);
         if (k == 0 || S.CompanyInsured[static_cast<std::size_t>(k)]) continue;
         if (Narrating()) {
-            S.PromptText = Name(cp) + " is in Insurance mode!";
+            S.PromptText = Say(ZX_TEXT("Insurance", "%1 is in Insurance mode!"), {Name(cp)});
             S.HintText =
-                "Select the companies you want to insure by clicking the check-boxes in front of them in your "
-                "personal window and click OK.";
+                Say(ZX_TEXT("Insurance", "Select the companies you want to insure by clicking the check-boxes in "
+                                         "front of them in your personal window and click OK."));
         }
         ShowPrompts();
         DisableRollDice();
@@ -40,12 +41,12 @@ void Game::Insurance() {
     }
 
     if (rows == 0) {
-        if (Narrating()) S.PromptText = Name(cp) + " doesn't have any companies to insure!";
+        if (Narrating()) S.PromptText = Say(ZX_TEXT("Insurance", "%1 doesn't have any companies to insure!"), {Name(cp)});
         ShowPrompts();
     } else if (!started) {
         if (Narrating()) {
-            S.PromptText = Name(cp) + " doesn't have any un-insured companies!";
-            S.HintText = Name(cp) + ", all of your companies are insured already.";
+            S.PromptText = Say(ZX_TEXT("Insurance", "%1 doesn't have any un-insured companies!"), {Name(cp)});
+            S.HintText = Say(ZX_TEXT("Insurance", "%1, all of your companies are insured already."), {Name(cp)});
         }
         ShowPrompts();
     }
