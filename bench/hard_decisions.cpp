@@ -13,6 +13,7 @@
 #include "ai/instant_game.h"
 
 int main(int argc, char** argv) {
+    using namespace zx;
     using namespace zx::ai;
     int games = 4;
     std::uint64_t seed = 1;

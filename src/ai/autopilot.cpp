@@ -10,8 +10,6 @@ namespace zx::ai {
 
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 // A hand that tries the same thing this often in one move gives it up: a
 // refusal it did not foresee must not keep it clicking for ever.
 constexpr int MaxTries = 3;
@@ -28,15 +26,6 @@ constexpr std::int64_t About(Thought t, int company, int sellerId = 0) {
 }
 
 }  // namespace
-
-const char* PlayerTypeName(int type) {
-    switch (type) {
-        case Easy: return "Computer (easy)";
-        case Normal: return "Computer (normal)";
-        case Hard: return "Computer (hard)";
-        default: return "Human";
-    }
-}
 
 std::string MillionsText(Money dollars, bool roundUp) {
     if (dollars <= 0) return "0";
@@ -60,27 +49,10 @@ std::string MillionsText(Money dollars, bool roundUp) {
     return "9999";
 }
 
-Money DebtOf(const Game& g) {
-    const GameState& s = g.S;
-    if (!s.WaitingMode && !g.Wait.Loaded) return 0;
-    if (s.LoanRepayPending) {
-        // The first loan due in slot order is the one being waited for.
-        for (int i = 1; i <= s.LoanCount; ++i)
-            if (!g.Draft.Holds(i) && s.LoanDueMove[At(i)] <= s.Moves) return s.LoanRepayment[At(i)];
-        return 0;
-    }
-    if (s.TaxDebtPending) return s.TotalTax;
-    const int cp = s.CurrentPlayer;
-    if (cp < 1 || cp > s.NumOfPlayers) return 0;
-    const int k = CompanyOnCell(s.PlayerCell[At(cp)]);
-    if (k == 0) return 0;
-    return s.CompanyComplexed[At(k)] ? s.ComplexEnteringFee[At(k)] : s.EnteringFee[At(k)];
-}
-
 // ---- the seats ----
 
 struct Autopilot::Seat {
-    int type = Human;
+    PlayerType type = Human;
     PlayerRandom rng;
     // The pilot's flag that the current movement has looked ahead.
     bool* thought = nullptr;
@@ -135,10 +107,10 @@ void Autopilot::Forget() {
     offeredPerson_ = {};
 }
 
-int Autopilot::TypeOf(int p) const {
+PlayerType Autopilot::TypeOf(int p) const {
     if (p < 1 || p > g_.S.NumOfPlayers || p > MaxPlayers) return Human;
     if (everySeatAs_ != Human) return everySeatAs_;
-    return std::clamp(g_.S.PlayerType[At(p)], 0, 3);
+    return static_cast<PlayerType>(std::clamp(int{g_.S.PlayerType[At(p)]}, int{Human}, int{Hard}));
 }
 
 bool Autopilot::IsComputer(int p) const { return TypeOf(p) != Human; }
@@ -157,7 +129,7 @@ bool Autopilot::AnyHuman() const {
 
 Autopilot::Seat& Autopilot::SeatOf(int p) {
     const int id = g_.IdOf(p);
-    const int type = TypeOf(p);
+    const PlayerType type = TypeOf(p);
     auto& slot = seats_.at(static_cast<std::size_t>(id));
     if (!slot || slot->type != type) {
         slot = std::make_unique<Seat>();
@@ -181,12 +153,12 @@ Autopilot::Seat& Autopilot::SeatOf(int p) {
 std::optional<MsgAnswer> Autopilot::Answer(const Message& m) {
     if (!IsComputer(m.player)) return std::nullopt;
     Seat& seat = SeatOf(m.player);
-    if (m.id == "Lose confirmation") {
+    if (m.id == LoseConfirmationTitle) {
         const bool yes = seat.wantsToLose;
         seat.wantsToLose = false;
         return yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
-    if (m.id == "Loan confirmation") {
+    if (m.id == LoanConfirmationTitle) {
         if (std::int64_t* presumed = seat.decided.Find(BorrowThought); presumed && *presumed >= 0) {
             const bool yes = *presumed != 0;
             *presumed = -1;  // one answer, to the loan asked now
@@ -338,7 +310,7 @@ bool Autopilot::Withdraw(int p, Money amount) {
 bool Autopilot::DebtStep(int debtor) {
     Seat& seat = SeatOf(debtor);
     const GameState& s = g_.S;
-    const Money owed = DebtOf(g_);
+    const Money owed = g_.DebtDue();
     const Money cash = s.Cash[At(debtor)];
     if (cash >= owed) {
         if (seat.Try(PayThought) >= MaxTries * 2) return false;

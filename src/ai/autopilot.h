@@ -30,11 +30,6 @@ enum class Decision { Buy, Deposit, Insure, MoveAnywhere, CashWanted, Bid, SaleB
 std::int64_t LoanCode(const std::optional<LoanOffer>& offer);
 std::optional<LoanOffer> LoanFromCode(std::int64_t code);
 
-// The values of GameState::PlayerType.
-enum PlayerType : int { Human = 0, Easy = 1, Normal = 2, Hard = 3 };
-// "Human", "Computer (easy)", "Computer (normal)", "Computer (hard)".
-const char* PlayerTypeName(int type);
-
 class Autopilot {
 public:
     Autopilot(Game& game, std::uint64_t seed);
@@ -62,12 +57,12 @@ public:
 
     // Every seat played by one strategy, whatever the game says (the
     // look-ahead plays its continuations so).
-    void PlayEverySeatAs(int type) { everySeatAs_ = type; }
+    void PlayEverySeatAs(PlayerType type) { everySeatAs_ = type; }
     void SetLookAhead(const LookAhead& l) { lookAhead_ = l; }
     // Plays the seats of one type with another strategy (trying other
     // weights in the arena, scripted players in tests).
     using StrategyMaker = std::function<std::unique_ptr<Strategy>(PlayerRandom& rng)>;
-    void SetStrategy(int type, StrategyMaker make) { makers_[type] = std::move(make); }
+    void SetStrategy(PlayerType type, StrategyMaker make) { makers_[type] = std::move(make); }
     // The player in slot p opens the "Lend money" window to offer this loan;
     // his hand types it in the steps that follow.
     void OfferLoan(int p, const LoanOffer& offer);
@@ -90,7 +85,7 @@ public:
 private:
     struct Seat;
     Seat& SeatOf(int p);
-    int TypeOf(int p) const;
+    PlayerType TypeOf(int p) const;
 
     bool SaleStep();
     bool LoanStep();
@@ -118,8 +113,8 @@ private:
     Game& g_;
     std::uint64_t seed_;
     std::array<std::unique_ptr<Seat>, MaxPlayers + 1> seats_;  // by PlayerId
-    int everySeatAs_ = 0;
-    std::map<int, StrategyMaker> makers_;
+    PlayerType everySeatAs_ = Human;
+    std::map<PlayerType, StrategyMaker> makers_;
     LookAhead lookAhead_;
     // By PlayerId: the move after which a person last said no to a
     // computer's loan (0: never). The computers leave him in peace for a
@@ -136,8 +131,5 @@ private:
 // Millions as typed into a four-character amount box, `dollars` rounded up
 // to what the box can say (0.01 million steps while they fit).
 std::string MillionsText(Money dollars, bool roundUp);
-
-// What the debtor in the waiting window owes (0 when nothing is pending).
-Money DebtOf(const Game& g);
 
 }  // namespace zx::ai

@@ -6,10 +6,6 @@
 
 namespace zx::ai {
 
-namespace {
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-}  // namespace
-
 int PositionOf(const GameState& s, int p) {
     const double x = s.PieceLeft[At(p)], y = s.PieceTop[At(p)];
     if (const int cell = CellAtPiece(x, y)) return cell;

@@ -10,9 +10,6 @@
 
 namespace zx::ai {
 
-constexpr Money WinningEstate = 8'000'000;
-constexpr int WinningCompanies = 5;
-
 // The path cell a piece stands on; a piece on its start box counts as
 // standing on the cell just before the first cell it will reach.
 int PositionOf(const GameState& s, int p);

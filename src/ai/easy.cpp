@@ -12,8 +12,6 @@ namespace zx::ai {
 
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 class EasyStrategy : public Strategy {
 public:
     explicit EasyStrategy(PlayerRandom& rng) : rng_(rng) {}

@@ -22,8 +22,6 @@ namespace zx::ai {
 
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 double CpuSeconds() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);

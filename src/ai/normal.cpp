@@ -23,8 +23,6 @@ namespace zx::ai {
 
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 // A disaster strikes a given complex on about one Computer landing in 22,
 // and one landing in eight is on a Computer cell.
 constexpr double DisasterPerMove = 1.0 / 8.0 / 22.0;

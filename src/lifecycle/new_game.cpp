@@ -73,7 +73,7 @@ void NewGameForm::cmbPlayerSex_Click(int i, int entry) {
 }
 
 void NewGameForm::cmbPlayerType_Click(int i, int entry) {
-    if (i < 1 || i > MaxPlayers || entry < 0 || entry > 3) return;
+    if (i < 1 || i > MaxPlayers || entry < Human || entry > Hard) return;
     cmbPlayerType[static_cast<std::size_t>(i)] = entry;
 }
 
@@ -150,7 +150,7 @@ void NewGameForm::GetPlayerInfo() {
     for (int i = 1; i <= MaxPlayers; ++i) {
         const auto k = static_cast<std::size_t>(i);
         // Seats not in this game are nobody's, so no computer sits there.
-        g.S.PlayerType[k] = i <= g.S.NumOfPlayers && rowEnabled[k] ? cmbPlayerType[k] : 0;
+        g.S.PlayerType[k] = i <= g.S.NumOfPlayers && rowEnabled[k] ? static_cast<PlayerType>(cmbPlayerType[k]) : Human;
         if (i > g.S.NumOfPlayers || !rowEnabled[k]) continue;
         g.S.PlayerName[k] = txtPlayerName[k];
         g.S.PlayerSex[k] = cmbPlayerSex[k] == 0 ? "Female" : "Male";

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <type_traits>
 #include <limits>
 #include <system_error>
 
@@ -264,7 +265,7 @@ template <typename From, typename To> void CopyCommonValues(const From& from, To
         to.PlayerName[p] = from.PlayerName[p];
         to.PlayerSex[p] = from.PlayerSex[p];
         to.PlayerPiece[p] = from.PlayerPiece[p];
-        to.PlayerType[p] = from.PlayerType[p];
+        to.PlayerType[p] = static_cast<std::remove_cvref_t<decltype(to.PlayerType[p])>>(from.PlayerType[p]);
         to.Cash[p] = from.Cash[p];
         to.MoneyInBank[p] = from.MoneyInBank[p];
         to.Finisher[p] = from.Finisher[p];
@@ -405,7 +406,7 @@ template <typename Io, typename Saved> void Transfer(Io& io, Saved& f) {
 
 bool HasComputerSeat(const SavedGame& f) {
     for (std::size_t p = 1; p <= MaxPlayers; ++p)
-        if (f.PlayerType[p] != 0) return true;
+        if (f.PlayerType[p] != Human) return true;
     return false;
 }
 
@@ -472,7 +473,7 @@ bool ValidSavedGame(const SavedGame& f, std::string* error) {
             if (f.PlayerName[i].empty()) return Reject(error, "a player has no name");
             if (!IsSex(f.PlayerSex[i])) return Reject(error, "a player's sex is neither Male nor Female");
             if (!IsPieceText(f.PlayerPiece[i])) return Reject(error, "a player's piece is not 1 to 4");
-            if (f.PlayerType[i] < 0 || f.PlayerType[i] > 3) return Reject(error, "a player's type is not 0 to 3");
+            if (f.PlayerType[i] < Human || f.PlayerType[i] > Hard) return Reject(error, "a player's type is not 0 to 3");
             for (int q = 1; q < p; ++q) {
                 const auto j = static_cast<std::size_t>(q);
                 if (f.PlayerName[i] == f.PlayerName[j]) return Reject(error, "two players have the same name");
@@ -484,7 +485,7 @@ bool ValidSavedGame(const SavedGame& f, std::string* error) {
                 return Reject(error, "an empty slot's sex is neither Male nor Female");
             if (!f.PlayerPiece[i].empty() && !IsPieceText(f.PlayerPiece[i]))
                 return Reject(error, "an empty slot's piece is not 1 to 4");
-            if (f.PlayerType[i] != 0) return Reject(error, "an empty slot has a player type");
+            if (f.PlayerType[i] != Human) return Reject(error, "an empty slot has a player type");
         }
         for (double v : {f.PieceLeft[i], f.PieceTop[i]})
             if (!std::isfinite(v) || v < 0 || v > BoardExtent) return Reject(error, "a piece lies off the board");

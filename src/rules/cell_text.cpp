@@ -10,8 +10,6 @@ namespace zx {
 
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 const char* KindName(CellKind kind) {
     switch (kind) {
         case CellKind::Market: return "Company market";

@@ -7,8 +7,6 @@
 namespace zx {
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 int PlayerCount(const GameState& s) { return std::clamp(s.NumOfPlayers, 0, MaxPlayers); }
 
 }  // namespace

@@ -28,6 +28,10 @@
 
 namespace zx {
 
+// A player wins on owning this many companies or on an estate above this.
+constexpr int WinningCompanies = 5;
+constexpr Money WinningEstate = 8'000'000;
+
 class Game {
 public:
     Game(Ui& ui, Random& random);
@@ -154,6 +158,9 @@ public:
     void CloseOffersOf(int p);
 
     // ---- debts and losing ----
+    // What the debtor in the waiting window owes: the loan repayment, tax or
+    // fee it waits for (0 when nothing is pending).
+    Money DebtDue() const;
     void Lose(int player);
     void UnloadForms(int formerLastSlot);
 
@@ -236,7 +243,7 @@ public:
     }
     int SlotOf(int id) const;
     // Whether slot p is a player in the game whose seat a person plays.
-    bool IsPerson(int p) const { return IdOf(p) != 0 && S.PlayerType[static_cast<std::size_t>(p)] == 0; }
+    bool IsPerson(int p) const { return IdOf(p) != 0 && S.PlayerType[At(p)] == Human; }
     // By PlayerId: the player has rolled in this game. A loaded game counts
     // all its players as having rolled. The computers offer a person
     // nothing before his first roll: he has not even started playing.

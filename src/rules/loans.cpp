@@ -145,7 +145,7 @@ void LoanForm::cmdLoan_Click() {
     const std::string question = g.Name(borrower) + ", do you want to borrow " + FormatMoney(amount) + " from " +
                                  g.Name(lender) + " with " + std::to_string(s.LoanInterest) + " % interest for " +
                                  std::to_string(s.LoanDuration) + " moves?";
-    if (g.MsgBoxFor(borrower, question, "Loan confirmation", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
+    if (g.MsgBoxFor(borrower, question, LoanConfirmationTitle, MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
         refusedBy = g.IdOf(borrower);
         // A person sees another person answer; a computer's answer nobody
         // sees, so the lender is told.

@@ -6,8 +6,6 @@ namespace zx {
 
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 // The company shown in row s (1..3) of the window for complex z.
 int RowCompany(int z, int s) { return 3 * (z - 1) + s; }
 

@@ -6,7 +6,6 @@ namespace zx {
 
 namespace {
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
 bool Within(int i, int first, int last) { return i >= first && i <= last; }
 
 // What decides an operation, in the order a refusal names it: the window

@@ -4,10 +4,6 @@
 
 namespace zx {
 
-namespace {
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-}  // namespace
-
 SeatView::SeatView(const Game& game, int seat)
     : g_(&game), seat_(game.IdOf(seat) != 0 ? seat : 0), seatId_(game.IdOf(seat)) {}
 

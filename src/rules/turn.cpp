@@ -15,8 +15,6 @@ constexpr int TicksPerCell = 10;
 constexpr Money MoneyStep = 30'000;   // dollars counted per animation tick
 constexpr int SavePeriodMinutes = 5;
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 int PlayerCount(const GameState& s) { return std::clamp(s.NumOfPlayers, 0, MaxPlayers); }
 bool IsPlayer(const GameState& s, int p) { return p >= 1 && p <= PlayerCount(s); }
 

@@ -13,6 +13,11 @@ enum class MsgIcon { None, Exclamation, Critical, Question, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
+// The titles of the questions a computer player answers for its seat: the
+// boxes are told apart by title, so the rules and the computers share these.
+constexpr char LoseConfirmationTitle[] = "Lose confirmation";
+constexpr char LoanConfirmationTitle[] = "Loan confirmation";
+
 struct Message {
     std::string text;   // may hold "\r" where a new line starts
     std::string title;  // in the player's language

@@ -11,11 +11,6 @@ namespace zx {
 
 namespace {
 
-constexpr Money WinningEstate = 8'000'000;
-constexpr std::size_t WinningCompanies = 5;
-
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 }  // namespace
 
 // ---- complexes ----
@@ -74,11 +69,11 @@ void Game::RecordEstateHistory() {
 // refresh rebuilds; callers refresh before they ask.
 void Game::CheckWin(int p) {
     if (!S.GameInProgress || p < 1 || p > S.NumOfPlayers) return;
-    const bool wins = PlayerWindow(p).lstCompanies.size() == WinningCompanies || S.Estate[At(p)] > WinningEstate;
+    const bool wins = PlayerWindow(p).lstCompanies.size() == std::size_t{WinningCompanies} || S.Estate[At(p)] > WinningEstate;
     // What the prompt said before the win is logged as it stands, so that
     // the win is a line of its own.
     if (wins && Narrating()) Log.Prompted(S.Moves, S.PromptText, Main.lblPrompt.color);
-    if (PlayerWindow(p).lstCompanies.size() == WinningCompanies) {
+    if (PlayerWindow(p).lstCompanies.size() == std::size_t{WinningCompanies}) {
         S.PromptText += "  " + Name(p) + " now owns 5 companies.";
         PlayerWins(p);
     } else if (S.Estate[At(p)] > WinningEstate) {

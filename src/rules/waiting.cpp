@@ -6,12 +6,6 @@
 
 namespace zx {
 
-namespace {
-
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
-}  // namespace
-
 void WaitForm::Show() {
     GameState& S = g.S;
     if (Debtor < 1 || Debtor > S.NumOfPlayers) Debtor = S.CurrentPlayer;
@@ -53,9 +47,26 @@ void WaitForm::Unload() {
     g.ui.closeWindow(WindowId::Wait, 0);
 }
 
+Money Game::DebtDue() const {
+    const GameState& s = S;
+    if (!s.WaitingMode && !Wait.Loaded) return 0;
+    if (s.LoanRepayPending) {
+        // The first loan due in slot order is the one being waited for.
+        for (int i = 1; i <= s.LoanCount; ++i)
+            if (!Draft.Holds(i) && s.LoanDueMove[At(i)] <= s.Moves) return s.LoanRepayment[At(i)];
+        return 0;
+    }
+    if (s.TaxDebtPending) return s.TotalTax;
+    const int cp = s.CurrentPlayer;
+    if (cp < 1 || cp > s.NumOfPlayers) return 0;
+    const int k = CompanyOnCell(s.PlayerCell[At(cp)]);
+    if (k == 0) return 0;
+    return s.CompanyComplexed[At(k)] ? s.ComplexEnteringFee[At(k)] : s.EnteringFee[At(k)];
+}
+
 void Game::Lose(int player) {
     if (!S.GameInProgress || player < 1 || player > S.NumOfPlayers) return;
-    if (MsgBoxFor(player, "Are you sure you want to lose and exit the game?", "Lose confirmation", MsgIcon::Critical,
+    if (MsgBoxFor(player, "Are you sure you want to lose and exit the game?", LoseConfirmationTitle, MsgIcon::Critical,
                MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     // The answer may have come back after the game changed under the box.

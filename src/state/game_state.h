@@ -4,6 +4,7 @@
 // complexes (1..4) and loans (1..5) are indexed by their own numbers.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,23 @@ constexpr int HistorySlots = 10;
 constexpr std::int32_t StartCash = 5'000'000;
 
 using Money = std::int32_t;  // whole dollars
+
+// Who plays a seat: a person or the computer at one of its three strengths.
+// The numbers are written in saved games and are the entries of the new
+// game window's lists, so they never change.
+enum PlayerType : int { Human = 0, Easy = 1, Normal = 2, Hard = 3 };
+// The seat's kind as the new game window lists it.
+constexpr const char* PlayerTypeName(int type) {
+    switch (type) {
+        case Easy: return "Computer (easy)";
+        case Normal: return "Computer (normal)";
+        case Hard: return "Computer (hard)";
+        default: return "Human";
+    }
+}
+
+// Tables are indexed by the game's own int numbers (players, companies...).
+constexpr std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 template <typename T> using PerPlayer = std::array<T, MaxPlayers + 1>;
 template <typename T> using PerCompany = std::array<T, NumCompanies + 1>;
@@ -50,9 +68,8 @@ struct GameState {
     PerPlayer<std::string> PlayerName{};
     PerPlayer<std::string> PlayerSex{};    // "Male" or "Female"
     PerPlayer<std::string> PlayerPiece{};  // "1".."4"
-    // Who plays the seat: a person (0) or the computer at one of its three
-    // strengths (1 easy, 2 normal, 3 hard).
-    PerPlayer<int> PlayerType{};
+    // Who plays the seat.
+    PerPlayer<zx::PlayerType> PlayerType{};
     PerPlayer<Money> Cash{};
     PerPlayer<Money> DisplayedCash{};
     PerPlayer<Money> MoneyInBank{};

@@ -37,7 +37,7 @@ public:
             case MsgButtons::OkCancel: return r < 50 ? MsgAnswer::Ok : MsgAnswer::Cancel;
             case MsgButtons::YesNo:
                 // Giving up is rare, so games last; a loan is taken half the time.
-                if (m.id == "Lose confirmation") return r < 15 ? MsgAnswer::Yes : MsgAnswer::No;
+                if (m.id == LoseConfirmationTitle) return r < 15 ? MsgAnswer::Yes : MsgAnswer::No;
                 return r < 50 ? MsgAnswer::Yes : MsgAnswer::No;
             case MsgButtons::YesNoCancel: return r < 30 ? MsgAnswer::Yes : (r < 80 ? MsgAnswer::No : MsgAnswer::Cancel);
         }

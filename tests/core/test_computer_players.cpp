@@ -97,7 +97,7 @@ struct SaleTable {
     Game g{ui, chance};
     Autopilot pilot{g, 99};
 
-    explicit SaleTable(int bobType, const std::string& cidsBid) {
+    explicit SaleTable(PlayerType bobType, const std::string& cidsBid) {
         test::SetUpGame(g, 3);
         g.S.PlayerType[2] = bobType;
         pilot.SetLookAhead(LookAhead{0, 24});
@@ -115,7 +115,7 @@ struct SaleTable {
 };
 
 TEST(FairPlay, ABidDoesNotDependOnTheBidsStillHidden) {
-    for (int type : {Normal, Hard}) {
+    for (PlayerType type : {Normal, Hard}) {
         SaleTable low(type, "910000"), high(type, "2700000");
         const std::string bid = low.BobsBid();
         EXPECT_FALSE(bid.empty());

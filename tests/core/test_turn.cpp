@@ -39,8 +39,6 @@ struct TurnGame {
     void MuteCellRules() { g.S.LoanRepayPending = true; }
 };
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
-
 // The path cell next to a start box, found from the board's own geometry.
 int FirstCellFrom(int box) {
     int col = StartBox(box).col, row = StartBox(box).row;

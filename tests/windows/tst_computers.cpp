@@ -186,7 +186,7 @@ public:
     std::function<void(const Message&)> offered;
     int count = 0;
     std::optional<MsgAnswer> message(const Message& m) override {
-        if (m.title != "Loan confirmation") return ScriptedHooks::message(m);
+        if (m.title != LoanConfirmationTitle) return ScriptedHooks::message(m);
         offered(m);
         return ++count % 3 ? MsgAnswer::Yes : MsgAnswer::No;
     }
@@ -221,7 +221,7 @@ void ComputersTest::fourComputersPlayToTheEnd() {
     Results results;
     QTimer resultsWatcher;
     watchResults(prog, resultsWatcher, results);
-    startGame(prog, {{"Ann", ai::Easy}, {"Ben", ai::Normal}, {"Cyd", ai::Hard}, {"Dot", ai::Normal}});
+    startGame(prog, {{"Ann", Easy}, {"Ben", Normal}, {"Cyd", Hard}, {"Dot", Normal}});
     if (QTest::currentTestFailed()) return;
     QVERIFY(prog.controller.computerTimer()->isActive());
 
@@ -269,7 +269,7 @@ void ComputersTest::aPersonAmongThreeComputers() {
     Results results;
     QTimer resultsWatcher;
     watchResults(prog, resultsWatcher, results);
-    startGame(prog, {{"Ann", ai::Human}, {"Ben", ai::Easy}, {"Cyd", ai::Normal}, {"Dot", ai::Hard}});
+    startGame(prog, {{"Ann", Human}, {"Ben", Easy}, {"Cyd", Normal}, {"Dot", Hard}});
     if (QTest::currentTestFailed()) return;
     constexpr int Ann = 1;  // nobody plays before her, so she keeps her slot
     int focusStolen = 0;
@@ -419,13 +419,13 @@ void ComputersTest::loansBetweenAPersonAndAComputer() {
     prog.controller.setHooks(&hooks);
     prog.controller.seedComputers(3);
     Script script;
-    prog.controller.autopilot().SetStrategy(ai::Normal, [&script](ai::PlayerRandom&) {
+    prog.controller.autopilot().SetStrategy(Normal, [&script](ai::PlayerRandom&) {
         return std::make_unique<ScriptedPlayer>(script);
     });
     // The computers hold still until the person's loans are done.
     quicken(prog, 60'000);
     Game& g = prog.game();
-    startGame(prog, {{"Robo", ai::Normal}, {"Ann", ai::Human}, {"Max", ai::Normal}});
+    startGame(prog, {{"Robo", Normal}, {"Ann", Human}, {"Max", Normal}});
     if (QTest::currentTestFailed()) return;
     constexpr int Robo = 1, Ann = 2, Max = 3;
 
@@ -528,7 +528,7 @@ void ComputersTest::aPersonFollowsEveryEventInThePanel() {
     LoanOffers hooks;
     prog.controller.setHooks(&hooks);
     prog.controller.seedComputers(seed);
-    prog.controller.autopilot().SetStrategy(ai::Easy, [](ai::PlayerRandom& rng) {
+    prog.controller.autopilot().SetStrategy(Easy, [](ai::PlayerRandom& rng) {
         return std::make_unique<EagerLender>(ai::MakeEasy(rng));
     });
     thinkBriefly(prog);
@@ -536,7 +536,7 @@ void ComputersTest::aPersonFollowsEveryEventInThePanel() {
     Game& g = prog.game();
     GameState& s = g.S;
     MainWindow& main = prog.controller.mainWindow();
-    startGame(prog, {{"Ann", ai::Human}, {"Ben", ai::Easy}, {"Cyd", ai::Normal}, {"Dot", ai::Hard}});
+    startGame(prog, {{"Ann", Human}, {"Ben", Easy}, {"Cyd", Normal}, {"Dot", Hard}});
     if (QTest::currentTestFailed()) return;
     constexpr int Ann = 1;  // nobody plays before her, so she keeps her slot
     clickOn(main.showLog());
@@ -685,10 +685,10 @@ public:
 
 void ComputersTest::peopleCannotWorkAComputersControls() {
     Program prog(3);
-    prog.controller.autopilot().SetStrategy(ai::Normal, [](ai::PlayerRandom&) { return std::make_unique<BiddingStill>(); });
+    prog.controller.autopilot().SetStrategy(Normal, [](ai::PlayerRandom&) { return std::make_unique<BiddingStill>(); });
     quicken(prog, 60'000);
     Game& g = prog.game();
-    startGame(prog, {{"Robo", ai::Normal}, {"Ann", ai::Human}});
+    startGame(prog, {{"Robo", Normal}, {"Ann", Human}});
     if (QTest::currentTestFailed()) return;
     constexpr int Robo = 1, Ann = 2;
     GameState& s = g.S;

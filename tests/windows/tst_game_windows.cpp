@@ -321,7 +321,7 @@ void TestGameWindows::newGameStartsWhatWasChosen() {
     const GameState& s = prog.game().S;
     QVERIFY(s.GameInProgress);
     QCOMPARE(s.NumOfPlayers, 3);
-    QCOMPARE(s.PlayerType, (PerPlayer<int>{0, 0, 3, 0, 0}));
+    QCOMPARE(s.PlayerType, (PerPlayer<PlayerType>{Human, Human, Hard, Human, Human}));
     QCOMPARE(s.PlayerName[1], std::string("Ann"));
     QCOMPARE(s.PlayerName[3], std::string("Carl"));
     QCOMPARE(s.PlayerSex[3], std::string("Male"));

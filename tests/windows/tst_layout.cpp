@@ -31,14 +31,14 @@ constexpr int ScreenWidth = 1920, ScreenHeight = 1200;
 
 // A person and three computers that never move of their own accord.
 void startTable(Program& prog) {
-    for (int type : {ai::Easy, ai::Normal, ai::Hard})
+    for (PlayerType type : {Easy, Normal, Hard})
         prog.controller.autopilot().SetStrategy(type, [](ai::PlayerRandom&) { return std::make_unique<StillPlayer>(); });
     prog.controller.setComputerPace(600'000);
     prog.controller.mainWindow().mnuGameNew->trigger();
     NewGameWindow* w = prog.controller.newGameWindow();
     QVERIFY(w);
     clickOn(find<QRadioButton>(w, QStringLiteral("optNumOfPlayers_4")));
-    const std::array<std::pair<const char*, int>, 4> seats{{{"Ann", ai::Human}, {"Ben", ai::Easy}, {"Cyd", ai::Normal}, {"Dot", ai::Hard}}};
+    const std::array<std::pair<const char*, int>, 4> seats{{{"Ann", Human}, {"Ben", Easy}, {"Cyd", Normal}, {"Dot", Hard}}};
     for (int i = 1; i <= 4; ++i) {
         typeInto(find<QLineEdit>(w, QStringLiteral("txtPlayerName_%1").arg(i)), QString::fromLatin1(seats[i - 1].first));
         find<QComboBox>(w, QStringLiteral("cmbPlayerType_%1").arg(i))->setCurrentIndex(seats[i - 1].second);

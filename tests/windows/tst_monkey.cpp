@@ -91,7 +91,7 @@ public:
             case MsgButtons::Ok: return MsgAnswer::Ok;
             case MsgButtons::OkCancel: return r < 50 ? MsgAnswer::Ok : MsgAnswer::Cancel;
             case MsgButtons::YesNo:
-                if (m.id == "Lose confirmation") return r < 4 ? MsgAnswer::Yes : MsgAnswer::No;
+                if (m.id == LoseConfirmationTitle) return r < 4 ? MsgAnswer::Yes : MsgAnswer::No;
                 return r < 50 ? MsgAnswer::Yes : MsgAnswer::No;
             case MsgButtons::YesNoCancel: return r < 25 ? MsgAnswer::Yes : (r < 80 ? MsgAnswer::No : MsgAnswer::Cancel);
         }
