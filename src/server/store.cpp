@@ -72,7 +72,7 @@ bool Store::open(const QString& folder, QString* error) {
              "CREATE TABLE IF NOT EXISTS game_tables (code TEXT PRIMARY KEY, options BLOB NOT NULL, seed INTEGER NOT NULL,"
              " state TEXT NOT NULL, saved_game BLOB, moves INTEGER NOT NULL DEFAULT 0, results TEXT NOT NULL DEFAULT '')",
              "CREATE TABLE IF NOT EXISTS seats (code TEXT NOT NULL, seat INTEGER NOT NULL, type TEXT NOT NULL,"
-             " name TEXT NOT NULL, sex TEXT NOT NULL, token TEXT NOT NULL DEFAULT '', PRIMARY KEY (code, seat))",
+             " name TEXT NOT NULL, sex TEXT NOT NULL, token TEXT, PRIMARY KEY (code, seat))",
          }) {
         if (!q.exec(QLatin1String(sql))) {
             if (error) *error = q.lastError().text();
