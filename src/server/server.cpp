@@ -7,6 +7,10 @@
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
+#include <QSslServer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QPointer>
 #include <QThread>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -69,7 +73,11 @@ Server::Server(ServerConfig config, QObject* parent) : QObject(parent), config_(
     connect(&flushTimer_, &QTimer::timeout, this, [this] { flush(); });
 }
 
-Server::~Server() { shutdown(); }
+Server::~Server() {
+    shutdown();
+    // The WebSockets go before the sockets under them.
+    qDeleteAll(findChildren<QWebSocket*>(Qt::FindDirectChildrenOnly));
+}
 
 bool Server::start(QString* error) {
     if (!store_.open(config_.dataDir, error)) return false;
@@ -87,8 +95,9 @@ bool Server::start(QString* error) {
     }
 
     const bool secure = !config_.tlsCert.isEmpty();
-    listener_ = std::make_unique<QWebSocketServer>(QStringLiteral("zentrix-server"),
-                                                   secure ? QWebSocketServer::SecureMode : QWebSocketServer::NonSecureMode);
+    listener_ = std::make_unique<QWebSocketServer>(QStringLiteral("zentrix-server"), QWebSocketServer::NonSecureMode);
+    listener_->setHandshakeTimeout(10'000);
+    connect(listener_.get(), &QWebSocketServer::newConnection, this, [this] { accept(); });
     if (secure) {
         QFile certFile(config_.tlsCert), keyFile(config_.tlsKey);
         if (!certFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly)) {
@@ -107,13 +116,19 @@ bool Server::start(QString* error) {
         ssl.setLocalCertificateChain(chain);
         ssl.setPrivateKey(key);
         ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
-        listener_->setSslConfiguration(ssl);
+        auto server = std::make_unique<QSslServer>();
+        server->setSslConfiguration(ssl);
+        server->setHandshakeTimeout(10'000);
+        tcp_ = std::move(server);
+    } else {
+        tcp_ = std::make_unique<QTcpServer>();
     }
-    listener_->setMaxPendingConnections(1000);
-    listener_->setHandshakeTimeout(10'000);
-    connect(listener_.get(), &QWebSocketServer::newConnection, this, [this] { accept(); });
-    if (!listener_->listen(config_.address, config_.port)) {
-        if (error) *error = listener_->errorString();
+    tcp_->setMaxPendingConnections(1000);
+    // A QSslServer has a connection ready only once its TLS handshake is
+    // done: pendingConnectionAvailable says when, for both kinds.
+    connect(tcp_.get(), &QTcpServer::pendingConnectionAvailable, this, [this] { handshake(); });
+    if (!tcp_->listen(config_.address, config_.port)) {
+        if (error) *error = tcp_->errorString();
         return false;
     }
     return true;
@@ -121,15 +136,15 @@ bool Server::start(QString* error) {
 
 QString Server::url() const {
     const bool secure = !config_.tlsCert.isEmpty();
-    QString host = listener_->serverAddress().toString();
-    if (listener_->serverAddress().protocol() == QAbstractSocket::IPv6Protocol) host = QLatin1Char('[') + host + QLatin1Char(']');
-    return QStringLiteral("%1://%2:%3").arg(secure ? QStringLiteral("wss") : QStringLiteral("ws"), host).arg(listener_->serverPort());
+    QString host = tcp_->serverAddress().toString();
+    if (tcp_->serverAddress().protocol() == QAbstractSocket::IPv6Protocol) host = QLatin1Char('[') + host + QLatin1Char(']');
+    return QStringLiteral("%1://%2:%3").arg(secure ? QStringLiteral("wss") : QStringLiteral("ws"), host).arg(tcp_->serverPort());
 }
 
 void Server::shutdown() {
     if (stopping_) return;
     stopping_ = true;
-    if (listener_) listener_->close();
+    if (tcp_) tcp_->close();
     for (auto& [code, t] : tables_) {
         if (!t->runner) continue;
         TableRunner* runner = t->runner.get();
@@ -149,15 +164,34 @@ void Server::shutdown() {
         socket->close(QWebSocketProtocol::CloseCodeGoingAway);
     }
     clients_.clear();
+    qDeleteAll(findChildren<QWebSocket*>(Qt::FindDirectChildrenOnly));
+}
+
+void Server::handshake() {
+    // Sockets that left during their handshake go now.
+    std::erase_if(handshaking_, [](const QPointer<QTcpSocket>& s) {
+        if (s && s->state() == QAbstractSocket::UnconnectedState) s->deleteLater();
+        return s.isNull() || s->state() == QAbstractSocket::UnconnectedState;
+    });
+    while (QTcpSocket* s = tcp_->nextPendingConnection()) {
+        // Small messages must not wait for Nagle's algorithm: a round on
+        // loopback takes about 15 ms with it and well under 1 ms without.
+        s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        handshaking_.emplace_back(s);
+        listener_->handleConnection(s);
+    }
 }
 
 void Server::accept() {
     while (QWebSocket* socket = listener_->nextPendingConnection()) {
-        // Small messages must not wait for Nagle's algorithm: a round on
-        // loopback takes about 15 ms with it and well under 1 ms without.
-        for (QAbstractSocket* s : socket->findChildren<QAbstractSocket*>())
-            s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         socket->setParent(this);
+        for (auto it = handshaking_.begin(); it != handshaking_.end(); ++it) {
+            QTcpSocket* tcp = *it;
+            if (!tcp || tcp->peerPort() != socket->peerPort() || tcp->peerAddress() != socket->peerAddress()) continue;
+            connect(socket, &QObject::destroyed, tcp, &QObject::deleteLater);
+            handshaking_.erase(it);
+            break;
+        }
         socket->setMaxAllowedIncomingFrameSize(net::MaxMessageBytes);
         socket->setMaxAllowedIncomingMessageSize(net::MaxMessageBytes);
         Client& c = clients_[socket];

@@ -6,6 +6,7 @@
 
 #include <QHostAddress>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
@@ -13,10 +14,13 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "net/protocol.h"
 #include "server/store.h"
 
+class QTcpServer;
+class QTcpSocket;
 class QThread;
 class QWebSocket;
 class QWebSocketServer;
@@ -56,6 +60,7 @@ private:
         QElapsedTimer clock;
     };
 
+    void handshake();
     void accept();
     void received(QWebSocket* socket, const QByteArray& bytes);
     void handle(QWebSocket* socket, Client& c, const net::Request& r);
@@ -80,7 +85,15 @@ private:
 
     ServerConfig config_;
     Store store_;
+    // The sockets are accepted here and handed to the WebSocket server for
+    // the handshake: so each gets LowDelayOption first, which QWebSocket
+    // gives no access to. With TLS this is a QSslServer.
+    std::unique_ptr<QTcpServer> tcp_;
     std::unique_ptr<QWebSocketServer> listener_;
+    // Accepted sockets still in their WebSocket handshake. QWebSocket does
+    // not delete the socket it was made from (and cuts every connection of
+    // its signals), so each is deleted after its QWebSocket.
+    std::vector<QPointer<QTcpSocket>> handshaking_;
     std::map<QString, std::unique_ptr<Table>> tables_;
     std::map<QWebSocket*, Client> clients_;
     // Seat tokens to their table and seat.
