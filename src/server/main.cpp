@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -66,6 +67,14 @@ int main(int argc, char** argv) {
     if (config.tlsCert.isEmpty() != config.tlsKey.isEmpty()) {
         std::fprintf(stderr, "zentrix-server: --tls-cert and --tls-key go together\n");
         return 2;
+    }
+
+    // Every connection is a file descriptor: thousands of players (and
+    // idle connections) need more than the usual soft limit of 1024.
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &files);
     }
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return 1;

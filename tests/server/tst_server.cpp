@@ -14,6 +14,10 @@
 #include <optional>
 
 #include "net/protocol.h"
+#include "server/table.h"
+
+#include <QThread>
+#include <sys/resource.h>
 
 using namespace zx::net;
 
@@ -125,6 +129,7 @@ private slots:
     void hostileInputIsRefusedAndOthersGoOn();
     void tablesSurviveKillAndTerm();
     void servesWssWithACertificate();
+    void aRemoteSeatsBoxWaitsIdleWhileOtherTablesPlay();
 };
 
 void TstServer::computersPlayAnInstantTableToItsResults() {
@@ -351,6 +356,85 @@ void TstServer::servesWssWithACertificate() {
     c.ws.setSslConfiguration(trust);
     QVERIFY(c.open(server.url));
     QVERIFY(LooksLikeTableCode(c.create({Seat(SeatType::Easy), Seat(SeatType::Hard)})));
+}
+
+namespace {
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+struct RunningTable {
+    RunningTable(zx::server::TableSetup setup, QObject* home, zx::server::TableCallbacks callbacks)
+        : runner(std::move(setup), home, std::move(callbacks)) {
+        runner.moveToThread(&thread);
+        thread.start();
+        QMetaObject::invokeMethod(&runner, [this] { runner.start(); });
+    }
+    ~RunningTable() {
+        QMetaObject::invokeMethod(&runner, [this] { runner.stop(); }, Qt::BlockingQueuedConnection);
+        thread.quit();
+        thread.wait();
+    }
+    QThread thread;
+    zx::server::TableRunner runner;
+};
+}  // namespace
+
+void TstServer::aRemoteSeatsBoxWaitsIdleWhileOtherTablesPlay() {
+    QTemporaryDir dir;
+    QObject home;
+    struct Box { int seat; qint64 id; QCborMap box; };
+    QList<Box> boxes;
+    zx::server::TableCallbacks waitingCalls;
+    waitingCalls.checkpoint = [](const std::string&, int) {};
+    waitingCalls.finished = [](const QStringList&) {};
+    waitingCalls.box = [&](int seat, qint64 id, const QCborMap& box) { boxes.append({seat, id, box}); };
+    zx::server::TableSetup setup;
+    setup.code = QStringLiteral("WAIT22");
+    setup.seats = {Seat(SeatType::Easy, QStringLiteral("Bob")), Seat(SeatType::Remote, QStringLiteral("Ann"))};
+    setup.seed = 5;
+    setup.scratchDir = dir.path();
+    RunningTable waiting(setup, &home, waitingCalls);
+
+    // A box the rules address to Ann (slot 2): it goes to her seat and the
+    // table waits for her answer.
+    std::atomic<int> answer{-1};
+    QMetaObject::invokeMethod(&waiting.runner, [&] {
+        zx::Message m{"Take the loan?", "Loan confirmation", zx::MsgIcon::Question, zx::MsgButtons::YesNo, zx::MsgAnswer::Yes, 2};
+        answer = static_cast<int>(waiting.runner.message(m));
+    });
+    QTRY_COMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].seat, 2);
+    QCOMPARE(boxes[0].box.value(QStringLiteral("title")).toString(), QStringLiteral("Loan confirmation"));
+    QCOMPARE(boxes[0].box.value(QStringLiteral("buttons")).toString(), QStringLiteral("yesno"));
+    const double before = CpuSeconds();
+    QTest::qWait(600);
+    QVERIFY2(CpuSeconds() - before < 0.1, "a table waiting for an answer spends no CPU");
+    QCOMPARE(answer.load(), -1);
+
+    // Meanwhile another table plays a whole game.
+    std::atomic<bool> finished{false};
+    zx::server::TableCallbacks otherCalls;
+    otherCalls.checkpoint = [](const std::string&, int) {};
+    otherCalls.box = [](int, qint64, const QCborMap&) {};
+    otherCalls.finished = [&](const QStringList&) { finished = true; };
+    setup.code = QStringLiteral("PLAY22");
+    setup.seats = {Seat(SeatType::Easy, QStringLiteral("Cy")), Seat(SeatType::Normal, QStringLiteral("Di"))};
+    setup.instant = true;
+    RunningTable other(setup, &home, otherCalls);
+    QTRY_VERIFY_WITH_TIMEOUT(finished, 30000);
+    QCOMPARE(answer.load(), -1);
+
+    // Only the seat's own answer to that box ends the wait.
+    const qint64 id = boxes[0].id;
+    QMetaObject::invokeMethod(&waiting.runner, [&] { waiting.runner.answer(1, id, zx::MsgAnswer::Yes); });
+    QMetaObject::invokeMethod(&waiting.runner, [&] { waiting.runner.answer(2, id + 1, zx::MsgAnswer::Yes); });
+    QTest::qWait(100);
+    QCOMPARE(answer.load(), -1);
+    QMetaObject::invokeMethod(&waiting.runner, [&] { waiting.runner.answer(2, id, zx::MsgAnswer::No); });
+    QTRY_COMPARE(answer.load(), static_cast<int>(zx::MsgAnswer::No));
 }
 
 QTEST_GUILESS_MAIN(TstServer)
