@@ -270,6 +270,13 @@ void TstServer::hostileInputIsRefusedAndOthersGoOn() {
     huge.ws.sendBinaryMessage(QByteArray(MaxMessageBytes * 4, 'x'));
     QVERIFY(huge.closedByServer());
 
+    // A flood is cut off.
+    Client flood;
+    QVERIFY(flood.open(server.url));
+    for (int i = 0; i < 2 * RateBurst; ++i) flood.send(QStringLiteral("list"), {});
+    QCOMPARE(flood.error(), QStringLiteral("too-fast"));
+    QVERIFY(flood.closedByServer());
+
     QVERIFY(calm.waitFor(QStringLiteral("status"), Finished, 60000));
 }
 
