@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <functional>
 
 #include "ai/autopilot.h"
 #include "ai/instant_game.h"
@@ -76,12 +77,14 @@ TableRunner::~TableRunner() = default;
 void TableRunner::post(std::function<void()> f) { QMetaObject::invokeMethod(home_, std::move(f), Qt::QueuedConnection); }
 
 void TableRunner::start() {
-    chance_ = std::make_unique<ai::FastRandom>(setup_.seed);
+    // A resumed table's dice and hands go on from a seed of their own (the
+    // table's seed and the checkpoint), not from the first throws of the game
+    // again; what the hands had in mind died with the process.
+    const std::uint64_t seed =
+        setup_.savedGame.empty() ? setup_.seed : setup_.seed ^ std::hash<std::string>{}(setup_.savedGame);
+    chance_ = std::make_unique<ai::FastRandom>(seed);
     game_ = std::make_unique<Game>(*this, *chance_);
-    // A resumed table's hands start afresh: what they had in mind died with
-    // the process, and the dice go on from a seed of their own.
-    const std::uint64_t pilotSeed = setup_.seed ^ 0x5DEECE66Dull ^ (setup_.savedGame.empty() ? 0 : setup_.savedGame.size());
-    pilot_ = std::make_unique<ai::Autopilot>(*game_, pilotSeed);
+    pilot_ = std::make_unique<ai::Autopilot>(*game_, seed ^ 0x5DEECE66Dull);
     game_->Instant = setup_.instant;
     for (int i = 0; i < TimerCount; ++i) {
         const auto id = static_cast<TimerId>(i);

@@ -131,7 +131,6 @@ private:
     std::string lastCheckpoint_;
     bool finished_ = false;
     bool stopped_ = false;
-    int depth_ = 0;
 };
 
 }  // namespace zx::server
