@@ -16,6 +16,10 @@ namespace {
 // One movement of a computer player's hand every 0.8 s: the desktop's
 // normal pace, which people watching their seat's view can follow.
 constexpr int HandPaceMs = 800;
+// After a win, a loss, a disaster, a missed turn or a deal with a person the
+// next movement waits long enough for the people at the table to read the
+// line that told it, as on the desktop.
+constexpr int ReadingPauseMs = 2500;
 
 int PlayerTypeOf(net::SeatType t) {
     switch (t) {
@@ -268,8 +272,23 @@ void TableRunner::computerStep() {
     }
     // Nothing for a computer to do (a person's turn, an animation under
     // way): the hands rest until the next event wakes them.
-    if (!pilot_->Step()) hands_->stop();
+    const bool moved = pilot_->Step();
+    if (!setup_.instant && hands_->interval() != HandPaceMs) hands_->setInterval(HandPaceMs);
+    if (!moved) hands_->stop();
+    else if (!setup_.instant && pilot_->AnyHuman() && NewsWorthAPause()) hands_->start(ReadingPauseMs);
     afterEvent();
+}
+
+bool TableRunner::NewsWorthAPause() {
+    const GameLog& log = game_->Log;
+    const auto& lines = log.Lines();
+    if (log.Generation() != logGeneration_ || lines.size() < logSeen_) {
+        logGeneration_ = log.Generation();
+        logSeen_ = 0;
+    }
+    bool worth = false;
+    for (; logSeen_ < lines.size(); ++logSeen_) worth = worth || lines[logSeen_].standing;
+    return worth;
 }
 
 std::string TableRunner::checkpointNow() {

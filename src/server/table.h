@@ -115,6 +115,9 @@ private:
     void afterEvent();
     void computerStep();
     bool Idle() const;
+    // Whether the log has news since the last look that people should have
+    // time to read before the next movement.
+    bool NewsWorthAPause();
     void post(std::function<void()> f);
 
     TableSetup setup_;
@@ -131,6 +134,8 @@ private:
     std::string lastCheckpoint_;
     bool finished_ = false;
     bool stopped_ = false;
+    std::uint64_t logGeneration_ = 0;
+    std::size_t logSeen_ = 0;
 };
 
 }  // namespace zx::server
