@@ -262,6 +262,8 @@ void TableRunner::afterEvent() {
     // NEXT STEP (seat views): this is the one place where each remote
     // seat's SeatView would be built, compared with what it was last sent,
     // and its change posted to the server for that seat's client.
+    // Restarting the timer puts the next movement a whole pause away.
+    if (NewsWorthAPause() && !setup_.instant && hands_->isActive() && pilot_->AnyHuman()) hands_->start(ReadingPauseMs);
     if (waits_.empty() && g.S.GameInProgress && pilot_->AnyComputer() && !hands_->isActive()) hands_->start();
 }
 
@@ -272,10 +274,9 @@ void TableRunner::computerStep() {
     }
     // Nothing for a computer to do (a person's turn, an animation under
     // way): the hands rest until the next event wakes them.
-    const bool moved = pilot_->Step();
+    // A pause for reading is over: the hands go on at their pace.
     if (!setup_.instant && hands_->interval() != HandPaceMs) hands_->setInterval(HandPaceMs);
-    if (!moved) hands_->stop();
-    else if (!setup_.instant && pilot_->AnyHuman() && NewsWorthAPause()) hands_->start(ReadingPauseMs);
+    if (!pilot_->Step()) hands_->stop();
     afterEvent();
 }
 
