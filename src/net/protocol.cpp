@@ -55,21 +55,21 @@ std::optional<Request> DecodeCreate(const QCborMap& m, Request r, DecodeError* e
     for (const QCborValue& s : list) {
         if (!s.isMap()) return Fail(error, QStringLiteral("Each seat is a map."));
         const QCborMap seat = s.toMap();
-        SeatSpec spec;
+        SeatChoice choice;
         QString type;
         if (!RequiredText(seat, "type", type, 16)) return Fail(error, QStringLiteral("Each seat needs its type."));
         const auto t = SeatTypeFromName(type);
         if (!t) return Fail(error, QStringLiteral("A seat is remote, easy, normal or hard."), ErrorCode::BadTable);
-        spec.type = *t;
-        if (!OptionalText(seat, "name", spec.name)) return Fail(error, QStringLiteral("A seat's name is text."));
-        if (spec.name.size() > MaxNameLength)
+        choice.type = *t;
+        if (!OptionalText(seat, "name", choice.name)) return Fail(error, QStringLiteral("A seat's name is text."));
+        if (choice.name.size() > MaxNameLength)
             return Fail(error, QStringLiteral("A name has at most 12 characters."), ErrorCode::BadName);
         QString sex = QStringLiteral("F");
         if (!OptionalText(seat, "sex", sex)) return Fail(error, QStringLiteral("A seat's sex is text."));
         if (sex != QLatin1String("F") && sex != QLatin1String("M"))
             return Fail(error, QStringLiteral("A seat's sex is F or M."), ErrorCode::BadTable);
-        spec.male = sex == QLatin1String("M");
-        r.seats.push_back(spec);
+        choice.male = sex == QLatin1String("M");
+        r.seats.push_back(choice);
     }
     const QCborValue options = m.value(QLatin1String("options"));
     if (!options.isUndefined()) {
@@ -264,10 +264,10 @@ QByteArray HelloFrame(int version) {
     return Encode(m);
 }
 
-QByteArray CreateFrame(const std::vector<SeatSpec>& seats, const TableOptions& options, std::optional<std::uint64_t> seed) {
+QByteArray CreateFrame(const std::vector<SeatChoice>& seats, const TableOptions& options, std::optional<std::uint64_t> seed) {
     QCborMap m = Message(Kind::Create);
     QCborArray list;
-    for (const SeatSpec& s : seats) {
+    for (const SeatChoice& s : seats) {
         QCborMap seat;
         seat.insert(QLatin1String("type"), SeatTypeName(s.type));
         if (!s.name.isEmpty()) seat.insert(QLatin1String("name"), s.name);

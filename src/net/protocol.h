@@ -92,7 +92,7 @@ enum class SeatType { Remote, Easy, Normal, Hard };
 QString SeatTypeName(SeatType t);
 std::optional<SeatType> SeatTypeFromName(const QString& name);
 
-struct SeatSpec {
+struct SeatChoice {
     SeatType type = SeatType::Remote;
     QString name;  // empty: "Player N"
     bool male = false;
@@ -116,7 +116,7 @@ std::optional<BoxAnswer> BoxAnswerFromName(const QString& name);
 struct Request {
     Kind kind = Kind::Hello;
     int version = 0;                 // hello
-    std::vector<SeatSpec> seats;     // create
+    std::vector<SeatChoice> seats;     // create
     TableOptions options;            // create
     std::optional<std::uint64_t> seed;  // create
     QString table;                   // join, watch
@@ -143,7 +143,7 @@ QCborMap ErrorMessage(ErrorCode code, const QString& text, bool fatal = false);
 
 // Clients' side: the frames a client sends.
 QByteArray HelloFrame(int version = ProtocolVersion);
-QByteArray CreateFrame(const std::vector<SeatSpec>& seats, const TableOptions& options = {},
+QByteArray CreateFrame(const std::vector<SeatChoice>& seats, const TableOptions& options = {},
                        std::optional<std::uint64_t> seed = std::nullopt);
 
 // Seat tokens and table codes.

@@ -312,10 +312,10 @@ void Server::create(QWebSocket* socket, const net::Request& r) {
     rec.seed = r.seed ? *r.seed : QRandomGenerator::system()->generate64();
     for (std::size_t i = 0; i < r.seats.size(); ++i) {
         SeatRecord s{r.seats[i], {}};
-        if (s.spec.name.trimmed().isEmpty()) s.spec.name = QStringLiteral("Player %1").arg(i + 1);
+        if (s.choice.name.trimmed().isEmpty()) s.choice.name = QStringLiteral("Player %1").arg(i + 1);
         for (const SeatRecord& other : rec.seats)
-            if (other.spec.name == s.spec.name)
-                return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Two seats are named %1.").arg(s.spec.name));
+            if (other.choice.name == s.choice.name)
+                return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Two seats are named %1.").arg(s.choice.name));
         rec.seats.push_back(s);
     }
     Table& table = *t;
@@ -324,7 +324,7 @@ void Server::create(QWebSocket* socket, const net::Request& r) {
     created.insert(QLatin1String("table"), rec.code);
     send(socket, created);
     const bool anyRemote = std::any_of(rec.seats.begin(), rec.seats.end(),
-                                       [](const SeatRecord& s) { return s.spec.type == net::SeatType::Remote; });
+                                       [](const SeatRecord& s) { return s.choice.type == net::SeatType::Remote; });
     if (!anyRemote) startTable(table);
     markDirty(rec.code);
 }
@@ -350,15 +350,15 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     int seat = 0;
     if (t->record.state == TableState::Open)
         for (std::size_t i = 0; i < seats.size() && !seat; ++i)
-            if (seats[i].spec.type == net::SeatType::Remote && seats[i].token.isEmpty()) seat = static_cast<int>(i) + 1;
+            if (seats[i].choice.type == net::SeatType::Remote && seats[i].token.isEmpty()) seat = static_cast<int>(i) + 1;
     if (!seat) return refuse(socket, net::ErrorCode::TableFull, QStringLiteral("The table %1 has no free seat.").arg(r.table));
     SeatRecord& s = seats[static_cast<std::size_t>(seat - 1)];
     const QString name = r.name.trimmed();
     if (!name.isEmpty()) {
         for (std::size_t i = 0; i < seats.size(); ++i)
-            if (static_cast<int>(i) + 1 != seat && seats[i].spec.name == name)
+            if (static_cast<int>(i) + 1 != seat && seats[i].choice.name == name)
                 return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Somebody at this table is named %1 already.").arg(name));
-        s.spec.name = name;
+        s.choice.name = name;
     }
     s.token = NewToken();
     tokens_[s.token] = {t->record.code, seat};
@@ -371,7 +371,7 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     joined.insert(QLatin1String("token"), s.token);
     send(socket, joined);
     const bool full = std::none_of(seats.begin(), seats.end(), [](const SeatRecord& x) {
-        return x.spec.type == net::SeatType::Remote && x.token.isEmpty();
+        return x.choice.type == net::SeatType::Remote && x.token.isEmpty();
     });
     if (full) startTable(*t);
     markDirty(t->record.code);
@@ -435,7 +435,7 @@ void Server::startTable(Table& t) {
     rec.state = TableState::Running;
     TableSetup setup;
     setup.code = rec.code;
-    for (const SeatRecord& s : rec.seats) setup.seats.push_back(s.spec);
+    for (const SeatRecord& s : rec.seats) setup.seats.push_back(s.choice);
     setup.options = rec.options;
     setup.seed = rec.seed;
     setup.instant = config_.instant;
@@ -509,9 +509,9 @@ QCborMap Server::status(const Table& t) const {
         const SeatRecord& s = rec.seats[i];
         QCborMap seat;
         seat.insert(QLatin1String("seat"), static_cast<int>(i) + 1);
-        seat.insert(QLatin1String("name"), s.spec.name);
-        seat.insert(QLatin1String("type"), net::SeatTypeName(s.spec.type));
-        const bool remote = s.spec.type == net::SeatType::Remote;
+        seat.insert(QLatin1String("name"), s.choice.name);
+        seat.insert(QLatin1String("type"), net::SeatTypeName(s.choice.type));
+        const bool remote = s.choice.type == net::SeatType::Remote;
         seat.insert(QLatin1String("free"), remote && s.token.isEmpty());
         seat.insert(QLatin1String("connected"), remote && t.seatClient[i + 1] != nullptr);
         seats.append(seat);

@@ -115,9 +115,9 @@ bool Store::save(const std::vector<const TableRecord*>& tables, QString* error) 
             const SeatRecord& s = t->seats[i];
             seat.addBindValue(t->code);
             seat.addBindValue(static_cast<int>(i) + 1);
-            seat.addBindValue(net::SeatTypeName(s.spec.type));
-            seat.addBindValue(s.spec.name);
-            seat.addBindValue(s.spec.male ? QStringLiteral("M") : QStringLiteral("F"));
+            seat.addBindValue(net::SeatTypeName(s.choice.type));
+            seat.addBindValue(s.choice.name);
+            seat.addBindValue(s.choice.male ? QStringLiteral("M") : QStringLiteral("F"));
             seat.addBindValue(s.token);
             if (!seat.exec()) return fail(seat);
         }
@@ -156,9 +156,9 @@ std::vector<TableRecord> Store::loadAll(QString* error) {
         if (!s.exec()) continue;
         while (s.next()) {
             SeatRecord r;
-            r.spec.type = net::SeatTypeFromName(s.value(0).toString()).value_or(net::SeatType::Remote);
-            r.spec.name = s.value(1).toString();
-            r.spec.male = s.value(2).toString() == QLatin1String("M");
+            r.choice.type = net::SeatTypeFromName(s.value(0).toString()).value_or(net::SeatType::Remote);
+            r.choice.name = s.value(1).toString();
+            r.choice.male = s.value(2).toString() == QLatin1String("M");
             r.token = s.value(3).toString();
             t.seats.push_back(r);
         }

@@ -17,7 +17,7 @@ namespace zx::server {
 enum class TableState { Open, Running, Finished };
 
 struct SeatRecord {
-    net::SeatSpec spec;
+    net::SeatChoice choice;
     QString token;  // empty while the seat is free (remote seats only)
 };
 

@@ -124,7 +124,7 @@ void TableRunner::startNewGame() {
     const int n = static_cast<int>(setup_.seats.size());
     f.optNumOfPlayers_Click(n);
     for (int i = 1; i <= n; ++i) {
-        const net::SeatSpec& s = setup_.seats[static_cast<std::size_t>(i - 1)];
+        const net::SeatChoice& s = setup_.seats[static_cast<std::size_t>(i - 1)];
         f.txtPlayerName_Typed(i, s.name.toStdString());
         f.cmbPlayerSex_Click(i, s.male ? 1 : 0);
         f.cmbPlayerType_Click(i, PlayerTypeOf(s.type));

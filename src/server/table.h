@@ -43,7 +43,7 @@ namespace zx::server {
 
 struct TableSetup {
     QString code;
-    std::vector<net::SeatSpec> seats;  // names filled in
+    std::vector<net::SeatChoice> seats;  // names filled in
     net::TableOptions options;
     std::uint64_t seed = 0;
     bool instant = false;

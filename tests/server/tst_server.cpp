@@ -102,7 +102,7 @@ public:
         auto e = waitFor(QStringLiteral("error"), {}, ms);
         return e ? e->value(QStringLiteral("code")).toString() : QString();
     }
-    QString create(const std::vector<SeatSpec>& seats, std::optional<std::uint64_t> seed = std::nullopt) {
+    QString create(const std::vector<SeatChoice>& seats, std::optional<std::uint64_t> seed = std::nullopt) {
         ws.sendBinaryMessage(CreateFrame(seats, {}, seed));
         auto m = waitFor(QStringLiteral("created"));
         return m ? m->value(QStringLiteral("table")).toString() : QString();
@@ -114,7 +114,7 @@ public:
     QList<QCborMap> inbox;
 };
 
-SeatSpec Seat(SeatType t, const QString& name = {}) { return SeatSpec{t, name, false}; }
+SeatChoice Seat(SeatType t, const QString& name = {}) { return SeatChoice{t, name, false}; }
 
 int Moves(const QCborMap& status) { return static_cast<int>(status.value(QStringLiteral("moves")).toInteger()); }
 bool Finished(const QCborMap& status) { return status.value(QStringLiteral("finished")).toBool(); }
