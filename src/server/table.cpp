@@ -259,12 +259,13 @@ void TableRunner::afterEvent() {
             post([cb = callbacks_.checkpoint, text = lastCheckpoint_, moves = g.S.Moves] { cb(text, moves); });
         }
     }
-    // NEXT STEP (seat views): this is the one place where each remote
-    // seat's SeatView would be built, compared with what it was last sent,
-    // and its change posted to the server for that seat's client.
     // Restarting the timer puts the next movement a whole pause away.
     if (NewsWorthAPause() && !setup_.instant && hands_->isActive() && pilot_->AnyHuman()) hands_->start(ReadingPauseMs);
     if (waits_.empty() && g.S.GameInProgress && pilot_->AnyComputer() && !hands_->isActive()) hands_->start();
+    // NEXT STEP (seat views): this is the one place where each remote
+    // seat's SeatView would be built, compared with what it was last sent,
+    // and its change posted to the server for that seat's client (and the
+    // server's "operation" is where a seat's Op comes in: see server.cpp).
 }
 
 void TableRunner::computerStep() {
