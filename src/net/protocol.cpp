@@ -125,6 +125,7 @@ QString ErrorCodeName(ErrorCode c) {
         case ErrorCode::NotSeated: return QStringLiteral("not-seated");
         case ErrorCode::Seated: return QStringLiteral("seated");
         case ErrorCode::NotYet: return QStringLiteral("not-yet");
+        case ErrorCode::Busy: return QStringLiteral("busy");
     }
     return QStringLiteral("malformed");
 }

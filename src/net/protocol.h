@@ -58,6 +58,9 @@ constexpr int ProtocolVersion = 1;
 constexpr qsizetype MaxMessageBytes = 16 * 1024;
 constexpr int RatePerSecond = 50;
 constexpr int RateBurst = 200;
+// Tables not yet finished on one server, and tables one connection may create.
+constexpr int MaxLiveTables = 5000;
+constexpr int MaxTablesPerConnection = 20;
 constexpr int MinSeats = 2;
 constexpr int MaxSeats = 4;
 // The longest name the new-game window takes.
@@ -85,6 +88,7 @@ enum class ErrorCode {
     NotSeated,     // the connection has joined no seat
     Seated,        // the connection has a seat already
     NotYet,        // not built into this server yet
+    Busy,          // the server or this connection has as many tables as it may
 };
 QString ErrorCodeName(ErrorCode c);
 

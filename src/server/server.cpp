@@ -267,7 +267,7 @@ void Server::received(QWebSocket* socket, const QByteArray& bytes) {
 void Server::handle(QWebSocket* socket, Client& c, const net::Request& r) {
     switch (r.kind) {
         case net::Kind::Hello: return refuse(socket, net::ErrorCode::Malformed, QStringLiteral("hello comes once."));
-        case net::Kind::Create: return create(socket, r);
+        case net::Kind::Create: return create(socket, c, r);
         case net::Kind::List: return list(socket);
         case net::Kind::Join: return join(socket, c, r);
         case net::Kind::Resume: return resume(socket, c, r);
@@ -304,7 +304,13 @@ QString Server::newCode() const {
     }
 }
 
-void Server::create(QWebSocket* socket, const net::Request& r) {
+void Server::create(QWebSocket* socket, Client& c, const net::Request& r) {
+    // Every live table holds a thread: a flood of new tables must not take
+    // the machine from the tables being played.
+    const auto live = std::count_if(tables_.begin(), tables_.end(),
+                                    [](const auto& t) { return t.second->record.state != TableState::Finished; });
+    if (live >= net::MaxLiveTables || c.created >= net::MaxTablesPerConnection)
+        return refuse(socket, net::ErrorCode::Busy, QStringLiteral("No more tables can be made here now."));
     auto t = std::make_unique<Table>();
     TableRecord& rec = t->record;
     rec.code = newCode();
@@ -320,6 +326,7 @@ void Server::create(QWebSocket* socket, const net::Request& r) {
     }
     Table& table = *t;
     tables_[rec.code] = std::move(t);
+    ++c.created;
     QCborMap created = net::Message(net::Kind::Created);
     created.insert(QLatin1String("table"), rec.code);
     send(socket, created);

@@ -56,6 +56,7 @@ private:
         bool greeted = false;
         QString table;  // the seat's table, when seated
         int seat = 0;
+        int created = 0;
         double allowance = net::RateBurst;
         QElapsedTimer clock;
     };
@@ -68,7 +69,7 @@ private:
     void send(QWebSocket* socket, const QCborMap& message);
     void refuse(QWebSocket* socket, net::ErrorCode code, const QString& text, bool fatal = false);
 
-    void create(QWebSocket* socket, const net::Request& r);
+    void create(QWebSocket* socket, Client& c, const net::Request& r);
     void list(QWebSocket* socket);
     void join(QWebSocket* socket, Client& c, const net::Request& r);
     void resume(QWebSocket* socket, Client& c, const net::Request& r);

@@ -270,6 +270,12 @@ void TstServer::hostileInputIsRefusedAndOthersGoOn() {
     huge.ws.sendBinaryMessage(QByteArray(MaxMessageBytes * 4, 'x'));
     QVERIFY(huge.closedByServer());
 
+    // One connection makes only so many tables.
+    rude.inbox.clear();
+    for (int i = 0; i < MaxTablesPerConnection; ++i) QVERIFY(!rude.create({Seat(SeatType::Remote), Seat(SeatType::Remote)}).isEmpty());
+    rude.ws.sendBinaryMessage(CreateFrame({Seat(SeatType::Remote), Seat(SeatType::Remote)}));
+    QCOMPARE(rude.error(), QStringLiteral("busy"));
+
     // A flood is cut off.
     Client flood;
     QVERIFY(flood.open(server.url));
