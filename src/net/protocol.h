@@ -40,7 +40,8 @@
 //                        fatal (the connection is closed after it)
 //
 // Limits: a message is at most MaxMessageBytes; a connection may send
-// RateBurst messages at once and RatePerSecond on average. Decoding checks
+// RateBurst messages at once and RatePerSecond on average, and create
+// MaxTablesPerConnection tables; a server runs MaxLiveTables at most. Decoding checks
 // every field's type and range, so the server never acts on a malformed
 // message; it answers with an "error" instead.
 
