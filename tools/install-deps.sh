@@ -15,6 +15,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-websockets-dev libqt6sql6-sqlite
   dpkg-dev
 )
 for extra in "$@"; do

@@ -1,0 +1,107 @@
+#pragma once
+// The Zentrix server: the lobby (create, list, join, resume, watch), the
+// connections and their limits, and the tables' checkpoints. The games run
+// in the tables' own threads (see table.h); everything here runs in the
+// server's main thread.
+
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+#include <QElapsedTimer>
+#include <map>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "net/protocol.h"
+#include "server/store.h"
+
+class QTcpServer;
+class QTcpSocket;
+class QThread;
+class QWebSocket;
+class QWebSocketServer;
+
+namespace zx::server {
+
+class TableRunner;
+
+struct ServerConfig {
+    QHostAddress address = QHostAddress::Any;
+    quint16 port = 7341;
+    QString dataDir;
+    bool instant = false;
+    QString tlsCert, tlsKey;
+};
+
+class Server : public QObject {
+    Q_OBJECT
+public:
+    explicit Server(ServerConfig config, QObject* parent = nullptr);
+    ~Server() override;
+
+    // Opens the database, resumes its tables and starts listening.
+    bool start(QString* error);
+    // ws://ADDR:PORT or wss://ADDR:PORT, with the port really listened on.
+    QString url() const;
+    // Checkpoints every table and stops them all.
+    void shutdown();
+
+private:
+    struct Table;
+    struct Client {
+        bool greeted = false;
+        QString table;  // the seat's table, when seated
+        int seat = 0;
+        int created = 0;
+        double allowance = net::RateBurst;
+        QElapsedTimer clock;
+    };
+
+    void handshake();
+    void accept();
+    void received(QWebSocket* socket, const QByteArray& bytes);
+    void handle(QWebSocket* socket, Client& c, const net::Request& r);
+    void dropped(QWebSocket* socket);
+    void send(QWebSocket* socket, const QCborMap& message);
+    void refuse(QWebSocket* socket, net::ErrorCode code, const QString& text, bool fatal = false);
+
+    void create(QWebSocket* socket, Client& c, const net::Request& r);
+    void list(QWebSocket* socket);
+    void join(QWebSocket* socket, Client& c, const net::Request& r);
+    void resume(QWebSocket* socket, Client& c, const net::Request& r);
+    void answer(QWebSocket* socket, Client& c, const net::Request& r);
+
+    Table* find(const QString& code);
+    QString newCode() const;
+    void startTable(Table& t);
+    void stopTable(Table& t);
+    QCborMap status(const Table& t) const;
+    void broadcastStatus(const Table& t);
+    void markDirty(const QString& code);
+    void flush();
+
+    ServerConfig config_;
+    Store store_;
+    // The sockets are accepted here and handed to the WebSocket server for
+    // the handshake: so each gets LowDelayOption first, which QWebSocket
+    // gives no access to. With TLS this is a QSslServer.
+    std::unique_ptr<QTcpServer> tcp_;
+    std::unique_ptr<QWebSocketServer> listener_;
+    // Accepted sockets still in their WebSocket handshake. QWebSocket does
+    // not delete the socket it was made from (and cuts every connection of
+    // its signals), so each is deleted after its QWebSocket.
+    std::vector<QPointer<QTcpSocket>> handshaking_;
+    std::map<QString, std::unique_ptr<Table>> tables_;
+    std::map<QWebSocket*, Client> clients_;
+    // Seat tokens to their table and seat.
+    std::map<QString, std::pair<QString, int>> tokens_;
+    std::set<QString> dirty_;
+    QTimer flushTimer_;
+    bool stopping_ = false;
+};
+
+}  // namespace zx::server

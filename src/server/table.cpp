@@ -1,0 +1,309 @@
+#include "server/table.h"
+
+#include <QDate>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <functional>
+
+#include "ai/autopilot.h"
+#include "ai/instant_game.h"
+#include "lifecycle/savefile.h"
+
+namespace zx::server {
+namespace {
+
+// One movement of a computer player's hand every 0.8 s: the desktop's
+// normal pace, which people watching their seat's view can follow.
+constexpr int HandPaceMs = 800;
+// After a win, a loss, a disaster, a missed turn or a deal with a person the
+// next movement waits long enough for the people at the table to read the
+// line that told it, as on the desktop.
+constexpr int ReadingPauseMs = 2500;
+
+int PlayerTypeOf(net::SeatType t) {
+    switch (t) {
+        case net::SeatType::Remote: return ai::Human;
+        case net::SeatType::Easy: return ai::Easy;
+        case net::SeatType::Normal: return ai::Normal;
+        case net::SeatType::Hard: return ai::Hard;
+    }
+    return ai::Human;
+}
+
+QString IconName(MsgIcon i) {
+    switch (i) {
+        case MsgIcon::None: return QStringLiteral("none");
+        case MsgIcon::Exclamation: return QStringLiteral("exclamation");
+        case MsgIcon::Critical: return QStringLiteral("critical");
+        case MsgIcon::Question: return QStringLiteral("question");
+        case MsgIcon::Information: return QStringLiteral("information");
+    }
+    return QStringLiteral("none");
+}
+
+QString ButtonsName(MsgButtons b) {
+    switch (b) {
+        case MsgButtons::Ok: return QStringLiteral("ok");
+        case MsgButtons::OkCancel: return QStringLiteral("okcancel");
+        case MsgButtons::YesNo: return QStringLiteral("yesno");
+        case MsgButtons::YesNoCancel: return QStringLiteral("yesnocancel");
+    }
+    return QStringLiteral("ok");
+}
+
+QString AnswerName(MsgAnswer a) {
+    switch (a) {
+        case MsgAnswer::Ok: return net::BoxAnswerName(net::BoxAnswer::Ok);
+        case MsgAnswer::Cancel: return net::BoxAnswerName(net::BoxAnswer::Cancel);
+        case MsgAnswer::Yes: return net::BoxAnswerName(net::BoxAnswer::Yes);
+        case MsgAnswer::No: return net::BoxAnswerName(net::BoxAnswer::No);
+    }
+    return net::BoxAnswerName(net::BoxAnswer::Ok);
+}
+
+// A box closed without a button, as Esc closes it on the desktop.
+MsgAnswer EscapeAnswer(MsgButtons b) {
+    switch (b) {
+        case MsgButtons::Ok: return MsgAnswer::Ok;
+        case MsgButtons::YesNo: return MsgAnswer::No;
+        default: return MsgAnswer::Cancel;
+    }
+}
+
+}  // namespace
+
+TableRunner::TableRunner(TableSetup setup, QObject* home, TableCallbacks callbacks)
+    : setup_(std::move(setup)), home_(home), callbacks_(std::move(callbacks)) {}
+
+TableRunner::~TableRunner() = default;
+
+void TableRunner::post(std::function<void()> f) { QMetaObject::invokeMethod(home_, std::move(f), Qt::QueuedConnection); }
+
+void TableRunner::start() {
+    // A resumed table's dice and hands go on from a seed of their own (the
+    // table's seed and the checkpoint), not from the first throws of the game
+    // again; what the hands had in mind died with the process.
+    const std::uint64_t seed =
+        setup_.savedGame.empty() ? setup_.seed : setup_.seed ^ std::hash<std::string>{}(setup_.savedGame);
+    chance_ = std::make_unique<ai::FastRandom>(seed);
+    game_ = std::make_unique<Game>(*this, *chance_);
+    pilot_ = std::make_unique<ai::Autopilot>(*game_, seed ^ 0x5DEECE66Dull);
+    game_->Instant = setup_.instant;
+    for (int i = 0; i < TimerCount; ++i) {
+        const auto id = static_cast<TimerId>(i);
+        auto* t = new QTimer(this);
+        t->setInterval(TimerInterval(id));
+        if (id == TimerId::MovePieces || id == TimerId::ChangeMoney) t->setTimerType(Qt::PreciseTimer);
+        connect(t, &QTimer::timeout, this, [this, id] {
+            switch (id) {
+                case TimerId::MovePieces: game_->tmrMovePieces_Timer(); break;
+                case TimerId::ChangeMoney: game_->tmrChangeMoney_Timer(); break;
+                case TimerId::GameTime: game_->tmrGameTime_Timer(); break;
+                case TimerId::AutoSave: game_->tmrAutoSave_Timer(); break;
+                case TimerId::LimitReactionTime: game_->tmrLimitReactionTime_Timer(); break;
+                case TimerId::MusicDelay: game_->tmrMusicDelay_Timer(); break;
+                case TimerId::DestroyDelay: game_->tmrDestroyDelay_Timer(); break;
+            }
+            afterEvent();
+        });
+        timers_[static_cast<std::size_t>(i)] = t;
+    }
+    hands_ = new QTimer(this);
+    hands_->setInterval(setup_.instant ? 0 : HandPaceMs);
+    connect(hands_, &QTimer::timeout, this, [this] { computerStep(); });
+
+    game_->Form_Load();
+    if (setup_.savedGame.empty() || !resumeGame()) startNewGame();
+    afterEvent();
+}
+
+void TableRunner::startNewGame() {
+    NewGameForm& f = game_->NewGame;
+    f.Form_Load();
+    const int n = static_cast<int>(setup_.seats.size());
+    f.optNumOfPlayers_Click(n);
+    for (int i = 1; i <= n; ++i) {
+        const net::SeatChoice& s = setup_.seats[static_cast<std::size_t>(i - 1)];
+        f.txtPlayerName_Typed(i, s.name.toStdString());
+        f.cmbPlayerSex_Click(i, s.male ? 1 : 0);
+        f.cmbPlayerType_Click(i, PlayerTypeOf(s.type));
+    }
+    const net::TableOptions& o = setup_.options;
+    f.optCompanySet_Click(o.companySet);
+    f.chkAutoSave_Click(o.autoSave);
+    f.chkSounds_Click(o.sounds);
+    f.chkLimitReactionTime_Click(o.limitReactionTime);
+    f.chkBackgroundMusic_Click(o.backgroundMusic);
+    f.cmdStart_Click();
+}
+
+bool TableRunner::resumeGame() {
+    // The game loads a checkpoint as it loads a saved game from the Load
+    // menu, through the same checks and the same start of play.
+    const QString path = QDir(setup_.scratchDir).filePath(QStringLiteral("resume-%1.znx").arg(setup_.code));
+    if (!WriteFileAtomically(path.toStdString(), setup_.savedGame)) return false;
+    game_->LoadGame(path.toStdString());
+    QFile::remove(path);
+    // Nothing of the table is saved to a file of its own: its checkpoints
+    // go to the server's database.
+    game_->S.HasFileName = false;
+    game_->S.FileName.clear();
+    lastCheckpoint_ = setup_.savedGame;
+    return game_->S.GameInProgress;
+}
+
+Date TableRunner::today() {
+    const QDate d = QDate::currentDate();
+    return {d.day(), d.month(), d.year()};
+}
+
+int TableRunner::SeatOfSlot(int p) const {
+    if (!game_ || game_->IdOf(p) == 0) return 0;
+    const std::string& name = game_->S.PlayerName[static_cast<std::size_t>(p)];
+    for (std::size_t i = 0; i < setup_.seats.size(); ++i)
+        if (setup_.seats[i].name.toStdString() == name) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+MsgAnswer TableRunner::message(const Message& m) {
+    if (stopped_) return EscapeAnswer(m.buttons);
+    if (auto a = pilot_->Answer(m)) return *a;
+    const qint64 id = ++nextBox_;
+    QCborMap box = net::Message(net::Kind::Box);
+    box.insert(QLatin1String("box"), id);
+    box.insert(QLatin1String("text"), QString::fromStdString(m.text));
+    box.insert(QLatin1String("title"), QString::fromStdString(m.title));
+    box.insert(QLatin1String("icon"), IconName(m.icon));
+    box.insert(QLatin1String("buttons"), ButtonsName(m.buttons));
+    box.insert(QLatin1String("default"), AnswerName(m.defaultAnswer));
+    const int seat = m.player ? SeatOfSlot(m.player) : 0;
+    post([cb = callbacks_.box, seat, id, box] { cb(seat, id, box); });
+    // A box for everybody is shown to all and keeps nobody waiting.
+    if (seat == 0) return m.defaultAnswer;
+    QEventLoop loop;
+    waits_[id] = Wait{seat, &loop, std::nullopt};
+    hands_->stop();
+    loop.exec();
+    const std::optional<MsgAnswer> answer = waits_[id].answer;
+    waits_.erase(id);
+    return answer.value_or(EscapeAnswer(m.buttons));
+}
+
+void TableRunner::answer(int seat, qint64 box, MsgAnswer a) {
+    auto it = waits_.find(box);
+    if (it == waits_.end() || it->second.seat != seat || it->second.answer) return;
+    it->second.answer = a;
+    it->second.loop->quit();
+}
+
+void TableRunner::playSound(const std::string& file) {
+    // Nobody hears the server: a sound ends as soon as it has started. Only
+    // the newest sound's end counts, and the dice's always does, as on the
+    // desktop.
+    lastSound_ = file;
+    QMetaObject::invokeMethod(this, [this, file] {
+        if (stopped_ || (file != lastSound_ && file != "Dice.wav")) return;
+        game_->mmcSounds_Done();
+        afterEvent();
+    }, Qt::QueuedConnection);
+}
+
+void TableRunner::setTimer(TimerId timer, bool enabled) {
+    QTimer* t = timers_[static_cast<std::size_t>(timer)];
+    if (!t) return;
+    if (enabled && !stopped_ && !t->isActive()) t->start();
+    if (!enabled) t->stop();
+}
+
+bool TableRunner::Idle() const {
+    const Game& g = *game_;
+    const GameState& s = g.S;
+    return waits_.empty() && s.GameInProgress && g.Main.cmdRollDiceEnabled && !s.MoneyChanging &&
+           s.CurrentSound != "Dice" && !g.TimerEnabled(TimerId::MovePieces) && !g.TimerEnabled(TimerId::ChangeMoney) &&
+           !g.TimerEnabled(TimerId::DestroyDelay) && !g.BuyForm.Loaded && !g.SellForm.Loaded &&
+           !g.LoanDialog.Loaded && !g.Wait.Loaded;
+}
+
+void TableRunner::afterEvent() {
+    if (stopped_ || finished_) return;
+    Game& g = *game_;
+    // Instant play: what the desktop's timers and sound device would deliver
+    // comes at once (inside a box's wait the table only waits).
+    if (setup_.instant && waits_.empty()) {
+        for (int guard = 0; guard < 100'000; ++guard) {
+            if (g.S.CurrentSound == "Dice") g.mmcSounds_Done();
+            else if (g.TimerEnabled(TimerId::MovePieces)) g.tmrMovePieces_Timer();
+            else if (g.TimerEnabled(TimerId::ChangeMoney)) g.tmrChangeMoney_Timer();
+            else if (g.TimerEnabled(TimerId::DestroyDelay)) g.tmrDestroyDelay_Timer();
+            else break;
+            if (stopped_) return;
+        }
+    }
+    if (g.Results.Loaded) {
+        finished_ = true;
+        for (QTimer* t : timers_) t->stop();
+        hands_->stop();
+        QStringList results;
+        for (int place = 1; place <= MaxPlayers; ++place) {
+            const std::string& name = g.S.Finisher[static_cast<std::size_t>(place)];
+            if (!name.empty()) results << QString::fromStdString(name);
+        }
+        post([cb = callbacks_.finished, results] { cb(results); });
+        return;
+    }
+    if (Idle()) {
+        std::string text = WriteSavedGame(SavedGameFrom(g.S, g.Draft.Slot()));
+        if (text != lastCheckpoint_) {
+            lastCheckpoint_ = std::move(text);
+            post([cb = callbacks_.checkpoint, text = lastCheckpoint_, moves = g.S.Moves] { cb(text, moves); });
+        }
+    }
+    // Restarting the timer puts the next movement a whole pause away.
+    if (NewsWorthAPause() && !setup_.instant && hands_->isActive() && pilot_->AnyHuman()) hands_->start(ReadingPauseMs);
+    if (waits_.empty() && g.S.GameInProgress && pilot_->AnyComputer() && !hands_->isActive()) hands_->start();
+    // NEXT STEP (seat views): this is the one place where each remote
+    // seat's SeatView would be built, compared with what it was last sent,
+    // and its change posted to the server for that seat's client (and the
+    // server's "operation" is where a seat's Op comes in: see server.cpp).
+}
+
+void TableRunner::computerStep() {
+    if (stopped_ || finished_ || !waits_.empty()) {
+        hands_->stop();
+        return;
+    }
+    // Nothing for a computer to do (a person's turn, an animation under
+    // way): the hands rest until the next event wakes them.
+    // A pause for reading is over: the hands go on at their pace.
+    if (!setup_.instant && hands_->interval() != HandPaceMs) hands_->setInterval(HandPaceMs);
+    if (!pilot_->Step()) hands_->stop();
+    afterEvent();
+}
+
+bool TableRunner::NewsWorthAPause() {
+    const GameLog& log = game_->Log;
+    const auto& lines = log.Lines();
+    if (log.Generation() != logGeneration_ || lines.size() < logSeen_) {
+        logGeneration_ = log.Generation();
+        logSeen_ = 0;
+    }
+    bool worth = false;
+    for (; logSeen_ < lines.size(); ++logSeen_) worth = worth || lines[logSeen_].standing;
+    return worth;
+}
+
+std::string TableRunner::checkpointNow() {
+    if (game_ && !finished_ && Idle()) lastCheckpoint_ = WriteSavedGame(SavedGameFrom(game_->S, game_->Draft.Slot()));
+    return lastCheckpoint_;
+}
+
+void TableRunner::stop() {
+    stopped_ = true;
+    for (QTimer* t : timers_)
+        if (t) t->stop();
+    if (hands_) hands_->stop();
+    for (auto& [id, w] : waits_) w.loop->quit();
+}
+
+}  // namespace zx::server

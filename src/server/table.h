@@ -1,0 +1,141 @@
+#pragma once
+// One table's game, run by the server on the Qt-free rules.
+//
+// Each table lives in a thread of its own with its own event loop: the
+// game's timers, the computer players' hands and the input of its seats
+// are events there. A message box for a remote seat is asked as the desktop
+// asks a modal box: a nested event loop runs until that seat's answer comes,
+// and inside it the table's timers and its other seats' input go on (the
+// computer players' hands rest, as they do while a box is on the screen).
+// The rules stay as they are (a box is a function call that returns the
+// answer) and a table waiting costs no CPU: its thread sleeps in the loop.
+// One table's wait never holds up another's, since each has its own loop;
+// continuations would have meant turning every box of the rules inside out.
+//
+// The runner reports to the server through callbacks that run in the
+// server's thread; the server reaches the runner only through queued calls.
+
+#include <QCborMap>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "net/protocol.h"
+#include "rules/game.h"
+#include "rules/ui.h"
+
+class QEventLoop;
+
+namespace zx::ai {
+class Autopilot;
+class FastRandom;
+}  // namespace zx::ai
+
+namespace zx::server {
+
+struct TableSetup {
+    QString code;
+    std::vector<net::SeatChoice> seats;  // names filled in
+    net::TableOptions options;
+    std::uint64_t seed = 0;
+    bool instant = false;
+    // The saved-game lines of the last checkpoint; empty for a new game.
+    std::string savedGame;
+    // Where the runner may put the file it loads a checkpoint from.
+    QString scratchDir;
+};
+
+// What a table tells the server; each runs in the server's thread.
+struct TableCallbacks {
+    // A completed action left the game idle: the saved-game lines and the move count.
+    std::function<void(const std::string& savedGame, int moves)> checkpoint;
+    // A box for one seat (1..4, waits for its answer) or for everybody (0).
+    std::function<void(int seat, qint64 id, const QCborMap& box)> box;
+    // The results window opened: the names by finishing place.
+    std::function<void(const QStringList& results)> finished;
+};
+
+class TableRunner : public QObject, public Ui {
+    Q_OBJECT
+public:
+    TableRunner(TableSetup setup, QObject* home, TableCallbacks callbacks);
+    ~TableRunner() override;
+
+    // These run in the table's thread (the server queues them there).
+    void start();
+    void answer(int seat, qint64 box, MsgAnswer a);
+    // The game's latest idle state, written now when the game is idle.
+    std::string checkpointNow();
+    // Stops the timers and lets every box still waiting return.
+    void stop();
+
+    // Ui
+    MsgAnswer message(const Message& m) override;
+    void playSound(const std::string& file) override;
+    void stopSounds() override {}
+    // Nobody hears the server: a piece of music never ends, which costs nothing.
+    void playMusic(const std::string&) override {}
+    void stopMusic() override {}
+    void setTimer(TimerId timer, bool enabled) override;
+    void showWindow(WindowId, int, bool) override {}
+    void closeWindow(WindowId, int) override {}
+    void raiseWindow(WindowId, int) override {}
+    void focus(FocusId, int) override {}
+    void refresh() override {}
+    std::optional<std::string> saveFileDialog(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openFileDialog(const std::string&) override { return std::nullopt; }
+    void showHelp(const std::string&) override {}
+    void quit() override {}
+    Date today() override;
+
+    // The seat (1..4, as the table was created) of the player in slot p, 0
+    // when nobody: slots renumber as players leave, names never do.
+    int SeatOfSlot(int p) const;
+
+private:
+    struct Wait {
+        int seat = 0;
+        QEventLoop* loop = nullptr;
+        std::optional<MsgAnswer> answer;
+    };
+
+    void startNewGame();
+    bool resumeGame();
+    // After every event the table handles: plays on what instant play
+    // finishes at once, reports the end or a checkpoint, and wakes the
+    // computer players' hands.
+    void afterEvent();
+    void computerStep();
+    bool Idle() const;
+    // Whether the log has news since the last look that people should have
+    // time to read before the next movement.
+    bool NewsWorthAPause();
+    void post(std::function<void()> f);
+
+    TableSetup setup_;
+    QObject* home_;
+    TableCallbacks callbacks_;
+    std::unique_ptr<ai::FastRandom> chance_;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<ai::Autopilot> pilot_;
+    std::array<QTimer*, TimerCount> timers_{};
+    QTimer* hands_ = nullptr;
+    std::map<qint64, Wait> waits_;
+    qint64 nextBox_ = 0;
+    std::string lastSound_;
+    std::string lastCheckpoint_;
+    bool finished_ = false;
+    bool stopped_ = false;
+    std::uint64_t logGeneration_ = 0;
+    std::size_t logSeen_ = 0;
+};
+
+}  // namespace zx::server
