@@ -23,12 +23,12 @@ constexpr int ReadingPauseMs = 2500;
 
 int PlayerTypeOf(net::SeatType t) {
     switch (t) {
-        case net::SeatType::Remote: return ai::Human;
-        case net::SeatType::Easy: return ai::Easy;
-        case net::SeatType::Normal: return ai::Normal;
-        case net::SeatType::Hard: return ai::Hard;
+        case net::SeatType::Remote: return Human;
+        case net::SeatType::Easy: return Easy;
+        case net::SeatType::Normal: return Normal;
+        case net::SeatType::Hard: return Hard;
     }
-    return ai::Human;
+    return Human;
 }
 
 QString IconName(MsgIcon i) {
