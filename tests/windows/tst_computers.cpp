@@ -25,6 +25,7 @@
 #include "../core/test_support.h"
 #include "ai/autopilot.h"
 #include "ai/strategy.h"
+#include "rules/seat_view.h"
 #include "state/board.h"
 #include "still_player.h"
 #include "testsupport.h"
@@ -207,6 +208,7 @@ private slots:
     void loansBetweenAPersonAndAComputer();
     void aPersonFollowsEveryEventInThePanel();
     void peopleCannotWorkAComputersControls();
+    void aSeatsViewIsWhatTheWindowsShowIt();
 
 private:
     QTemporaryDir settings_;
@@ -799,6 +801,97 @@ void ComputersTest::peopleCannotWorkAComputersControls() {
     QVERIFY(robosBid);
     QVERIFY(!prog.controller.sellWindow());
     QCOMPARE(s.CompanyOwner[1], Ann);
+}
+
+// Each seat's view against the windows, with a sale under way: Ann sells,
+// Robo (a computer) and Ben have typed masked bids.
+void ComputersTest::aSeatsViewIsWhatTheWindowsShowIt() {
+    Program prog(3);
+    prog.controller.autopilot().SetStrategy(Normal, [](ai::PlayerRandom&) { return std::make_unique<BiddingStill>(); });
+    quicken(prog, 60'000);
+    Game& g = prog.game();
+    startGame(prog, {{"Ann", Human}, {"Robo", Normal}, {"Ben", Human}});
+    if (QTest::currentTestFailed()) return;
+    constexpr int Ann = 1, Robo = 2, Ben = 3;
+    GameState& s = g.S;
+    s.CompanyOwner[1] = Ann;
+    s.CompanyValue[1] = std::max<Money>(s.CompanyValue[1], 1'000'000);
+    g.UpdatePlayerWindows();
+
+    auto label = [](QWidget* w, const char* name) { return find<QLabel>(w, QString::fromLatin1(name))->text(); };
+    // Every seat's view, as the windows show it now; `revealed` once Submit
+    // has shown the bids. Counts in `hidden` the bids the seats could not read.
+    int hidden = 0;
+    auto compare = [&](SellWindow* sale, bool revealed) {
+        prog.controller.renderAll();
+        hidden = 0;
+        for (int seat : {Ann, Robo, Ben}) {
+            const SeatView v(g, seat);
+            MainWindow& main = prog.controller.mainWindow();
+            QCOMPARE(label(&main, "lblPrompt"), toQt(v.Main().lblPrompt.text));
+            QCOMPARE(label(&main, "lblHint"), toQt(v.Main().lblHint.text));
+            for (int p : {Ann, Robo, Ben}) {
+                PlayerWindow* pw = prog.controller.playerWindow(p);
+                QVERIFY(pw);
+                const PublicWindow w = v.WindowOf(p);
+                QCOMPARE(label(pw, "lblCash"), toQt(w.lblCash));
+                QCOMPARE(label(pw, "lblEstate"), toQt(w.lblEstate));
+                QCOMPARE(label(pw, "lblMoneyInBank"), toQt(w.lblMoneyInBank));
+            }
+            const SellCompaniesControls f = v.Sale();
+            QVERIFY(v.SaleOpen());
+            for (int r = 0; r < 5; ++r) {
+                QCOMPARE(find<QRadioButton>(sale, QStringLiteral("optName_%1").arg(r))->text(), toQt(f.optNameCaption[r]));
+                QCOMPARE(label(sale, QStringLiteral("lblValue_%1").arg(r).toLatin1()), toQt(f.lblValue[r]));
+            }
+            for (int r = 1; r < 4; ++r) {
+                if (!f.optPlayerVisible[r]) continue;
+                QCOMPARE(find<QRadioButton>(sale, QStringLiteral("optPlayer_%1").arg(r))->text(), toQt(f.optPlayerCaption[r]));
+                const QString box = find<QLineEdit>(sale, QStringLiteral("txtBid_%1").arg(r))->text();
+                if (revealed || f.optPlayerId[r] == v.SeatId()) {
+                    QCOMPARE(toQt(f.txtBid[r]), box);
+                    QVERIFY(!v.BidTyped(r));
+                } else {
+                    QVERIFY(f.txtBid[r].empty());
+                    QCOMPARE(v.BidTyped(r), !box.isEmpty());
+                    hidden += v.BidTyped(r);
+                }
+            }
+        }
+    };
+
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        SellWindow* sale = prog.controller.sellWindow();
+        QVERIFY(sale);
+        auto rowOf = [&](int p) {
+            for (int r = 1; r <= 3; ++r)
+                if (g.SellForm.optPlayerId[static_cast<std::size_t>(r)] == g.IdOf(p)) return r;
+            return 0;
+        };
+        const int robo = rowOf(Robo), ben = rowOf(Ben);
+        QVERIFY(robo > 0 && ben > 0);
+        prog.controller.setComputerPace(5);
+        QTRY_VERIFY(!g.SellForm.txtBid[static_cast<std::size_t>(robo)].empty());
+        prog.controller.setComputerPace(60'000);
+        typeInto(find<QLineEdit>(sale, QStringLiteral("txtBid_%1").arg(ben)), QStringLiteral("610000"));
+        QCOMPARE(g.SellForm.txtBid[static_cast<std::size_t>(ben)], std::string("610000"));
+        // Ann reads neither bid, Robo not Ben's, Ben not Robo's.
+        compare(sale, false);
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(hidden, 4);
+        clickOn(find<QPushButton>(sale, QStringLiteral("cmdSubmit")));
+        QVERIFY(!g.SellForm.txtBidMasked[static_cast<std::size_t>(robo)]);
+        compare(sale, true);
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(hidden, 0);
+        checked = true;
+        g.SellForm.Unload();
+        sale->reject();
+    });
+    clickOn(find<QPushButton>(prog.controller.playerWindow(Ann), QStringLiteral("cmdSellCompanies")));
+    QVERIFY(checked);
+    QTRY_VERIFY(!prog.controller.sellWindow());
 }
 
 QTEST_MAIN(ComputersTest)
