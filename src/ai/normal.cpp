@@ -6,8 +6,10 @@
 // balance at every Bank cell but takes at most $1,000,000 a visit. It
 // insures, as a disaster costs an uninsured company's whole value. It lends
 // spare cash for twenty moves at 20 % to the player with the least to fall
-// back on, who may have to sell to repay; never to the player nearest a
-// win, nor out of the cash the fees of its next round may call for. It
+// back on, who may have to sell to repay (a loan repaid short is a company
+// sold at half its value, so it lends whenever it can, twice as much to the
+// one opponent of a game of two); never to the player nearest a win, nor
+// out of the cash the fees of its next round may call for. It
 // bids up to what a company is worth to it, and never lets a sale or a
 // loan hand somebody the game.
 
@@ -266,7 +268,8 @@ int NormalJudgement::SaleBuyer(const SeatView& v) const {
 std::optional<LoanOffer> NormalJudgement::Lend(const SeatView& v, const std::array<bool, MaxPlayers + 1>& shy) const {
     const int me = v.Seat();
     const GameState& s = v.S();
-    if (lendAbove <= 0 || s.Cash[At(me)] < lendAbove || s.LoanCount >= MaxLoans) return std::nullopt;
+    const Money amount = s.NumOfPlayers == 2 ? lendAmountTwo : lendAmount;
+    if (lendAbove <= 0 || s.Cash[At(me)] < std::max(lendAbove, amount) || s.LoanCount >= MaxLoans) return std::nullopt;
     // The cash lent must not be the cash a fee or a tax on the next round
     // calls for: short of it, a company goes to the bank at half its value.
     std::int64_t feeAhead = 0;
@@ -276,17 +279,20 @@ std::optional<LoanOffer> NormalJudgement::Lend(const SeatView& v, const std::arr
         if (info.kind == CellKind::Company) feeAhead = std::max<std::int64_t>(feeAhead, -LandingOnCompany(s, me, info.number));
         if (info.kind == CellKind::Tax) feeAhead = std::max<std::int64_t>(feeAhead, TaxOf(s, me));
     }
-    if (std::int64_t{s.Cash[At(me)]} - lendAmount < feeAhead) return std::nullopt;
-    // Nor is it lent to whoever is nearest a winning line.
+    if (std::int64_t{s.Cash[At(me)]} - amount < feeAhead) return std::nullopt;
+    // Nor is it lent to the player nearest a winning line: the one whose
+    // progress towards five companies or $8,000,000 leads the table alone
+    // (nobody is nearest while two share the lead, the lender among them).
     int leader = 0;
     double lead = -1;
     for (int p = 1; p <= s.NumOfPlayers; ++p) {
-        if (p == me) continue;
         const double progress = std::max(static_cast<double>(s.Estate[At(p)]) / WinningEstate,
                                          CompaniesOwned(s, p) / static_cast<double>(WinningCompanies));
         if (progress > lead) {
             lead = progress;
             leader = p;
+        } else if (progress == lead) {
+            leader = 0;
         }
     }
     // The player with the least money to fall back on, as long as the loan
@@ -300,7 +306,7 @@ std::optional<LoanOffer> NormalJudgement::Lend(const SeatView& v, const std::arr
         for (int l = 1; l <= s.LoanCount; ++l)
             owing = owing || (s.LoanLender[At(l)] == me && s.LoanBorrower[At(l)] == p);
         if (owing && oneLoanEach) continue;
-        if (std::int64_t{s.Estate[At(p)]} + lendAmount > WinningEstate - 500'000) continue;
+        if (std::int64_t{s.Estate[At(p)]} + amount > WinningEstate - 500'000) continue;
         const std::int64_t reserve = std::int64_t{s.Cash[At(p)]} + s.MoneyInBank[At(p)];
         if (borrower == 0 || reserve < least) {
             borrower = p;
@@ -308,7 +314,7 @@ std::optional<LoanOffer> NormalJudgement::Lend(const SeatView& v, const std::arr
         }
     }
     if (borrower == 0) return std::nullopt;
-    return LoanOffer{borrower, MillionsText(lendAmount, false), lendTerms};
+    return LoanOffer{borrower, MillionsText(amount, false), lendTerms};
 }
 
 bool NormalJudgement::Borrow(const SeatView& v, int lender, Money amount, int interest, int) const {

@@ -27,11 +27,13 @@ struct NormalJudgement {
     double bidShare = 0.8;           // bid this share of a company's worth
     bool bidLow = false;             // bid just above the bank unless the company wins the game
     Money bidKeep = 100'000;         // cash left after a bid is paid
-    Money lendAbove = 1'000'000;     // lend when cash is above this (0: never lend)
+    Money lendAbove = 1'000'000;     // lend when cash is above this and the amount lent (0: never lend)
     Money lendAmount = 1'000'000;    // ... this much
+    Money lendAmountTwo = 2'000'000; // ... or this much in a game of two, where every loan repaid
+                                     //     short costs the one opponent a company
     int lendTerms = 9;               // ... at these terms of the scroll bar (9: 20 % for 20 moves)
-    int lendEvery = 3;               // ... and no more often than once in this many moves
-    int askAgainAfter = 12;          // ... nor within this many moves of being refused
+    int lendEvery = 1;               // ... and no more often than once in this many moves
+    int askAgainAfter = 2;           // ... nor within this many moves of being refused
     bool oneLoanEach = false;        // ... nor to a player who owes it one already
     Money borrowWhenBelow = 600'000; // borrow only when cash and bank are below this
     int borrowInterest = 20;         // ... and at this interest at the most
