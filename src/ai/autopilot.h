@@ -58,7 +58,13 @@ public:
     // Every seat played by one strategy, whatever the game says (the
     // look-ahead plays its continuations so).
     void PlayEverySeatAs(PlayerType type) { everySeatAs_ = type; }
-    void SetLookAhead(const LookAhead& l) { lookAhead_ = l; }
+    void SetLookAhead(const LookAhead& l) {
+        auto breathe = std::move(lookAhead_.breathe);
+        lookAhead_ = l;
+        if (!lookAhead_.breathe) lookAhead_.breathe = std::move(breathe);
+    }
+    // What the hard players call while they think (see LookAhead::breathe).
+    void SetBreathe(std::function<void()> breathe) { lookAhead_.breathe = std::move(breathe); }
     // Plays the seats of one type with another strategy (trying other
     // weights in the arena, scripted players in tests).
     using StrategyMaker = std::function<std::unique_ptr<Strategy>(PlayerRandom& rng)>;

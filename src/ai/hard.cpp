@@ -239,7 +239,18 @@ private:
         const std::string name = v.Name(me);
         const bool timed = budget_.seconds > 0;
         const double start = CpuSeconds();
-        double roundStart = start;
+        // The CPU time spent thinking, not breathing.
+        double breathed = 0, lastBreath = start;
+        auto thought = [&] { return CpuSeconds() - start - breathed; };
+        auto breathe = [&] {
+            if (!timed || !budget_.breathe) return;
+            const double now = CpuSeconds();
+            if (now - lastBreath < 0.015) return;
+            budget_.breathe();
+            lastBreath = CpuSeconds();
+            breathed += lastBreath - now;
+        };
+        double roundStart = 0;
         double longestRound = 0;
         int played = 0;
         InstantGame& sim = Sim();
@@ -254,6 +265,7 @@ private:
                 sim.PlayOut(v.S().Moves + horizon);
                 round[i] = Score(sim, name, players);
                 sum[i] += round[i];
+                breathe();
             }
             played += static_cast<int>(n);
             if (rounds.size() >= 32 && rounds.size() % 16 == 0 && Settled(rounds, sum)) break;
@@ -261,15 +273,15 @@ private:
             // Whole rounds only, and none that would end past the budget: the
             // next round is taken to be as long as the longest so far, with a
             // little to spare for choosing afterwards.
-            const double now = CpuSeconds();
+            const double now = thought();
             longestRound = std::max(longestRound, now - roundStart);
-            if (now + longestRound - start > 0.98 * budget_.seconds) break;
+            if (now + longestRound > 0.98 * budget_.seconds) break;
             roundStart = now;
         }
         std::size_t best = 0;
         for (std::size_t i = 1; i < n; ++i)
             if (sum[i] > sum[best]) best = i;
-        if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(CpuSeconds() - start);
+        if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(thought());
         return options[best];
     }
     static bool Settled(const std::vector<std::vector<double>>& rounds, const std::vector<double>& sum) {

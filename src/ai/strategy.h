@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -92,6 +93,11 @@ struct LookAhead {
     int horizon = 60;
     // When set, the CPU time of every decision made is added here.
     std::vector<double>* decisionSeconds = nullptr;
+    // When set, called about every 15 ms of thinking with a time budget, so
+    // that the windows go on painting while a hard player thinks. It must
+    // leave the game thought about as it is (the windows hold its clocks
+    // and the people's input back meanwhile); its own time is not counted.
+    std::function<void()> breathe;
 };
 
 // The three strengths. `rng` is the player's own source of chance.

@@ -112,10 +112,17 @@ Controller::Controller(Random& random, QObject* parent)
         // one may be the dice: only the newest sound's end counts, and the
         // dice sound's end always does, so a cut-off roll still goes on.
         if (file != lastSound_ && file != QLatin1String("Dice.wav")) return;
-        game_.mmcSounds_Done();
-        renderAll();
+        whenNotThinking([this] {
+            game_.mmcSounds_Done();
+            renderAll();
+        });
     });
-    connect(sound_.get(), &SoundSystem::musicDone, this, [this] { game_.mmcBackgroundMusic_Done(); renderAll(); });
+    connect(sound_.get(), &SoundSystem::musicDone, this, [this] {
+        whenNotThinking([this] {
+            game_.mmcBackgroundMusic_Done();
+            renderAll();
+        });
+    });
 
     MainWindow* w = main_.get();
     auto forward = [this](auto fn) {
@@ -142,13 +149,7 @@ Controller::Controller(Random& random, QObject* parent)
         renderAll();
     });
     InstallWindowKeys(*this);
-    // A person reading the log or the graph, working a window or answering
-    // a box is busy: the computers make him no offer then.
-    pilot_->SetPersonBusy([this](int) {
-        if (peopleBoxes_ > 0 || QApplication::activeModalWidget()) return true;
-        QWidget* active = QApplication::activeWindow();
-        return active && active != main_.get() && !qobject_cast<PlayerWindow*>(active);
-    });
+    wireComputers();
 
     const QString chosen = QSettings().value(kSpeedKey, QStringLiteral("normal")).toString();
     speed_ = ComputerSpeed::Normal;
@@ -206,6 +207,32 @@ void Controller::noticeNewEvents() {
 void Controller::seedComputers(std::uint64_t seed) {
     if (stepDepth_ >= 0) return;
     pilot_ = std::make_unique<ai::Autopilot>(game_, seed);
+    wireComputers();
+}
+
+void Controller::wireComputers() {
+    // A person reading the log or the graph, working a window or answering
+    // a box is busy: the computers make him no offer then.
+    pilot_->SetPersonBusy([this](int) {
+        if (peopleBoxes_ > 0 || QApplication::activeModalWidget()) return true;
+        QWidget* active = QApplication::activeWindow();
+        return active && active != main_.get() && !qobject_cast<PlayerWindow*>(active);
+    });
+    // A hard player thinks for up to a quarter of a second: the windows
+    // paint meanwhile; the people's clicks and keys wait for his hand.
+    pilot_->SetBreathe([this] {
+        ++breathing_;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        --breathing_;
+    });
+}
+
+void Controller::whenNotThinking(std::function<void()> f) {
+    if (breathing_ > 0) {
+        heldBack_.push_back(std::move(f));
+        return;
+    }
+    f();
 }
 
 void Controller::computerStep() {
@@ -218,6 +245,8 @@ void Controller::computerStep() {
     stepDepth_ = modalDepth_;
     const bool moved = pilot_->Step();
     stepDepth_ = outer;
+    // What the game's clocks and sounds said while a hard player thought.
+    for (auto held = std::exchange(heldBack_, {}); auto& f : held) f();
     if (moved) renderAll();
 }
 
@@ -319,6 +348,19 @@ void Controller::showLog() {
 }
 
 void Controller::onTimer(TimerId t) {
+    if (breathing_ > 0) {
+        // One tick of each clock waits for the thinker's hand (the clocks
+        // run on afterwards as before).
+        const unsigned bit = 1u << static_cast<unsigned>(t);
+        if (!(heldTicks_ & bit)) {
+            heldTicks_ |= bit;
+            heldBack_.push_back([this, t, bit] {
+                heldTicks_ &= ~bit;
+                onTimer(t);
+            });
+        }
+        return;
+    }
     switch (t) {
         case TimerId::MovePieces: game_.tmrMovePieces_Timer(); break;
         case TimerId::ChangeMoney: game_.tmrChangeMoney_Timer(); break;

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <functional>
+#include <vector>
 #include <cstdint>
 #include <memory>
 
@@ -137,6 +139,16 @@ private:
     void onTimer(TimerId t);
     // One movement of a computer player's hand, when one may move now.
     void computerStep();
+    // The hooks the computer players call into the windows: whether a person
+    // is busy, and a breath while a hard player thinks.
+    void wireComputers();
+    // While a hard player thinks, the windows paint, but the game's clocks
+    // and sound ends wait until his hand has moved: they would change the
+    // game he is thinking about. Runs `f` now or keeps it for then.
+    void whenNotThinking(std::function<void()> f);
+    int breathing_ = 0;
+    unsigned heldTicks_ = 0;  // the clocks with a tick held back
+    std::vector<std::function<void()>> heldBack_;
     // Runs the computers' timer while a game with a computer seat is on.
     void syncComputers();
     // Whether a computer player's hand is moving at this moment (not a

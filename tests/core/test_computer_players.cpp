@@ -17,6 +17,14 @@
 namespace zx::ai {
 namespace {
 
+// A look-ahead of so many seconds (0: no time limit) and continuations.
+LookAhead Budget(double seconds, int playouts) {
+    LookAhead l;
+    l.seconds = seconds;
+    l.playouts = playouts;
+    return l;
+}
+
 // Everything a game holds that the rules decide (the texts for people
 // aside, which instant play does not write).
 std::string Outcome(const Game& g) {
@@ -53,7 +61,7 @@ TEST(Arena, GamesOfEveryKindEndAndKeepTheInvariants) {
                                           std::vector<int>{Hard, Easy, Normal}}) {
         for (int i = 0; i < 6; ++i) {
             InstantGame game(100 + static_cast<std::uint64_t>(i));
-            game.pilot().SetLookAhead(LookAhead{0.01, 6});
+            game.pilot().SetLookAhead(Budget(0.01, 6));
             game.StartNew(seats);
             Game& g = game.game();
             for (long step = 0; step < 200000 && !g.Results.Loaded; ++step) {
@@ -100,7 +108,7 @@ struct SaleTable {
     explicit SaleTable(PlayerType bobType, const std::string& cidsBid) {
         test::SetUpGame(g, 3);
         g.S.PlayerType[2] = bobType;
-        pilot.SetLookAhead(LookAhead{0, 24});
+        pilot.SetLookAhead(Budget(0, 24));
         g.S.CompanyOwner[4] = 1;
         g.S.Cash[2] = 3'000'000;
         g.UpdatePlayerWindows();
@@ -195,7 +203,7 @@ TEST(FairPlay, LookingAheadLeavesTheGamesDiceAlone) {
     test::SetUpGame(g, 2);
     g.S.PlayerType[2] = Hard;
     Autopilot pilot(g, 3);
-    pilot.SetLookAhead(LookAhead{0, 40});
+    pilot.SetLookAhead(Budget(0, 40));
     // Bob stands on the market of the Computers Complex with money for it.
     test::PlaceOn(g, 2, 9);
     g.S.CurrentPlayer = 2;

@@ -407,7 +407,7 @@ void AccessTest::keysActOnlyOnWhatThePersonSees() {
         QTest::qWait(KeyGuard::GuardMs + 50);
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    Message m{"Bob offers you a loan. Do you accept?", "Loan", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes, 1};
+    Message m{"Bob offers you a loan. Do you accept?", "Loan", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes, 1, "Loan"};
     QCOMPARE(prog.controller.message(m), MsgAnswer::No);
     QCOMPARE(answered, 0);
     prog.controller.setHooks(&prog.hooks);
