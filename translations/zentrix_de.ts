@@ -642,7 +642,7 @@
     </message>
     <message>
         <source>Choose Human for a person at this screen, or a computer player and its strength</source>
-        <translation>Wähle Human für einen Menschen an diesem Bildschirm oder einen Computerspieler und seine Stärke</translation>
+        <translation>Wähle einen Menschen an diesem Bildschirm oder einen Computerspieler und seine Stärke</translation>
     </message>
     <message>
         <source>Player %1 type</source>
