@@ -109,6 +109,8 @@ void Autopilot::Forget() {
 
 PlayerType Autopilot::TypeOf(int p) const {
     if (p < 1 || p > g_.S.NumOfPlayers || p > MaxPlayers) return Human;
+    if (const PlayerType chosen = chosen_[At(g_.IdOf(p))]; chosen != Human) return chosen;
+    if (onlyChosen_) return Human;
     if (everySeatAs_ != Human) return everySeatAs_;
     return static_cast<PlayerType>(std::clamp(int{g_.S.PlayerType[At(p)]}, int{Human}, int{Hard}));
 }
@@ -146,6 +148,12 @@ Autopilot::Seat& Autopilot::SeatOf(int p) {
     }
     slot->Touch(g_.S.Moves);
     return *slot;
+}
+
+bool Autopilot::Sent(OpKind kind, int p, int index, int value, std::string text, int window) {
+    if (!sink_) return false;
+    sink_(Op{kind, g_.IdOf(p), window, index, value, std::move(text)});
+    return true;
 }
 
 // ---- the message boxes addressed to a computer player ----
@@ -219,14 +227,14 @@ bool Autopilot::BuyStep(int p) {
     if (!f.Loaded) return false;
     const int row = static_cast<int>(seat.Decide(BuyThought, [&] { return seat.strategy->Buy(SeatView(g_, p)); }));
     if (row < 1 || row > 3 || !f.optNameEnabled[At(row)] || seat.Try(BuyThought) >= MaxTries) {
-        f.cmdCancel_Click();
+        if (!Sent(OpKind::BuyCancel, p)) f.cmdCancel_Click();
         return true;
     }
     if (!f.optNameValue[At(row)]) {
-        f.optName_Click(row);
+        if (!Sent(OpKind::BuyChoose, p, row)) f.optName_Click(row);
         return true;
     }
-    f.cmdBuy_Click();
+    if (!Sent(OpKind::BuyBuy, p)) f.cmdBuy_Click();
     return true;
 }
 
@@ -243,11 +251,11 @@ bool Autopilot::DepositStep(int p) {
                                                   : std::to_string(decided / 10) + "." + std::to_string(decided % 10);
     }
     if (w.txtBankNum != text) {
-        w.txtBankNum_Typed(text);
+        if (!Sent(OpKind::DeskType, p, 0, 0, text, p)) w.txtBankNum_Typed(text);
         return true;
     }
     seat.Try(DepositThought);
-    w.cmdDeposit_Click();
+    if (!Sent(OpKind::DeskDeposit, p, 0, 0, {}, p)) w.cmdDeposit_Click();
     return true;
 }
 
@@ -269,12 +277,12 @@ bool Autopilot::InsuranceStep(int p) {
         const bool want = (mask >> i) & 1;
         const bool ticked = w.chkInsurance[At(i)] == CheckState::Checked;
         if (want != ticked) {
-            w.chkInsurance_Click(i);
+            if (!Sent(OpKind::DeskInsurance, p, i, 0, {}, p)) w.chkInsurance_Click(i);
             return true;
         }
     }
     seat.Try(InsureThought);
-    w.cmdOK_Click();
+    if (!Sent(OpKind::DeskOK, p, 0, 0, {}, p)) w.cmdOK_Click();
     return true;
 }
 
@@ -282,7 +290,7 @@ bool Autopilot::MoveAnywhereStep(int p) {
     Seat& seat = SeatOf(p);
     const int cell = static_cast<int>(seat.Decide(MoveThought, [&] { return seat.strategy->MoveAnywhere(SeatView(g_, p)); }));
     if (cell >= 1 && cell <= NumCells && seat.Try(MoveThought) < MaxTries) {
-        g_.Box_Click(cell);
+        if (!Sent(OpKind::BoardClick, p, cell)) g_.Box_Click(cell);
         return true;
     }
     // Giving the offer up is letting the next roll go ahead.
@@ -300,10 +308,10 @@ bool Autopilot::Withdraw(int p, Money amount) {
     if (MillionsToDollars(LeadingNumber(text), 2).value_or(0) > bank) text = MillionsText(fits, false);
     if (LeadingNumber(text) <= 0) return false;
     if (w.txtBankNum != text) {
-        w.txtBankNum_Typed(text);
+        if (!Sent(OpKind::DeskType, p, 0, 0, text, p)) w.txtBankNum_Typed(text);
         return true;
     }
-    w.cmdWithdraw_Click();
+    if (!Sent(OpKind::DeskWithdraw, p, 0, 0, {}, p)) w.cmdWithdraw_Click();
     return true;
 }
 
@@ -314,7 +322,7 @@ bool Autopilot::DebtStep(int debtor) {
     const Money cash = s.Cash[At(debtor)];
     if (cash >= owed) {
         if (seat.Try(PayThought) >= MaxTries * 2) return false;
-        g_.Wait.cmdPay_Click();
+        if (!Sent(OpKind::WaitPay, debtor)) g_.Wait.cmdPay_Click();
         return true;
     }
     if (s.MoneyInBank[At(debtor)] >= 10'000 && seat.Try(DebtWithdrawThought) < MaxTries * 2 &&
@@ -324,11 +332,14 @@ bool Autopilot::DebtStep(int debtor) {
     if (!w.lstCompanies.empty() && seat.Try(DebtSellThought) < MaxTries * 4) {
         const int row = seat.strategy->DebtSaleRow(SeatView(g_, debtor));
         if (row >= 0) {
-            w.cmdSellCompanies_Click();
+            if (!Sent(OpKind::DeskSell, debtor, 0, 0, {}, debtor)) w.cmdSellCompanies_Click();
             return true;
         }
     }
+    // Over the network the box that confirms it comes later: the wish
+    // stays until it is answered.
     seat.wantsToLose = true;
+    if (Sent(OpKind::WaitLose, debtor)) return true;
     g_.Wait.cmdILose_Click();
     seat.wantsToLose = false;
     return true;
@@ -372,7 +383,7 @@ void Autopilot::OfferLoan(int p, const LoanOffer& offer) {
     Seat& seat = SeatOf(p);
     seat.decided[LendThought] = 1;
     seat.loan = offer;
-    g_.PlayerWindow(p).cmdLoan_Click();
+    if (!Sent(OpKind::DeskLoan, p, 0, 0, {}, p)) g_.PlayerWindow(p).cmdLoan_Click();
 }
 
 // The sale: the seller's company first, then every computer bidder's
@@ -389,11 +400,11 @@ bool Autopilot::SaleStep() {
             Seat& seat = SeatOf(seller);
             const int row = static_cast<int>(seat.Decide(SaleRowThought, [&] { return seat.strategy->SaleRow(SeatView(g_, seller)); }));
             if (row < 0 || row > 4 || !f.optNameVisible[At(row)]) {
-                f.Form_QueryUnload();
+                if (!Sent(OpKind::SaleClose, seller)) f.Form_QueryUnload();
                 return true;
             }
             if (!f.optNameValue[At(row)]) {
-                f.optName_Click(row);
+                if (!Sent(OpKind::SaleChooseCompany, seller, row)) f.optName_Click(row);
                 return true;
             }
         }
@@ -412,15 +423,16 @@ bool Autopilot::SaleStep() {
             // A bid refused at Submit (two equal bids) is raised a step.
             const int tries = seat.Try(key);
             if (tries >= MaxTries) continue;
-            f.txtBid_Typed(r, std::to_string(bid + 10'000 * tries));
+            const std::string typed = std::to_string(bid + 10'000 * tries);
+            if (!Sent(OpKind::SaleBid, bidder, r, 0, typed)) f.txtBid_Typed(r, typed);
             return true;
         }
         if (!allComputers || !computerSeller) return false;
         if (SeatOf(seller).Try(SubmitThought) >= MaxTries) {
-            f.Form_QueryUnload();
+            if (!Sent(OpKind::SaleClose, seller)) f.Form_QueryUnload();
             return true;
         }
-        f.cmdSubmit_Click();
+        if (!Sent(OpKind::SaleSubmit, seller)) f.cmdSubmit_Click();
         return true;
     }
 
@@ -429,14 +441,14 @@ bool Autopilot::SaleStep() {
     const int row = static_cast<int>(seat.Decide(About(BuyerThought, s.SaleCompany),
                                                  [&] { return seat.strategy->SaleBuyer(SeatView(g_, seller)); }));
     if (row < 0 || row > 3 || !f.optPlayerEnabled[At(row)] || seat.Try(SellThought) >= MaxTries) {
-        f.Form_QueryUnload();
+        if (!Sent(OpKind::SaleClose, seller)) f.Form_QueryUnload();
         return true;
     }
     if (!f.optPlayerValue[At(row)]) {
-        f.optPlayer_Click(row);
+        if (!Sent(OpKind::SaleChooseBuyer, seller, row)) f.optPlayer_Click(row);
         return true;
     }
-    f.cmdSell_Click();
+    if (!Sent(OpKind::SaleSell, seller)) f.cmdSell_Click();
     return true;
 }
 
@@ -456,35 +468,36 @@ bool Autopilot::LoanStep() {
     }
     if (!offer || seat.Try(LoanThought) >= 8) {
         seat.loan.reset();
-        f.cmdCancel_Click();
+        if (!Sent(OpKind::LoanCancel, lender)) f.cmdCancel_Click();
         return true;
     }
     const auto b = At(offer->borrower);
     if (offer->borrower < 1 || offer->borrower > MaxPlayers || !f.optPlayerEnabled[b]) {
         seat.loan.reset();
-        f.cmdCancel_Click();
+        if (!Sent(OpKind::LoanCancel, lender)) f.cmdCancel_Click();
         return true;
     }
     if (!f.optPlayerValue[b]) {
-        f.optPlayer_Click(offer->borrower);
+        if (!Sent(OpKind::LoanChooseBorrower, lender, offer->borrower)) f.optPlayer_Click(offer->borrower);
         return true;
     }
     if (f.txtLoanNum != offer->amount) {
-        f.txtLoanNum_Typed(offer->amount);
+        if (!Sent(OpKind::LoanType, lender, 0, 0, offer->amount)) f.txtLoanNum_Typed(offer->amount);
         return true;
     }
     if (f.VScroll != offer->terms) {
-        f.VScroll_Change(offer->terms);
+        if (!Sent(OpKind::LoanTerms, lender, 0, offer->terms)) f.VScroll_Change(offer->terms);
         return true;
     }
     if (seat.decided.count(LoanAskedThought) != 0) {
         // Asked once and still open: the borrower said no.
         if (!IsComputer(offer->borrower)) personSaidNo_[At(g_.IdOf(offer->borrower))] = g_.S.Moves + 1;
         seat.loan.reset();
-        f.cmdCancel_Click();
+        if (!Sent(OpKind::LoanCancel, lender)) f.cmdCancel_Click();
         return true;
     }
     seat.decided[LoanAskedThought] = 1;
+    if (Sent(OpKind::LoanLend, lender)) return true;
     f.cmdLoan_Click();
     if (!f.Loaded) seat.loan.reset();
     return true;
@@ -528,6 +541,7 @@ bool Autopilot::BetweenTurnsStep() {
             seat.decided[QuitThought] = 1;
             if (seat.strategy->Quit(SeatView(g_, p))) {
                 seat.wantsToLose = true;
+                if (Sent(OpKind::DeskQuit, p, 0, 0, {}, p)) return true;
                 g_.PlayerWindow(p).cmdQuitGame_Click();
                 seat.wantsToLose = false;
                 return true;
@@ -550,7 +564,7 @@ bool Autopilot::BetweenTurnsStep() {
     }
     if (!IsComputer(roller)) return false;
     if (thought_) return true;
-    g_.cmdRollDice_Click();
+    if (!Sent(OpKind::RollDice, roller)) g_.cmdRollDice_Click();
     return true;
 }
 

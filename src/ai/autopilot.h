@@ -21,6 +21,7 @@
 
 #include "ai/strategy.h"
 #include "rules/game.h"
+#include "rules/operations.h"
 
 namespace zx::ai {
 
@@ -83,6 +84,20 @@ public:
     // Forgets everything the players had in mind (after the game behind
     // them was replaced).
     void Forget();
+    // Plays the seat of PlayerId `id` as `type` whatever the game says
+    // (Human gives it back to its person): a computer standing in for
+    // somebody away, or the one seat a network bot plays.
+    void PlaySeat(int id, PlayerType type) {
+        if (id >= 1 && id <= MaxPlayers) chosen_[At(id)] = type;
+    }
+    // Only the seats given to PlaySeat are played; the game's other
+    // computer seats are somebody else's (the server's).
+    void PlayOnlyChosenSeats() { onlyChosen_ = true; }
+    // Where the hand's movements go. By default straight to the windows'
+    // models of the game it looks at; given a sink, each movement is handed
+    // over as an operation instead and the game is left alone (a bot's
+    // mirror of a game that runs on a server).
+    void SendMovesTo(std::function<void(const Op&)> sink) { sink_ = std::move(sink); }
     // Whether the person in slot p is busy with something only the windows
     // know of (a window of his in front, a box open): no computer makes him
     // an offer then.
@@ -131,6 +146,12 @@ private:
     // person a loan (0: never).
     std::array<int, MaxPlayers + 1> offeredPerson_{};
     std::function<bool(int)> personBusy_;
+    std::array<PlayerType, MaxPlayers + 1> chosen_{};  // by PlayerId; Human: not chosen
+    bool onlyChosen_ = false;
+    std::function<void(const Op&)> sink_;
+    // Hands the movement to the sink; false when there is none and the
+    // caller works the control itself.
+    bool Sent(OpKind kind, int p, int index = 0, int value = 0, std::string text = {}, int window = 0);
 };
 
 // Text helpers the hands type with.

@@ -17,6 +17,28 @@ constexpr std::array<std::pair<Kind, const char*>, 18> Kinds{{
     {Kind::Operation, "operation"}, {Kind::Error, "error"},
 }};
 
+constexpr std::array<std::pair<OpKind, const char*>, 31> OpKinds{{
+    {OpKind::RollDice, "RollDice"}, {OpKind::BoardClick, "BoardClick"}, {OpKind::BuyChoose, "BuyChoose"},
+    {OpKind::BuyBuy, "BuyBuy"}, {OpKind::BuyCancel, "BuyCancel"}, {OpKind::DeskType, "DeskType"},
+    {OpKind::DeskScroll, "DeskScroll"}, {OpKind::DeskDeposit, "DeskDeposit"}, {OpKind::DeskWithdraw, "DeskWithdraw"},
+    {OpKind::DeskOK, "DeskOK"}, {OpKind::DeskInsurance, "DeskInsurance"}, {OpKind::DeskSell, "DeskSell"},
+    {OpKind::DeskLoan, "DeskLoan"}, {OpKind::DeskQuit, "DeskQuit"}, {OpKind::DeskList, "DeskList"},
+    {OpKind::WaitPay, "WaitPay"}, {OpKind::WaitLose, "WaitLose"}, {OpKind::SaleChooseCompany, "SaleChooseCompany"},
+    {OpKind::SaleChooseBuyer, "SaleChooseBuyer"}, {OpKind::SaleBid, "SaleBid"}, {OpKind::SaleSubmit, "SaleSubmit"},
+    {OpKind::SaleSell, "SaleSell"}, {OpKind::SaleCancel, "SaleCancel"}, {OpKind::SaleClose, "SaleClose"},
+    {OpKind::LoanChooseBorrower, "LoanChooseBorrower"}, {OpKind::LoanType, "LoanType"},
+    {OpKind::LoanScroll, "LoanScroll"}, {OpKind::LoanTerms, "LoanTerms"}, {OpKind::LoanLend, "LoanLend"},
+    {OpKind::LoanCancel, "LoanCancel"}, {OpKind::LoanClose, "LoanClose"},
+}};
+
+bool SmallInteger(const QCborMap& m, const char* key, int& out) {
+    const QCborValue v = m.value(QLatin1String(key));
+    if (v.isUndefined()) return true;
+    if (!v.isInteger() || v.toInteger() < -1000 || v.toInteger() > 1000) return false;
+    out = static_cast<int>(v.toInteger());
+    return true;
+}
+
 std::optional<Request> Fail(DecodeError* error, const QString& text, ErrorCode code = ErrorCode::Malformed) {
     if (error) *error = {code, text};
     return std::nullopt;
@@ -86,6 +108,12 @@ std::optional<Request> DecodeCreate(const QCborMap& m, Request r, DecodeError* e
                 return Fail(error, QStringLiteral("The company set is 1 or 2."), ErrorCode::BadTable);
             t.companySet = static_cast<int>(set.toInteger());
         }
+        const QCborValue away = o.value(QLatin1String("awaySeconds"));
+        if (!away.isUndefined()) {
+            if (!away.isInteger() || away.toInteger() < 1 || away.toInteger() > 3600)
+                return Fail(error, QStringLiteral("A seat may be away 1 to 3600 seconds."), ErrorCode::BadTable);
+            t.awaySeconds = static_cast<int>(away.toInteger());
+        }
     }
     const QCborValue seed = m.value(QLatin1String("seed"));
     if (!seed.isUndefined()) {
@@ -126,6 +154,7 @@ QString ErrorCodeName(ErrorCode c) {
         case ErrorCode::Seated: return QStringLiteral("seated");
         case ErrorCode::NotYet: return QStringLiteral("not-yet");
         case ErrorCode::Busy: return QStringLiteral("busy");
+        case ErrorCode::Refused: return QStringLiteral("refused");
     }
     return QStringLiteral("malformed");
 }
@@ -169,6 +198,7 @@ QCborMap OptionsToCbor(const TableOptions& o) {
     m.insert(QLatin1String("limitReactionTime"), o.limitReactionTime);
     m.insert(QLatin1String("backgroundMusic"), o.backgroundMusic);
     m.insert(QLatin1String("companySet"), o.companySet);
+    m.insert(QLatin1String("awaySeconds"), o.awaySeconds);
     return m;
 }
 
@@ -235,9 +265,21 @@ std::optional<Request> DecodeRequest(const QByteArray& bytes, DecodeError* error
         case Kind::Operation: {
             const QCborValue op = m.value(QLatin1String("operation"));
             if (!op.isMap()) return Fail(error, QStringLiteral("operation needs the operation."));
-            r.operation = op.toMap();
+            const QCborMap o = op.toMap();
+            QString name, text;
+            if (!RequiredText(o, "kind", name, 32)) return Fail(error, QStringLiteral("An operation needs its kind."));
+            const auto k = OpKindFromName(name);
+            if (!k) return Fail(error, QStringLiteral("Unknown operation: %1.").arg(name));
+            r.op.kind = *k;
+            if (!SmallInteger(o, "index", r.op.index) || !SmallInteger(o, "value", r.op.value) ||
+                !SmallInteger(o, "window", r.op.window))
+                return Fail(error, QStringLiteral("An operation's index, value and window are small whole numbers."));
+            if (!OptionalText(o, "text", text) || text.size() > 16)
+                return Fail(error, QStringLiteral("An operation's text is at most 16 characters."));
+            r.op.text = text.toStdString();
             return r;
         }
+        case Kind::View: return r;
         default:
             return Fail(error, QStringLiteral("A client does not send %1.").arg(kindName), ErrorCode::UnknownKind);
     }
@@ -278,6 +320,30 @@ QByteArray CreateFrame(const std::vector<SeatChoice>& seats, const TableOptions&
     m.insert(QLatin1String("seats"), list);
     m.insert(QLatin1String("options"), OptionsToCbor(options));
     if (seed) m.insert(QLatin1String("seed"), static_cast<qint64>(*seed & 0x7FFF'FFFF'FFFF'FFFFull));
+    return Encode(m);
+}
+
+QString OpKindName(OpKind k) {
+    for (const auto& [kind, name] : OpKinds)
+        if (kind == k) return QLatin1String(name);
+    return {};
+}
+
+std::optional<OpKind> OpKindFromName(const QString& name) {
+    for (const auto& [kind, n] : OpKinds)
+        if (name == QLatin1String(n)) return kind;
+    return std::nullopt;
+}
+
+QByteArray OperationFrame(const Op& op) {
+    QCborMap o;
+    o.insert(QLatin1String("kind"), OpKindName(op.kind));
+    if (op.index) o.insert(QLatin1String("index"), op.index);
+    if (op.value) o.insert(QLatin1String("value"), op.value);
+    if (op.window) o.insert(QLatin1String("window"), op.window);
+    if (!op.text.empty()) o.insert(QLatin1String("text"), QString::fromStdString(op.text));
+    QCborMap m = Message(Kind::Operation);
+    m.insert(QLatin1String("operation"), o);
     return Encode(m);
 }
 

@@ -14,7 +14,8 @@
 //  create     c -> s     seats [{type remote|easy|normal|hard,     created
 //                        name?, sex? F|M}] (2-4), options?
 //                        {autoSave, sounds, limitReactionTime,
-//                        backgroundMusic, companySet 1|2}, seed?
+//                        backgroundMusic, companySet 1|2,
+//                        awaySeconds 1..3600 (60)}, seed?
 //  created    s -> c     table (the code to share)
 //  list       c -> s     -                                         tables
 //  tables     s -> c     tables [{table, started, seats [{seat,
@@ -32,10 +33,17 @@
 //                        default, mine (true: the box waits for      mine)
 //                        this seat's answer; false: for everybody,
 //                        no answer wanted)
+//                        about (the box's English title)
 //  answer     c -> s     box, answer ok|cancel|yes|no
-//  view       s -> c     the seat's whole view (on join/resume)   (next step)
-//  change     s -> c     what changed in the seat's view           (next step)
-//  operation  c -> s     one of a person's operations, own seat    (next step)
+//  view       s -> c     version, view (the seat's whole view, see
+//                        view_codec.h: on start, resume, or asked)
+//  view       c -> s     - (a client that found a gap asks again)  view
+//  change     s -> c     version, change (the parts of the view
+//                        that differ from version - 1; a walk or a
+//                        money count is one change at its start)
+//  operation  c -> s     operation {kind (OpKindName), index,      error (code
+//                        value, text, window}: one of a person's    refused) when
+//                        operations, always for the sender's seat   refused
 //  error      s -> c     code, text (words a person can read),
 //                        fatal (the connection is closed after it)
 //
@@ -52,6 +60,8 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include "rules/operations.h"
 
 namespace zx::net {
 
@@ -90,6 +100,7 @@ enum class ErrorCode {
     Seated,        // the connection has a seat already
     NotYet,        // not built into this server yet
     Busy,          // the server or this connection has as many tables as it may
+    Refused,       // an operation the seat may not make now (the text says why)
 };
 QString ErrorCodeName(ErrorCode c);
 
@@ -110,6 +121,9 @@ struct TableOptions {
     bool limitReactionTime = false;
     bool backgroundMusic = true;
     int companySet = 1;
+    // How long a remote seat's person may be away, when his answer or move
+    // is due, before a computer player takes his seat until he is back.
+    int awaySeconds = 60;
 };
 QCborMap OptionsToCbor(const TableOptions& o);
 
@@ -129,7 +143,7 @@ struct Request {
     QString token;                   // resume
     qint64 box = 0;                  // answer
     BoxAnswer answer = BoxAnswer::Ok;  // answer
-    QCborMap operation;              // operation (next step)
+    Op op;                           // operation (its seatId is never the client's to say)
 };
 
 struct DecodeError {
@@ -150,6 +164,11 @@ QCborMap ErrorMessage(ErrorCode code, const QString& text, bool fatal = false);
 QByteArray HelloFrame(int version = ProtocolVersion);
 QByteArray CreateFrame(const std::vector<SeatChoice>& seats, const TableOptions& options = {},
                        std::optional<std::uint64_t> seed = std::nullopt);
+
+// Operations by name ("RollDice", "SaleBid", ...), for the wire.
+QString OpKindName(OpKind k);
+std::optional<OpKind> OpKindFromName(const QString& name);
+QByteArray OperationFrame(const Op& op);
 
 // Seat tokens and table codes.
 bool LooksLikeToken(const QString& s);

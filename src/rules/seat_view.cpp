@@ -18,6 +18,21 @@ bool SeatView::Walking() const { return g_->TimerEnabled(TimerId::MovePieces); }
 bool SeatView::CountingMoney() const { return g_->S.MoneyChanging; }
 bool SeatView::Destroying() const { return g_->S.DestroyMode; }
 
+bool SeatView::TimerOn(TimerId t) const { return g_->TimerEnabled(t); }
+int SeatView::MovingPlayerId() const { return g_->MovingPlayerId; }
+const PerPlayer<bool>& SeatView::HasRolled() const { return g_->HasRolled; }
+
+std::optional<PlayerFormControls> SeatView::WindowSeen(int slot) const {
+    const PlayerForm* f = g_->PlayerWindowIfLoaded(slot);
+    if (!f) return std::nullopt;
+    PlayerFormControls c = *f;
+    if (slot != seat_ || seat_ == 0) {
+        c.txtBankNum.clear();
+        c.vscBankNum = 0;
+    }
+    return c;
+}
+
 const PlayerFormControls* SeatView::OwnWindow() const {
     if (seat_ == 0) return nullptr;
     return g_->PlayerWindowIfLoaded(seat_);

@@ -16,6 +16,7 @@
 // nothing, and it is valid while the game it looks at is.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@
 #include "rules/loan_draft.h"
 #include "rules/main_view.h"
 #include "rules/player_form.h"
+#include "rules/ui.h"
 #include "state/game_state.h"
 
 namespace zx {
@@ -66,12 +68,21 @@ public:
     bool Walking() const;        // a piece is walking
     bool CountingMoney() const;  // the money figures are counting
     bool Destroying() const;     // a disaster is destroying companies one by one
+    // The main window's timers, the player whose walk is under way and who
+    // has rolled yet: the clocks and pieces everybody watches.
+    bool TimerOn(TimerId t) const;
+    int MovingPlayerId() const;
+    const PerPlayer<bool>& HasRolled() const;
 
     // ---- the personal windows ----
     // The viewer's own window, all of it; null when it is not open (or for seat 0).
     const PlayerFormControls* OwnWindow() const;
     // Any player's window as everybody sees it.
     PublicWindow WindowOf(int slot) const;
+    // Any player's window with all its controls as this seat's screen would
+    // draw it: another player's amount box and its scroll bar come out
+    // empty. Empty when that window is not open.
+    std::optional<PlayerFormControls> WindowSeen(int slot) const;
 
     // ---- the dialogs everybody sees ----
     const BuyCompanyControls& Buy() const;

@@ -226,6 +226,9 @@ void Server::dropped(QWebSocket* socket) {
         if (Table* t = find(c.table)) {
             if (c.seat >= 1 && t->seatClient[static_cast<std::size_t>(c.seat)] == socket) {
                 t->seatClient[static_cast<std::size_t>(c.seat)] = nullptr;
+                if (TableRunner* runner = t->runner.get())
+                    QMetaObject::invokeMethod(runner, [runner, seat = c.seat] { runner->setAway(seat, true); },
+                                              Qt::QueuedConnection);
                 broadcastStatus(*t);
             }
         }
@@ -279,12 +282,20 @@ void Server::handle(QWebSocket* socket, Client& c, const net::Request& r) {
         }
         case net::Kind::Answer: return answer(socket, c, r);
         case net::Kind::Operation:
-            // NEXT STEP (seat views and operations): the operation is decoded
-            // into an Op, queued to the seat's table, checked there with
-            // Check(game, op) for this seat and applied with Apply; a refusal
-            // comes back as an error naming why.
-            if (c.seat == 0) return refuse(socket, net::ErrorCode::NotSeated, QStringLiteral("Join a table first."));
-            return refuse(socket, net::ErrorCode::NotYet, QStringLiteral("This server does not take operations yet."));
+        case net::Kind::View: {
+            Table* t = c.seat ? find(c.table) : nullptr;
+            if (!t) return refuse(socket, net::ErrorCode::NotSeated, QStringLiteral("Join a table first."));
+            if (!t->runner) return refuse(socket, net::ErrorCode::Refused, QStringLiteral("The game has not started yet."));
+            TableRunner* runner = t->runner.get();
+            const int seat = c.seat;
+            // The table checks the operation for the connection's seat, in
+            // its own thread, and answers a refusal itself.
+            if (r.kind == net::Kind::View)
+                QMetaObject::invokeMethod(runner, [runner, seat] { runner->sendWholeView(seat); }, Qt::QueuedConnection);
+            else
+                QMetaObject::invokeMethod(runner, [runner, seat, op = r.op] { runner->operation(seat, op); }, Qt::QueuedConnection);
+            return;
+        }
         default: return refuse(socket, net::ErrorCode::UnknownKind, QStringLiteral("A client does not send that."));
     }
 }
@@ -410,8 +421,13 @@ void Server::resume(QWebSocket* socket, Client& c, const net::Request& r) {
     resumed.insert(QLatin1String("table"), t->record.code);
     resumed.insert(QLatin1String("seat"), seat);
     send(socket, resumed);
-    // NEXT STEP (seat views): the seat's whole current view goes here, in
-    // one message, before anything else of the table.
+    // The seat's whole current view, in one message, before anything else
+    // of the table.
+    if (TableRunner* runner = t->runner.get())
+        QMetaObject::invokeMethod(runner, [runner, seat] {
+            runner->sendWholeView(seat);
+            runner->setAway(seat, false);
+        }, Qt::QueuedConnection);
     broadcastStatus(*t);
     for (const auto& [id, box] : t->boxes[seat]) {
         QCborMap mine = box;
@@ -475,6 +491,15 @@ void Server::startTable(Table& t) {
         mine.insert(QLatin1String("mine"), true);
         if (seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], mine);
     };
+    callbacks.view = [this, code](int seat, const QCborMap& message) {
+        Table* t = find(code);
+        if (t && seat >= 1 && seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], message);
+    };
+    callbacks.refused = [this, code](int seat, const QString& why) {
+        Table* t = find(code);
+        if (t && seat >= 1 && seat <= net::MaxSeats)
+            send(t->seatClient[static_cast<std::size_t>(seat)], net::ErrorMessage(net::ErrorCode::Refused, why));
+    };
     callbacks.finished = [this, code](const QStringList& results) {
         Table* t = find(code);
         if (!t || stopping_) return;
@@ -491,7 +516,16 @@ void Server::startTable(Table& t) {
     t.runner->moveToThread(t.thread.get());
     t.thread->start();
     TableRunner* runner = t.runner.get();
-    QMetaObject::invokeMethod(runner, [runner] { runner->start(); }, Qt::QueuedConnection);
+    std::vector<int> present;
+    for (int seat = 1; seat <= net::MaxSeats; ++seat)
+        if (t.seatClient[static_cast<std::size_t>(seat)]) present.push_back(seat);
+    QMetaObject::invokeMethod(runner, [runner, present] {
+        runner->start();
+        for (int seat : present) {
+            runner->sendWholeView(seat);
+            runner->setAway(seat, false);
+        }
+    }, Qt::QueuedConnection);
 }
 
 void Server::stopTable(Table& t) {

@@ -35,6 +35,7 @@ net::TableOptions OptionsFrom(const QByteArray& cbor) {
     o.limitReactionTime = m.value(QLatin1String("limitReactionTime")).toBool(o.limitReactionTime);
     o.backgroundMusic = m.value(QLatin1String("backgroundMusic")).toBool(o.backgroundMusic);
     o.companySet = static_cast<int>(m.value(QLatin1String("companySet")).toInteger(o.companySet));
+    o.awaySeconds = static_cast<int>(m.value(QLatin1String("awaySeconds")).toInteger(o.awaySeconds));
     return o;
 }
 

@@ -9,6 +9,8 @@
 #include "ai/autopilot.h"
 #include "ai/instant_game.h"
 #include "lifecycle/savefile.h"
+#include "net/view_codec.h"
+#include "rules/seat_view.h"
 
 namespace zx::server {
 namespace {
@@ -113,6 +115,17 @@ void TableRunner::start() {
     hands_->setInterval(setup_.instant ? 0 : HandPaceMs);
     connect(hands_, &QTimer::timeout, this, [this] { computerStep(); });
 
+    clock_.start();
+    for (std::size_t i = 0; i < setup_.seats.size() && i < net::MaxSeats; ++i)
+        remotes_[i + 1].remote = setup_.seats[i].type == net::SeatType::Remote;
+    // Until a seat's client is heard of, its person counts as away.
+    for (Remote& r : remotes_)
+        if (r.remote) r.awaySince = 0;
+    awayCheck_ = new QTimer(this);
+    awayCheck_->setInterval(std::clamp(setup_.options.awaySeconds * 250, 100, 1000));
+    connect(awayCheck_, &QTimer::timeout, this, [this] { checkAway(); });
+    awayCheck_->start();
+
     game_->Form_Load();
     if (setup_.savedGame.empty() || !resumeGame()) startNewGame();
     afterEvent();
@@ -177,12 +190,14 @@ MsgAnswer TableRunner::message(const Message& m) {
     box.insert(QLatin1String("icon"), IconName(m.icon));
     box.insert(QLatin1String("buttons"), ButtonsName(m.buttons));
     box.insert(QLatin1String("default"), AnswerName(m.defaultAnswer));
+    box.insert(QLatin1String("about"), QString::fromStdString(m.id));
     const int seat = m.player ? SeatOfSlot(m.player) : 0;
     post([cb = callbacks_.box, seat, id, box] { cb(seat, id, box); });
     // A box for everybody is shown to all and keeps nobody waiting.
     if (seat == 0) return m.defaultAnswer;
     QEventLoop loop;
-    waits_[id] = Wait{seat, &loop, std::nullopt};
+    waits_[id] = Wait{seat, &loop, std::nullopt, m};
+    publishViews();
     hands_->stop();
     loop.exec();
     const std::optional<MsgAnswer> answer = waits_[id].answer;
@@ -249,6 +264,7 @@ void TableRunner::afterEvent() {
             const std::string& name = g.S.Finisher[static_cast<std::size_t>(place)];
             if (!name.empty()) results << QString::fromStdString(name);
         }
+        publishViews();
         post([cb = callbacks_.finished, results] { cb(results); });
         return;
     }
@@ -262,10 +278,111 @@ void TableRunner::afterEvent() {
     // Restarting the timer puts the next movement a whole pause away.
     if (NewsWorthAPause() && !setup_.instant && hands_->isActive() && pilot_->AnyHuman()) hands_->start(ReadingPauseMs);
     if (waits_.empty() && g.S.GameInProgress && pilot_->AnyComputer() && !hands_->isActive()) hands_->start();
-    // NEXT STEP (seat views): this is the one place where each remote
-    // seat's SeatView would be built, compared with what it was last sent,
-    // and its change posted to the server for that seat's client (and the
-    // server's "operation" is where a seat's Op comes in: see server.cpp).
+    publishViews();
+}
+
+int TableRunner::SlotOfSeat(int seat) const {
+    if (!game_) return 0;
+    for (int p = 1; p <= game_->S.NumOfPlayers && p <= MaxPlayers; ++p)
+        if (SeatOfSlot(p) == seat) return p;
+    return 0;
+}
+
+void TableRunner::publishViews() {
+    for (int seat = 1; seat <= net::MaxSeats; ++seat) {
+        Remote& r = remotes_[static_cast<std::size_t>(seat)];
+        if (!r.remote || r.sent.isEmpty()) continue;
+        const SeatView view(*game_, SlotOfSeat(seat));
+        // A walk or a money count is told once, at its start: the clients
+        // play it out themselves, not one message per 40 ms tick.
+        const bool animating = view.Walking() || view.CountingMoney();
+        if (animating && r.animating) continue;
+        QCborMap now = net::EncodeView(view);
+        QCborMap change = net::ViewChange(r.sent, now);
+        r.animating = animating;
+        if (change.isEmpty()) continue;
+        r.sent = std::move(now);
+        QCborMap m = net::Message(net::Kind::Change);
+        m.insert(QLatin1String("version"), ++r.version);
+        m.insert(QLatin1String("change"), change);
+        post([cb = callbacks_.view, seat, m] { cb(seat, m); });
+    }
+}
+
+void TableRunner::sendWholeView(int seat) {
+    if (!game_ || seat < 1 || seat > net::MaxSeats) return;
+    Remote& r = remotes_[static_cast<std::size_t>(seat)];
+    const SeatView view(*game_, SlotOfSeat(seat));
+    r.sent = net::EncodeView(view);
+    r.animating = view.Walking() || view.CountingMoney();
+    QCborMap m = net::Message(net::Kind::View);
+    m.insert(QLatin1String("version"), ++r.version);
+    m.insert(QLatin1String("view"), r.sent);
+    post([cb = callbacks_.view, seat, m] { cb(seat, m); });
+}
+
+void TableRunner::operation(int seat, Op op) {
+    if (stopped_ || finished_ || !game_) return;
+    auto refuse = [&](const QString& why) { post([cb = callbacks_.refused, seat, why] { cb(seat, why); }); };
+    // A box on the screen holds every window, as on the desktop.
+    if (!waits_.empty()) return refuse(QStringLiteral("A message box is waiting for an answer."));
+    const int slot = SlotOfSeat(seat);
+    if (remotes_[static_cast<std::size_t>(seat)].standIn)
+        return refuse(QStringLiteral("The computer plays this seat until its person is back."));
+    // Who acts is the connection's seat, whatever the message said.
+    op.seatId = game_->IdOf(slot);
+    const OpRefusal why = Apply(*game_, op);
+    if (why != OpRefusal::None) return refuse(QString::fromUtf8(RefusalText(why)));
+    afterEvent();
+}
+
+bool TableRunner::Due(int p) const {
+    const Game& g = *game_;
+    const GameState& s = g.S;
+    if (p < 1) return false;
+    for (const auto& [id, w] : waits_)
+        if (w.seat == SeatOfSlot(p)) return true;
+    if (g.SellForm.Loaded || g.LoanDialog.Loaded) return true;
+    if (s.CurrentPlayer == p && (s.BuyMode || s.DepositMode || s.InsuranceMode || s.MoveAnywhereMode || s.WaitingMode))
+        return true;
+    return g.Main.cmdRollDiceEnabled && g.NextRoller() == p;
+}
+
+void TableRunner::setAway(int seat, bool away) {
+    if (seat < 1 || seat > net::MaxSeats || !game_) return;
+    Remote& r = remotes_[static_cast<std::size_t>(seat)];
+    if (!r.remote) return;
+    r.awaySince = away ? clock_.elapsed() : -1;
+    if (away || !r.standIn) return;
+    r.standIn = false;
+    const int slot = SlotOfSeat(seat);
+    if (slot == 0) return;
+    pilot_->PlaySeat(game_->IdOf(slot), Human);
+    game_->Log.Add(game_->S.Moves, game_->Name(slot) + " is back.");
+    afterEvent();
+}
+
+void TableRunner::checkAway() {
+    if (stopped_ || finished_ || !game_ || !game_->S.GameInProgress) return;
+    const qint64 limit = qint64{setup_.options.awaySeconds} * 1000;
+    for (int seat = 1; seat <= net::MaxSeats; ++seat) {
+        Remote& r = remotes_[static_cast<std::size_t>(seat)];
+        const int slot = SlotOfSeat(seat);
+        if (!r.remote || r.standIn || r.awaySince < 0 || clock_.elapsed() - r.awaySince < limit || !Due(slot)) continue;
+        r.standIn = true;
+        pilot_->PlaySeat(game_->IdOf(slot), Normal);
+        const bool male = game_->S.PlayerSex[At(slot)] == "Male";
+        game_->Log.Add(game_->S.Moves, game_->Name(slot) + " is away: the computer plays for " + (male ? "him." : "her."));
+        // A box waiting for him is answered as the computer would.
+        for (auto& [id, w] : waits_) {
+            if (w.seat != seat || w.answer) continue;
+            if (auto a = pilot_->Answer(w.message)) {
+                w.answer = a;
+                w.loop->quit();
+            }
+        }
+        afterEvent();
+    }
 }
 
 void TableRunner::computerStep() {
@@ -303,6 +420,7 @@ void TableRunner::stop() {
     for (QTimer* t : timers_)
         if (t) t->stop();
     if (hands_) hands_->stop();
+    if (awayCheck_) awayCheck_->stop();
     for (auto& [id, w] : waits_) w.loop->quit();
 }
 

@@ -19,6 +19,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <QElapsedTimer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -30,6 +31,7 @@
 
 #include "net/protocol.h"
 #include "rules/game.h"
+#include "rules/operations.h"
 #include "rules/ui.h"
 
 class QEventLoop;
@@ -59,6 +61,10 @@ struct TableCallbacks {
     std::function<void(const std::string& savedGame, int moves)> checkpoint;
     // A box for one seat (1..4, waits for its answer) or for everybody (0).
     std::function<void(int seat, qint64 id, const QCborMap& box)> box;
+    // A seat's view (kind "view", whole) or its change (kind "change").
+    std::function<void(int seat, const QCborMap& message)> view;
+    // A seat's operation was refused, and why.
+    std::function<void(int seat, const QString& why)> refused;
     // The results window opened: the names by finishing place.
     std::function<void(const QStringList& results)> finished;
 };
@@ -72,6 +78,12 @@ public:
     // These run in the table's thread (the server queues them there).
     void start();
     void answer(int seat, qint64 box, MsgAnswer a);
+    // One of a person's operations from the client of `seat` (1..4).
+    void operation(int seat, Op op);
+    // The seat's whole view, now (a client joined, came back, or found a gap).
+    void sendWholeView(int seat);
+    // The client of `seat` left or came back.
+    void setAway(int seat, bool away);
     // The game's latest idle state, written now when the game is idle.
     std::string checkpointNow();
     // Stops the timers and lets every box still waiting return.
@@ -105,7 +117,23 @@ private:
         int seat = 0;
         QEventLoop* loop = nullptr;
         std::optional<MsgAnswer> answer;
+        Message message;
     };
+    // What the table knows of each remote seat's client.
+    struct Remote {
+        bool remote = false;
+        QCborMap sent;        // the view it was last sent
+        qint64 version = 0;
+        bool animating = false;  // that view had a walk or a count under way
+        qint64 awaySince = -1;   // ms on the table's clock; -1 while present
+        bool standIn = false;    // a computer plays the seat meanwhile
+    };
+
+    int SlotOfSeat(int seat) const;
+    void publishViews();
+    void checkAway();
+    // Whether the player in slot p has something to answer or do now.
+    bool Due(int p) const;
 
     void startNewGame();
     bool resumeGame();
@@ -136,6 +164,9 @@ private:
     bool stopped_ = false;
     std::uint64_t logGeneration_ = 0;
     std::size_t logSeen_ = 0;
+    std::array<Remote, net::MaxSeats + 1> remotes_{};
+    QTimer* awayCheck_ = nullptr;
+    QElapsedTimer clock_;
 };
 
 }  // namespace zx::server

@@ -4,6 +4,7 @@
 #include <QCborMap>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QTemporaryDir>
@@ -130,6 +131,8 @@ private slots:
     void tablesSurviveKillAndTerm();
     void servesWssWithACertificate();
     void aRemoteSeatsBoxWaitsIdleWhileOtherTablesPlay();
+    void fourBotsPlayToTheResultsOneComingBackWithItsToken();
+    void aComputerStandsInForAnAbsentSeatAndGivesItBack();
 };
 
 void TstServer::computersPlayAnInstantTableToItsResults() {
@@ -448,6 +451,99 @@ void TstServer::aRemoteSeatsBoxWaitsIdleWhileOtherTablesPlay() {
     QCOMPARE(answer.load(), -1);
     QMetaObject::invokeMethod(&waiting.runner, [&] { waiting.runner.answer(2, id, zx::MsgAnswer::No); });
     QTRY_COMPARE(answer.load(), static_cast<int>(zx::MsgAnswer::No));
+}
+
+
+namespace {
+QProcess* StartBot(QObject* parent, const QUrl& url, const QStringList& args) {
+    auto* p = new QProcess(parent);
+    p->setProgram(QStringLiteral(ZENTRIX_BOT));
+    p->setArguments(QStringList{QStringLiteral("--server"), url.toString()} + args);
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start();
+    return p;
+}
+}  // namespace
+
+void TstServer::fourBotsPlayToTheResultsOneComingBackWithItsToken() {
+    QTemporaryDir data;
+    ServerProcess server;
+    QVERIFY(server.start({QStringLiteral("--data"), data.path(), QStringLiteral("--instant")}));
+    Client host;
+    QVERIFY(host.open(server.url));
+    const QString code = host.create(std::vector<SeatChoice>(4, Seat(SeatType::Remote)), 21);
+    QVERIFY(!code.isEmpty());
+    QObject owner;
+    std::vector<QProcess*> bots;
+    const char* strengths[] = {"easy", "normal", "hard", "normal"};
+    for (int i = 0; i < 4; ++i)
+        bots.push_back(StartBot(&owner, server.url, {QStringLiteral("--join"), code, QStringLiteral("--strength"),
+                                                     QLatin1String(strengths[i]), QStringLiteral("--name"),
+                                                     QStringLiteral("Bot%1").arg(i + 1)}));
+    // The first bot goes away with its seat's token; a new one takes the
+    // seat back with it and plays on.
+    QVERIFY(QTest::qWaitFor([&] { return bots[0]->canReadLine(); }, 15000));
+    const QString token = QString::fromUtf8(bots[0]->readLine()).trimmed().section(QLatin1Char(' '), 1);
+    QVERIFY(LooksLikeToken(token));
+    bots[0]->kill();
+    bots[0]->waitForFinished(5000);
+    QTest::qWait(300);
+    bots[0] = StartBot(&owner, server.url, {QStringLiteral("--resume"), token, QStringLiteral("--strength"), QStringLiteral("easy")});
+    QSet<QString> places;
+    for (QProcess* bot : bots) {
+        QVERIFY(QTest::qWaitFor([bot] { return bot->state() == QProcess::NotRunning; }, 120000));
+        QCOMPARE(bot->exitCode(), 0);
+        const QStringList lines = QString::fromUtf8(bot->readAllStandardOutput()).trimmed().split(QLatin1Char('\n'));
+        QVERIFY2(QRegularExpression(QStringLiteral("^place [1-4] of 4$")).match(lines.last()).hasMatch(), qPrintable(lines.last()));
+        places.insert(lines.last());
+    }
+    QCOMPARE(places.size(), 4);
+}
+
+void TstServer::aComputerStandsInForAnAbsentSeatAndGivesItBack() {
+    QTemporaryDir data;
+    ServerProcess server;
+    QVERIFY(server.start({QStringLiteral("--data"), data.path()}));
+    Client ann;
+    QVERIFY(ann.open(server.url));
+    TableOptions quick;
+    quick.awaySeconds = 1;
+    ann.ws.sendBinaryMessage(CreateFrame({Seat(SeatType::Remote, QStringLiteral("Ann")), Seat(SeatType::Easy)}, quick, 3));
+    const auto created = ann.waitFor(QStringLiteral("created"));
+    QVERIFY(created);
+    ann.send(QStringLiteral("join"), {{QStringLiteral("table"), created->value(QStringLiteral("table"))}});
+    const auto joined = ann.waitFor(QStringLiteral("joined"));
+    QVERIFY(joined);
+    QVERIFY(ann.waitFor(QStringLiteral("view")));
+    // What the seat may not do is refused with the reason, and the table
+    // goes on untouched.
+    QCborMap op;
+    op.insert(QStringLiteral("kind"), QStringLiteral("BuyBuy"));
+    ann.send(QStringLiteral("operation"), {{QStringLiteral("operation"), op}});
+    const auto refused = ann.waitFor(QStringLiteral("error"));
+    QVERIFY(refused);
+    QCOMPARE(refused->value(QStringLiteral("code")).toString(), QStringLiteral("refused"));
+    QVERIFY(!refused->value(QStringLiteral("text")).toString().isEmpty());
+
+    // Ann leaves when her roll is due: a computer plays for her, and the
+    // game goes on without her.
+    ann.ws.close();
+    QVERIFY(ann.closedByServer());
+    Client watcher;
+    QVERIFY(watcher.open(server.url));
+    watcher.send(QStringLiteral("watch"), {{QStringLiteral("table"), created->value(QStringLiteral("table"))}});
+    QVERIFY(watcher.waitFor(QStringLiteral("status"), [](const QCborMap& m) { return Moves(m) >= 2; }, 40000));
+
+    Client back;
+    QVERIFY(back.open(server.url));
+    back.send(QStringLiteral("resume"), {{QStringLiteral("token"), joined->value(QStringLiteral("token"))}});
+    const auto view = back.waitFor(QStringLiteral("view"));
+    QVERIFY(view);
+    const QString log = QCborValue(view->value(QStringLiteral("view")).toMap().value(QStringLiteral("log"))).toDiagnosticNotation();
+    QVERIFY2(log.contains(QStringLiteral("Ann is away: the computer plays for her.")), qPrintable(log.right(300)));
+    QVERIFY(back.waitFor(QStringLiteral("change"), [](const QCborMap& m) {
+        return QCborValue(m.value(QStringLiteral("change"))).toDiagnosticNotation().contains(QStringLiteral("Ann is back."));
+    }));
 }
 
 QTEST_GUILESS_MAIN(TstServer)
