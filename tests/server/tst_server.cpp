@@ -418,7 +418,7 @@ void TstServer::aRemoteSeatsBoxWaitsIdleWhileOtherTablesPlay() {
     // table waits for her answer.
     std::atomic<int> answer{-1};
     QMetaObject::invokeMethod(&waiting.runner, [&] {
-        zx::Message m{"Take the loan?", "Loan confirmation", zx::MsgIcon::Question, zx::MsgButtons::YesNo, zx::MsgAnswer::Yes, 2};
+        zx::Message m{"Take the loan?", "Loan confirmation", zx::MsgIcon::Question, zx::MsgButtons::YesNo, zx::MsgAnswer::Yes, 2, "Loan confirmation"};
         answer = static_cast<int>(waiting.runner.message(m));
     });
     QTRY_COMPARE(boxes.size(), 1);
