@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -120,20 +121,20 @@ void Game::StartGame() {
         Main.cellToolTip[cell] = entry.longName[set - 1];
     }
     for (int c = 1; c <= NumComplexes; ++c)
-        S.ComplexName[static_cast<std::size_t>(c)] = std::string(ComplexWord(set, c)) + " Complex";
-    S.ComputerMessage[1] = "Go back one place!";
-    S.ComputerMessage[2] = "Go back two places!";
-    S.ComputerMessage[3] = "Click anywhere on the board you want to move to!";
-    S.ComputerMessage[4] = "Fire at " + S.ComplexName[1] + "!";
-    S.ComputerMessage[5] = "Earthquake at " + S.ComplexName[2] + "!";
-    S.ComputerMessage[6] = "Flood at " + S.ComplexName[3] + "!";
-    S.ComputerMessage[7] = "Storm at " + S.ComplexName[4] + "!";
-    S.ComputerMessage[8] = "You get $100,000 from each player!";
-    S.ComputerMessage[9] = "You get $400,000 from the bank!";
-    S.ComputerMessage[10] = "All players get $200,000 from the bank!";
-    S.ComputerMessage[11] = "Pay only half of your tax next time!";
-    S.ComputerMessage[12] = "Insure your companies for free!";
-    S.ComputerMessage[13] = "Don't play for one turn!";
+        S.ComplexName[static_cast<std::size_t>(c)] = Say(ZX_TEXT("Board", "%1 Complex"), {ComplexWord(set, c)});
+    S.ComputerMessage[1] = Say(ZX_TEXT("Computer", "Go back one place!"));
+    S.ComputerMessage[2] = Say(ZX_TEXT("Computer", "Go back two places!"));
+    S.ComputerMessage[3] = Say(ZX_TEXT("Computer", "Click anywhere on the board you want to move to!"));
+    S.ComputerMessage[4] = Say(ZX_TEXT("Computer", "Fire at %1!"), {S.ComplexName[1]});
+    S.ComputerMessage[5] = Say(ZX_TEXT("Computer", "Earthquake at %1!"), {S.ComplexName[2]});
+    S.ComputerMessage[6] = Say(ZX_TEXT("Computer", "Flood at %1!"), {S.ComplexName[3]});
+    S.ComputerMessage[7] = Say(ZX_TEXT("Computer", "Storm at %1!"), {S.ComplexName[4]});
+    S.ComputerMessage[8] = Say(ZX_TEXT("Computer", "You get $100,000 from each player!"));
+    S.ComputerMessage[9] = Say(ZX_TEXT("Computer", "You get $400,000 from the bank!"));
+    S.ComputerMessage[10] = Say(ZX_TEXT("Computer", "All players get $200,000 from the bank!"));
+    S.ComputerMessage[11] = Say(ZX_TEXT("Computer", "Pay only half of your tax next time!"));
+    S.ComputerMessage[12] = Say(ZX_TEXT("Computer", "Insure your companies for free!"));
+    S.ComputerMessage[13] = Say(ZX_TEXT("Computer", "Don't play for one turn!"));
 
     // The personal windows: left column first, then the right one.
     RefreshPlayerWindows();
@@ -152,7 +153,7 @@ void Game::StartGame() {
 
     EnableRollDiceIfIdle();
     SetTimer(TimerId::GameTime, true);
-    Main.lblGameTime = std::to_string(S.GameTime) + " Minutes";
+    Main.lblGameTime = Say(ZX_TEXT("Main", "%1 Minutes"), {std::to_string(S.GameTime)});
     Main.lblMoves = std::to_string(S.Moves);
     UpdateDisplay();
     RecordEstateHistory();

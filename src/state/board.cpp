@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rules/functions.h"
+#include "rules/text.h"
 
 namespace zx {
 namespace {
@@ -323,8 +324,11 @@ void Definitions(GameState& s) {
         s.OwnComplexEnteringIncome[k] = Share(v, 0.25);
         s.ComplexEnteringFee[k] = Share(v, 0.50);
     }
-    s.MsgMustWithdraw = "\rYou must withdraw money from your bank account or sell your companies to provide the money!";
-    s.MsgCanBorrow = "\rHowever, you can provide the money by selling your companies or borrowing money from somebody.";
+    // A separate sentence on a line of its own below the message it follows.
+    s.MsgMustWithdraw = std::string(1, '\r').append(
+        Say(ZX_TEXT("Message", "You must withdraw money from your bank account or sell your companies to provide the money!")));
+    s.MsgCanBorrow = std::string(1, '\r').append(
+        Say(ZX_TEXT("Message", "However, you can provide the money by selling your companies or borrowing money from somebody.")));
 }
 
 }  // namespace zx
