@@ -9,9 +9,9 @@ namespace zx {
 
 namespace {
 
-constexpr const char* StartHint =
-    "The small windows you see around the game board are player windows.  You perform tasks using your own "
-    "personal window.  Click the Roll Dice button to begin!";
+constexpr SourceText StartHint =
+    ZX_TEXT("Hint", "The small windows you see around the game board are player windows.  You perform tasks using "
+                    "your own personal window.  Click the Roll Dice button to begin!");
 
 // The piece number of a player as a number; "1" for anything else, so a
 // picture is always found.
@@ -63,7 +63,8 @@ void ClearModes(GameState& s) {
 }  // namespace
 
 void Game::mnuGameNew_Click() {
-    if (S.GameInProgress && !OfferToSave(*this, "Do you want to save before starting a new game?", MsgIcon::Question))
+    if (S.GameInProgress &&
+        !OfferToSave(*this, Say(ZX_TEXT("Message", "Do you want to save before starting a new game?")), MsgIcon::Question))
         return;
     CloseGame();
     NewGame.Form_Load();
@@ -72,12 +73,14 @@ void Game::mnuGameNew_Click() {
 
 void Game::mnuGameClose_Click() {
     if (!Main.mnuGameCloseEnabled) return;
-    if (!OfferToSave(*this, "Do you want to save this game before closing it?", MsgIcon::Exclamation)) return;
+    if (!OfferToSave(*this, Say(ZX_TEXT("Message", "Do you want to save this game before closing it?")), MsgIcon::Exclamation))
+        return;
     CloseGame();
 }
 
 void Game::mnuGameExit_Click() {
-    if (S.GameInProgress && !OfferToSave(*this, "Do you want to save before quitting?", MsgIcon::Question)) return;
+    if (S.GameInProgress && !OfferToSave(*this, Say(ZX_TEXT("Message", "Do you want to save before quitting?")), MsgIcon::Question))
+        return;
     StopSounds();
     StopMusic();
     ui.quit();
@@ -93,8 +96,8 @@ void Game::StartGame() {
     SetTimer(TimerId::AutoSave, S.AutoSave);
 
     SetPromptColor(0);
-    S.PromptText = "Game started!";
-    S.HintText = StartHint;
+    S.PromptText = Say(ZX_TEXT("Prompt", "Game started!"));
+    S.HintText = Say(StartHint);
 
     ClearModes(S);
     NumberPlayers();
@@ -108,7 +111,7 @@ void Game::StartGame() {
         PieceView& piece = Main.picPiece[static_cast<std::size_t>(i)];
         piece.visible = i <= S.NumOfPlayers;
         if (i <= S.NumOfPlayers) piece.picture = PiecePictureNumber(PieceOf(S, i), S.PieceSet);
-        piece.toolTip = Name(i) + "'s piece";
+        piece.toolTip = Say(ZX_TEXT("Main", "%1's piece"), {Name(i)});
     }
 
     // The board of the chosen catalogue.
@@ -178,7 +181,7 @@ void Game::CloseGame() {
     NewGame.Unload();
 
     Main.caption = MainView::BaseCaption;
-    for (int k = 1; k <= NumCompanies; ++k) Main.cellToolTip[static_cast<std::size_t>(CompanyBox(k))] = "Company cell";
+    for (int k = 1; k <= NumCompanies; ++k) Main.cellToolTip[static_cast<std::size_t>(CompanyBox(k))] = Say(ZX_TEXT("Cell", "Company cell"));
     ClearPrompts();
     Main.lblCurrentPlayer = {};
     Main.lblNextPlayer = {};
