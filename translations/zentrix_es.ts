@@ -152,6 +152,26 @@
         <source>Cell %1 of %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Company market cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance cell</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -589,6 +609,25 @@
     <name>NewGame</name>
     <message>
         <source>Player %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerType</name>
+    <message>
+        <source>Human</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer (easy)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

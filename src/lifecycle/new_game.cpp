@@ -11,6 +11,15 @@ namespace {
 
 constexpr std::size_t MaxNameLength = 12;
 
+// The kinds of seat as PlayerTypeName gives them, for the translators; the
+// window translates the name it lists.
+[[maybe_unused]] const SourceText PlayerTypeNames[] = {
+    ZX_TEXT("PlayerType", "Human"),
+    ZX_TEXT("PlayerType", "Computer (easy)"),
+    ZX_TEXT("PlayerType", "Computer (normal)"),
+    ZX_TEXT("PlayerType", "Computer (hard)"),
+};
+
 }  // namespace
 
 void NewGameForm::Form_Load() {

@@ -17,7 +17,7 @@ void Game::Form_Load() {
     // empty until a game puts its logos there.
     for (int i = 1; i <= NumCells; ++i) {
         Main.cellLogo[static_cast<std::size_t>(i)] = 0;
-        Main.cellToolTip[static_cast<std::size_t>(i)] = CellHoverText(Cell(i).kind);
+        Main.cellToolTip[static_cast<std::size_t>(i)] = Say(SourceText{"Cell", CellHoverText(Cell(i).kind)});
     }
     ui.refresh();
 }

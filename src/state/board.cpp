@@ -259,14 +259,15 @@ int StartBoxAtPiece(double x, double y) {
     return Detect(x, y).box;
 }
 
+// English; shown through Say(SourceText{"Cell", ...}).
 const char* CellHoverText(CellKind kind) {
     switch (kind) {
-        case CellKind::Market: return "Company market cell";
-        case CellKind::Computer: return "Computer cell";
-        case CellKind::Tax: return "Tax cell";
-        case CellKind::Bank: return "Bank cell";
-        case CellKind::Insurance: return "Insurance cell";
-        case CellKind::Company: return "Company cell";
+        case CellKind::Market: return ZX_TEXT("Cell", "Company market cell").source;
+        case CellKind::Computer: return ZX_TEXT("Cell", "Computer cell").source;
+        case CellKind::Tax: return ZX_TEXT("Cell", "Tax cell").source;
+        case CellKind::Bank: return ZX_TEXT("Cell", "Bank cell").source;
+        case CellKind::Insurance: return ZX_TEXT("Cell", "Insurance cell").source;
+        case CellKind::Company: return ZX_TEXT("Cell", "Company cell").source;
     }
     return "";
 }
