@@ -898,6 +898,10 @@
         <source>Load Game</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Zentrix</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Waiting</name>

@@ -81,14 +81,12 @@ namespace {
     ZX_TEXT("Title", "Lose confirmation"),  ZX_TEXT("Title", "No companies"),
     ZX_TEXT("Title", "No name"),            ZX_TEXT("Title", "Save failed"),
     ZX_TEXT("Title", "Sorry!"),             ZX_TEXT("Title", "Want to save?"),
-    ZX_TEXT("Title", "You must pay now!"),
+    ZX_TEXT("Title", "You must pay now!"),  ZX_TEXT("Title", "Zentrix"),
 };
 
 Message MakeMessage(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
                     MsgAnswer defaultAnswer, int player) {
-    Message m{text, Say(SourceText{"Title", title.c_str()}), icon, buttons, defaultAnswer, player};
-    m.id = title;
-    return m;
+    return Message{text, Say(SourceText{"Title", title.c_str()}), icon, buttons, defaultAnswer, player, title};
 }
 
 }  // namespace
