@@ -51,11 +51,10 @@ std::set<Source> SourcesIn(const QString& tsFile) {
     if (!file.open(QIODevice::ReadOnly)) return out;
     QXmlStreamReader xml(&file);
     std::string context;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isStartElement() && xml.name() == u"name") context = xml.readElementText().toStdString();
-        else if (xml.isStartElement() && xml.name() == u"source")
-            out.insert({context, xml.readElementText().toStdString()});
-        else if (!xml.isStartElement()) xml.readNext();
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"name") context = xml.readElementText().toStdString();
+        else if (xml.name() == u"source") out.insert({context, xml.readElementText().toStdString()});
     }
     return out;
 }
