@@ -3,14 +3,15 @@
 #include <string>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
 namespace {
 
-constexpr const char* StartHint =
-    "The small windows you see around the game board are player windows.  You perform tasks using your own "
-    "personal window.  Click the Roll Dice button to begin!";
+constexpr SourceText StartHint =
+    ZX_TEXT("Hint", "The small windows you see around the game board are player windows.  You perform tasks using "
+                    "your own personal window.  Click the Roll Dice button to begin!");
 
 // The piece number of a player as a number; "1" for anything else, so a
 // picture is always found.
@@ -62,7 +63,8 @@ void ClearModes(GameState& s) {
 }  // namespace
 
 void Game::mnuGameNew_Click() {
-    if (S.GameInProgress && !OfferToSave(*this, "Do you want to save before starting a new game?", MsgIcon::Question))
+    if (S.GameInProgress &&
+        !OfferToSave(*this, Say(ZX_TEXT("Message", "Do you want to save before starting a new game?")), MsgIcon::Question))
         return;
     CloseGame();
     NewGame.Form_Load();
@@ -71,12 +73,14 @@ void Game::mnuGameNew_Click() {
 
 void Game::mnuGameClose_Click() {
     if (!Main.mnuGameCloseEnabled) return;
-    if (!OfferToSave(*this, "Do you want to save this game before closing it?", MsgIcon::Exclamation)) return;
+    if (!OfferToSave(*this, Say(ZX_TEXT("Message", "Do you want to save this game before closing it?")), MsgIcon::Exclamation))
+        return;
     CloseGame();
 }
 
 void Game::mnuGameExit_Click() {
-    if (S.GameInProgress && !OfferToSave(*this, "Do you want to save before quitting?", MsgIcon::Question)) return;
+    if (S.GameInProgress && !OfferToSave(*this, Say(ZX_TEXT("Message", "Do you want to save before quitting?")), MsgIcon::Question))
+        return;
     StopSounds();
     StopMusic();
     ui.quit();
@@ -92,8 +96,8 @@ void Game::StartGame() {
     SetTimer(TimerId::AutoSave, S.AutoSave);
 
     SetPromptColor(0);
-    S.PromptText = "Game started!";
-    S.HintText = StartHint;
+    S.PromptText = Say(ZX_TEXT("Prompt", "Game started!"));
+    S.HintText = Say(StartHint);
 
     ClearModes(S);
     NumberPlayers();
@@ -107,7 +111,7 @@ void Game::StartGame() {
         PieceView& piece = Main.picPiece[static_cast<std::size_t>(i)];
         piece.visible = i <= S.NumOfPlayers;
         if (i <= S.NumOfPlayers) piece.picture = PiecePictureNumber(PieceOf(S, i), S.PieceSet);
-        piece.toolTip = Name(i) + "'s piece";
+        piece.toolTip = Say(ZX_TEXT("Main", "%1's piece"), {Name(i)});
     }
 
     // The board of the chosen catalogue.
@@ -120,20 +124,20 @@ void Game::StartGame() {
         Main.cellToolTip[cell] = entry.longName[set - 1];
     }
     for (int c = 1; c <= NumComplexes; ++c)
-        S.ComplexName[static_cast<std::size_t>(c)] = std::string(ComplexWord(set, c)) + " Complex";
-    S.ComputerMessage[1] = "Go back one place!";
-    S.ComputerMessage[2] = "Go back two places!";
-    S.ComputerMessage[3] = "Click anywhere on the board you want to move to!";
-    S.ComputerMessage[4] = "Fire at " + S.ComplexName[1] + "!";
-    S.ComputerMessage[5] = "Earthquake at " + S.ComplexName[2] + "!";
-    S.ComputerMessage[6] = "Flood at " + S.ComplexName[3] + "!";
-    S.ComputerMessage[7] = "Storm at " + S.ComplexName[4] + "!";
-    S.ComputerMessage[8] = "You get $100,000 from each player!";
-    S.ComputerMessage[9] = "You get $400,000 from the bank!";
-    S.ComputerMessage[10] = "All players get $200,000 from the bank!";
-    S.ComputerMessage[11] = "Pay only half of your tax next time!";
-    S.ComputerMessage[12] = "Insure your companies for free!";
-    S.ComputerMessage[13] = "Don't play for one turn!";
+        S.ComplexName[static_cast<std::size_t>(c)] = Say(ZX_TEXT("Board", "%1 Complex"), {ComplexWord(set, c)});
+    S.ComputerMessage[1] = Say(ZX_TEXT("Computer", "Go back one place!"));
+    S.ComputerMessage[2] = Say(ZX_TEXT("Computer", "Go back two places!"));
+    S.ComputerMessage[3] = Say(ZX_TEXT("Computer", "Click anywhere on the board you want to move to!"));
+    S.ComputerMessage[4] = Say(ZX_TEXT("Computer", "Fire at %1!"), {S.ComplexName[1]});
+    S.ComputerMessage[5] = Say(ZX_TEXT("Computer", "Earthquake at %1!"), {S.ComplexName[2]});
+    S.ComputerMessage[6] = Say(ZX_TEXT("Computer", "Flood at %1!"), {S.ComplexName[3]});
+    S.ComputerMessage[7] = Say(ZX_TEXT("Computer", "Storm at %1!"), {S.ComplexName[4]});
+    S.ComputerMessage[8] = Say(ZX_TEXT("Computer", "You get $100,000 from each player!"));
+    S.ComputerMessage[9] = Say(ZX_TEXT("Computer", "You get $400,000 from the bank!"));
+    S.ComputerMessage[10] = Say(ZX_TEXT("Computer", "All players get $200,000 from the bank!"));
+    S.ComputerMessage[11] = Say(ZX_TEXT("Computer", "Pay only half of your tax next time!"));
+    S.ComputerMessage[12] = Say(ZX_TEXT("Computer", "Insure your companies for free!"));
+    S.ComputerMessage[13] = Say(ZX_TEXT("Computer", "Don't play for one turn!"));
 
     // The personal windows: left column first, then the right one.
     RefreshPlayerWindows();
@@ -152,7 +156,7 @@ void Game::StartGame() {
 
     EnableRollDiceIfIdle();
     SetTimer(TimerId::GameTime, true);
-    Main.lblGameTime = std::to_string(S.GameTime) + " Minutes";
+    Main.lblGameTime = Say(ZX_TEXT("Main", "%1 Minutes"), {std::to_string(S.GameTime)});
     Main.lblMoves = std::to_string(S.Moves);
     UpdateDisplay();
     RecordEstateHistory();
@@ -177,7 +181,7 @@ void Game::CloseGame() {
     NewGame.Unload();
 
     Main.caption = MainView::BaseCaption;
-    for (int k = 1; k <= NumCompanies; ++k) Main.cellToolTip[static_cast<std::size_t>(CompanyBox(k))] = "Company cell";
+    for (int k = 1; k <= NumCompanies; ++k) Main.cellToolTip[static_cast<std::size_t>(CompanyBox(k))] = Say(ZX_TEXT("Cell", "Company cell"));
     ClearPrompts();
     Main.lblCurrentPlayer = {};
     Main.lblNextPlayer = {};

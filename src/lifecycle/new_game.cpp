@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -10,13 +11,22 @@ namespace {
 
 constexpr std::size_t MaxNameLength = 12;
 
+// The kinds of seat as PlayerTypeName gives them, for the translators; the
+// window translates the name it lists.
+[[maybe_unused]] const SourceText PlayerTypeNames[] = {
+    ZX_TEXT("PlayerType", "Human"),
+    ZX_TEXT("PlayerType", "Computer (easy)"),
+    ZX_TEXT("PlayerType", "Computer (normal)"),
+    ZX_TEXT("PlayerType", "Computer (hard)"),
+};
+
 }  // namespace
 
 void NewGameForm::Form_Load() {
     Loaded = true;
     optNumOfPlayersValue = {};
     for (std::size_t i = 1; i <= MaxPlayers; ++i) {
-        txtPlayerName[i] = "Player " + std::to_string(i);
+        txtPlayerName[i] = Say(ZX_TEXT("NewGame", "Player %1"), {std::to_string(i)});
         rowEnabled[i] = true;
     }
     SetInitialOptions();
@@ -122,7 +132,7 @@ void NewGameForm::cmdStart_Click() {
 
     for (int i = 1; i <= n; ++i) {
         if (txtPlayerName[static_cast<std::size_t>(i)].empty()) {
-            g.MsgBox("Please enter a name.", "No name", MsgIcon::Exclamation);
+            g.MsgBox(Say(ZX_TEXT("Message", "Please enter a name.")), "No name", MsgIcon::Exclamation);
             g.ui.focus(FocusId::NewGameName, i);
             return;
         }
@@ -130,7 +140,7 @@ void NewGameForm::cmdStart_Click() {
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
             if (i != j && txtPlayerName[static_cast<std::size_t>(i)] == txtPlayerName[static_cast<std::size_t>(j)]) {
-                g.MsgBox("Please don't use identical names.", "Bad names", MsgIcon::Exclamation);
+                g.MsgBox(Say(ZX_TEXT("Message", "Please don't use identical names.")), "Bad names", MsgIcon::Exclamation);
                 return;
             }
 

@@ -4,6 +4,7 @@
 
 #include "lifecycle/savefile.h"
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -32,7 +33,7 @@ std::string CaptionFor(const std::string& path) {
 void Game::mnuGameSave_Click() {
     SaveFailed = false;
     if (S.WaitingMode) {
-        MsgBox("Can't save game in waiting mode!", "Illegal Save", MsgIcon::Exclamation);
+        MsgBox(Say(ZX_TEXT("Message", "Can't save game in waiting mode!")), "Illegal Save", MsgIcon::Exclamation);
         S.SaveAsRequested = false;
         return;
     }
@@ -57,7 +58,7 @@ bool Game::SaveGame() {
     const std::string previousCaption = Main.caption;
     if (!S.HasFileName || S.SaveAsRequested) {
         S.SaveAsRequested = false;
-        auto chosen = ui.saveFileDialog("Save Game", S.FileName);
+        auto chosen = ui.saveFileDialog(Say(ZX_TEXT("Title", "Save Game")), S.FileName);
         if (!chosen || chosen->empty()) return false;
         S.FileName = WithExtension(*chosen);
     }
@@ -70,13 +71,13 @@ bool Game::SaveGame() {
         S.FileName = previousFile;
         Main.caption = previousCaption;
         SaveFailed = true;
-        MsgBox("The game could not be saved to " + failedPath + "!", "Save failed", MsgIcon::Critical);
+        MsgBox(Say(ZX_TEXT("Message", "The game could not be saved to %1!"), {failedPath}), "Save failed", MsgIcon::Critical);
         return false;
     }
     S.HasFileName = true;
     LogSaved(*this, confirm);
     ui.refresh();
-    if (confirm) MsgBox("The game was saved.", "Game saved", MsgIcon::Information);
+    if (confirm) MsgBox(Say(ZX_TEXT("Message", "The game was saved.")), "Game saved", MsgIcon::Information);
     return true;
 }
 
@@ -88,7 +89,7 @@ void Game::mnuGameLoad_Click() { LoadGame(std::nullopt); }
 
 void Game::LoadGame(const std::optional<std::string>& path) {
     if (S.GameInProgress) {
-        MsgAnswer a = MsgBox("Do you want to save before loading another game?", "Want to save?", MsgIcon::Question,
+        MsgAnswer a = MsgBox(Say(ZX_TEXT("Message", "Do you want to save before loading another game?")), "Want to save?", MsgIcon::Question,
                              MsgButtons::YesNoCancel, MsgAnswer::Yes);
         if (a == MsgAnswer::Cancel) return;
         if (a == MsgAnswer::Yes) {
@@ -99,7 +100,7 @@ void Game::LoadGame(const std::optional<std::string>& path) {
     CloseGame();
     std::optional<std::string> chosen = path;
     if (!chosen) {
-        chosen = ui.openFileDialog("Load Game");
+        chosen = ui.openFileDialog(Say(ZX_TEXT("Title", "Load Game")));
         if (!chosen || chosen->empty()) return;
     }
     LoadGameData(*chosen);
@@ -111,7 +112,7 @@ bool Game::LoadGameData(const std::string& path) {
     std::optional<SavedGame> read;
     if (auto bytes = ReadWholeFile(path)) read = ReadSavedGame(*bytes);
     if (!read) {
-        MsgBox("Couldn't load file!", "Invalid file format", MsgIcon::Critical);
+        MsgBox(Say(ZX_TEXT("Message", "Couldn't load file!")), "Invalid file format", MsgIcon::Critical);
         return false;
     }
     ApplySavedGame(*read, S);

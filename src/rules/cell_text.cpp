@@ -5,19 +5,20 @@
 #include <vector>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
 namespace {
 
-const char* KindName(CellKind kind) {
+std::string KindName(CellKind kind) {
     switch (kind) {
-        case CellKind::Market: return "Company market";
-        case CellKind::Computer: return "Computer";
-        case CellKind::Tax: return "Tax";
-        case CellKind::Bank: return "Bank";
-        case CellKind::Insurance: return "Insurance";
-        case CellKind::Company: return "Company cell";
+        case CellKind::Market: return Say(ZX_TEXT("Cell", "Company market"));
+        case CellKind::Computer: return Say(ZX_TEXT("Cell", "Computer"));
+        case CellKind::Tax: return Say(ZX_TEXT("Cell", "Tax"));
+        case CellKind::Bank: return Say(ZX_TEXT("Cell", "Bank"));
+        case CellKind::Insurance: return Say(ZX_TEXT("Cell", "Insurance"));
+        case CellKind::Company: return Say(ZX_TEXT("Cell", "Company cell"));
     }
     return "";
 }
@@ -26,11 +27,10 @@ bool IsPlayer(const Game& g, int p) { return p >= 1 && p <= g.S.NumOfPlayers && 
 
 // "Ann", "Ann and Bob", "Ann, Bob and Cid".
 std::string NameList(const std::vector<std::string>& names) {
-    std::string out;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) out += i + 1 == names.size() ? " and " : ", ";
-        out += names[i];
-    }
+    std::string out = names.empty() ? std::string() : names.front();
+    for (std::size_t i = 1; i < names.size(); ++i)
+        out = i + 1 == names.size() ? Say(ZX_TEXT("Cell", "%1 and %2"), {out, names[i]})
+                                    : Say(ZX_TEXT("Cell", "%1, %2"), {out, names[i]});
     return out;
 }
 
@@ -47,7 +47,7 @@ std::string CellName(const Game& g, int cell) {
     if (k == 0) return KindName(Cell(cell).kind);
     std::string name = g.Main.cellToolTip[At(cell)];
     if (name.empty()) name = KindName(CellKind::Company);
-    return name + ", " + FormatMoney(g.S.CompanyValue[At(k)]);
+    return Say(ZX_TEXT("Cell", "%1, %2"), {name, FormatMoney(g.S.CompanyValue[At(k)])});
 }
 
 std::string CellTitle(const Game& g, int cell) {
@@ -67,28 +67,30 @@ std::string CellDescription(const Game& g, int cell) {
         const int c = ComplexOf(k);
         const int owner = s.CompanyOwner[At(k)];
         if (IsPlayer(g, owner))
-            say("Owned by " + g.Name(owner) + (s.CompanyInsured[At(k)] ? ", insured." : ", not insured."));
+            say(s.CompanyInsured[At(k)] ? Say(ZX_TEXT("Cell", "Owned by %1, insured."), {g.Name(owner)})
+                                        : Say(ZX_TEXT("Cell", "Owned by %1, not insured."), {g.Name(owner)}));
         else
-            say("No owner.");
+            say(Say(ZX_TEXT("Cell", "No owner.")));
         const std::string& complex = s.ComplexName[At(c)];
-        if (g.Main.shpDestroyMask[At(c)]) say("Struck by a disaster: " + complex + " is being destroyed.");
+        if (g.Main.shpDestroyMask[At(c)]) say(Say(ZX_TEXT("Cell", "Struck by a disaster: %1 is being destroyed."), {complex}));
         if (!complex.empty()) {
             const int whole = s.ComplexOwner[At(c)];
-            say(IsPlayer(g, whole) ? complex + " whole, owned by " + g.Name(whole) + "." : complex + " not whole.");
+            say(IsPlayer(g, whole) ? Say(ZX_TEXT("Cell", "%1 whole, owned by %2."), {complex, g.Name(whole)})
+                                   : Say(ZX_TEXT("Cell", "%1 not whole."), {complex}));
         }
     } else if (Cell(cell).kind == CellKind::Market) {
         // A market sells the complex whose cells come just before it.
         const int sold = ComplexOf(CompanyOnCell(cell == 1 ? NumCells : cell - 1));
-        if (!s.ComplexName[At(sold)].empty()) say("Sells the " + s.ComplexName[At(sold)] + ".");
+        if (!s.ComplexName[At(sold)].empty()) say(Say(ZX_TEXT("Cell", "Sells the %1."), {s.ComplexName[At(sold)]}));
     }
 
     std::vector<std::string> here;
     for (int p = 1; p <= MaxPlayers; ++p)
         if (IsPlayer(g, p) && g.Main.picPiece[At(p)].visible && CellOfPiece(g, p) == cell) here.push_back(g.Name(p));
-    if (here.size() == 1) say(here.front() + "'s piece is here.");
-    if (here.size() > 1) say("Pieces of " + NameList(here) + " are here.");
+    if (here.size() == 1) say(Say(ZX_TEXT("Cell", "%1's piece is here."), {here.front()}));
+    if (here.size() > 1) say(Say(ZX_TEXT("Cell", "Pieces of %1 are here."), {NameList(here)}));
 
-    say("Cell " + std::to_string(cell) + " of " + std::to_string(NumCells) + ".");
+    say(Say(ZX_TEXT("Cell", "Cell %1 of %2."), {std::to_string(cell), std::to_string(NumCells)}));
     return out;
 }
 

@@ -5,9 +5,40 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/text.h"
 #include "rules/money.h"
 
 namespace zx {
+
+namespace {
+
+// Indexed [the owner is female][the company is complexed].
+const SourceText OwnIncome[2][2] = {
+    {ZX_TEXT("Prompt", "%1 recieved %2 as income because of entering his own company!"),
+     ZX_TEXT("Prompt", "%1 recieved %2 as income because of entering his own complexed company!")},
+    {ZX_TEXT("Prompt", "%1 recieved %2 as income because of entering her own company!"),
+     ZX_TEXT("Prompt", "%1 recieved %2 as income because of entering her own complexed company!")},
+};
+const SourceText FeeShort[2][2] = {
+    {ZX_TEXT("Message", "%1!  You don't have enough money to pay %2 to %3 because of entering his company!"),
+     ZX_TEXT("Message", "%1!  You don't have enough money to pay %2 to %3 because of entering his complexed company!")},
+    {ZX_TEXT("Message", "%1!  You don't have enough money to pay %2 to %3 because of entering her company!"),
+     ZX_TEXT("Message", "%1!  You don't have enough money to pay %2 to %3 because of entering her complexed company!")},
+};
+const SourceText FeeWaiting[2][2] = {
+    {ZX_TEXT("Waiting", "Waiting for %1 to pay %2 to %3 because of entering his company..."),
+     ZX_TEXT("Waiting", "Waiting for %1 to pay %2 to %3 because of entering his complexed company...")},
+    {ZX_TEXT("Waiting", "Waiting for %1 to pay %2 to %3 because of entering her company..."),
+     ZX_TEXT("Waiting", "Waiting for %1 to pay %2 to %3 because of entering her complexed company...")},
+};
+const SourceText FeePaid[2][2] = {
+    {ZX_TEXT("Prompt", "%1 paid %2 to %3 because of entering his company!"),
+     ZX_TEXT("Prompt", "%1 paid %2 to %3 because of entering his complexed company!")},
+    {ZX_TEXT("Prompt", "%1 paid %2 to %3 because of entering her company!"),
+     ZX_TEXT("Prompt", "%1 paid %2 to %3 because of entering her complexed company!")},
+};
+
+}  // namespace
 
 void Game::PayCompOwner() {
     const int cp = S.CurrentPlayer;
@@ -21,37 +52,33 @@ void Game::PayCompOwner() {
         const std::string& name = Name(cp);
 
         if (owner == 0) {
-            S.PromptText = "Nobody owns this company!";
+            S.PromptText = Say(ZX_TEXT("Prompt", "Nobody owns this company!"));
             ShowPrompts();
         } else if (owner == cp) {
             const Money amount = complexed ? S.OwnComplexEnteringIncome[k] : S.OwnEnteringIncome[k];
             AddMoney(S.Cash[static_cast<std::size_t>(cp)], amount);
-            if (Narrating()) S.PromptText = name + " recieved " + FormatMoney(amount) + " as income because of entering " +
-                           HisOrHer(S, cp) + (complexed ? " own complexed company!" : " own company!");
+            if (Narrating()) S.PromptText = Say(OwnIncome[IsFemale(S, cp)][complexed], {name, FormatMoney(amount)});
             UpdateDisplay();
             CheckWin(cp);
         } else {
             const Money amount = complexed ? S.ComplexEnteringFee[k] : S.EnteringFee[k];
-            const std::string because = " because of entering " + HisOrHer(S, owner) +
-                                        (complexed ? " complexed company" : " company");
             if (!HasEnoughMoney(S, cp, amount)) {
                 PlayWaitSound();
-                MsgBoxFor(cp, name + "!  You don't have enough money to pay " + FormatMoney(amount) + " to " +
-                           Name(owner) + because + "!" + S.MsgMustWithdraw,
+                MsgBoxFor(cp, Say(FeeShort[IsFemale(S, owner)][complexed], {name, FormatMoney(amount), Name(owner)}) +
+                                  S.MsgMustWithdraw,
                        "You must pay now!", MsgIcon::Critical, MsgButtons::Ok, MsgAnswer::Ok);
-                S.WaitingMessage =
-                    "Waiting for " + name + " to pay " + FormatMoney(amount) + " to " + Name(owner) + because + "...";
+                S.WaitingMessage = Say(FeeWaiting[IsFemale(S, owner)][complexed], {name, FormatMoney(amount), Name(owner)});
                 Wait.Debtor = cp;
                 Wait.Show();
                 return;
             }
             AddMoney(S.Cash[static_cast<std::size_t>(cp)], -std::int64_t{amount});
             AddMoney(S.Cash[static_cast<std::size_t>(owner)], amount);
-            if (Narrating()) S.PromptText = name + " paid " + FormatMoney(amount) + " to " + Name(owner) + because + "!";
+            if (Narrating()) S.PromptText = Say(FeePaid[IsFemale(S, owner)][complexed], {name, FormatMoney(amount), Name(owner)});
             if (complexed)
                 if (Narrating()) S.HintText =
-                    "Complexed companies give the owner much more income and power than companies scattered "
-                    "around the board.";
+                    Say(ZX_TEXT("Hint", "Complexed companies give the owner much more income and power than "
+                                        "companies scattered around the board."));
             UpdateDisplay();
             CheckWin(owner);
         }

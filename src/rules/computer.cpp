@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/text.h"
 #include "rules/money.h"
 
 namespace zx {
@@ -27,8 +28,9 @@ void Game::Computer() {
         int choice = static_cast<int>(rnd.next() * 13) + 1;
         S.ComputerChoice = std::clamp(choice, 1, 13);
         if (Narrating()) {
-            Main.lblComputerPrompt.text = "Computer: " + S.ComputerMessage[static_cast<std::size_t>(S.ComputerChoice)];
-            S.HintText = "The Computer makes random decisions.";
+            Main.lblComputerPrompt.text =
+                Say(ZX_TEXT("Computer", "Computer: %1"), {S.ComputerMessage[static_cast<std::size_t>(S.ComputerChoice)]});
+            S.HintText = Say(ZX_TEXT("Hint", "The Computer makes random decisions."));
         }
         ShowPrompts();
         if (S.ComputerChoice < 4 || S.ComputerChoice > 7) break;
@@ -130,7 +132,7 @@ void Game::DestroyCompanies() {
 
     if (!anyOwned) {
         SetPromptColor(0);
-        if (Narrating()) S.PromptText = "None of the players had any companies in the destroyed complex!";
+        if (Narrating()) S.PromptText = Say(ZX_TEXT("Prompt", "None of the players had any companies in the destroyed complex!"));
         LogStandingNews(*this, Main.lblPrompt.color);
         ShowPrompts();
         return;
@@ -168,17 +170,18 @@ void Game::tmrDestroyDelay_Timer() {
             if (S.CompanyInsured[uk]) {
                 AddMoney(S.Cash[static_cast<std::size_t>(owner)], S.CompanyValue[uk]);
                 if (Narrating()) {
-                    S.PromptText = S.CompanyName[uk] + " was destroyed, but " + Name(owner) + " received " +
-                                   FormatMoney(S.CompanyValue[uk]) + " as compensation!";
-                    S.HintText =
-                        "The insurance office pays the value of insured companies which are destroyed as compensation.";
+                    S.PromptText = Say(ZX_TEXT("Prompt", "%1 was destroyed, but %2 received %3 as compensation!"),
+                                       {S.CompanyName[uk], Name(owner), FormatMoney(S.CompanyValue[uk])});
+                    S.HintText = Say(ZX_TEXT("Hint", "The insurance office pays the value of insured companies which "
+                                                     "are destroyed as compensation."));
                 }
             } else {
                 if (Narrating()) {
-                    S.PromptText = S.CompanyName[uk] + " was destroyed and " + Name(owner) +
-                                   " didn't receive any money as compensation!";
-                    S.HintText = Name(owner) +
-                                 ", you would have been paid the value of your destroyed company if it were insured.";
+                    S.PromptText = Say(ZX_TEXT("Prompt", "%1 was destroyed and %2 didn't receive any money as compensation!"),
+                                       {S.CompanyName[uk], Name(owner)});
+                    S.HintText = Say(ZX_TEXT("Hint", "%1, you would have been paid the value of your destroyed company "
+                                                     "if it were insured."),
+                                     {Name(owner)});
                 }
             }
             BreakComplex(k, owner);

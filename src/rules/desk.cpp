@@ -7,6 +7,7 @@
 
 #include "rules/game.h"
 #include "rules/money.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -14,8 +15,8 @@ namespace {
 
 constexpr std::size_t BankNumLimit = 4;
 
-const char* const WithdrawHint =
-    "Enter the amount of money to be withdrawn in million dollars and click Withdraw.";
+const SourceText WithdrawHint =
+    ZX_TEXT("Hint", "Enter the amount of money to be withdrawn in million dollars and click Withdraw.");
 
 }  // namespace
 
@@ -43,7 +44,7 @@ void PlayerForm::txtBankNum_Change() {
     // button that is live.
     if (cmdWithdrawEnabled) DefaultButton = DeskButton::Withdraw;
     if (!g.Narrating()) return;
-    g.S.HintText = WithdrawHint;
+    g.S.HintText = Say(WithdrawHint);
     g.ShowPrompts();
 }
 
@@ -59,20 +60,20 @@ void PlayerForm::cmdDeposit_Click() {
     g.PlayNegativeSound();
     double v = LeadingNumber(txtBankNum);
     if (v < 0) {
-        g.MsgBoxFor(cp, "Please enter a positive number!", "Bad number", MsgIcon::Exclamation);
+        g.MsgBoxFor(cp, Say(ZX_TEXT("Message", "Please enter a positive number!")), "Bad number", MsgIcon::Exclamation);
         SetBankNum("");
         return;
     }
     // Compared before rounding: 1.04 would round to 1 but is still too much.
     if (v > 1) {
-        g.MsgBoxFor(cp, "You can't deposit more than $1,000,000 at a time!", "Sorry!", MsgIcon::Exclamation);
+        g.MsgBoxFor(cp, Say(ZX_TEXT("Message", "You can't deposit more than $1,000,000 at a time!")), "Sorry!", MsgIcon::Exclamation);
         SetBankNum("");
         return;
     }
     s.DepositAmount = MillionsToDollars(v, 1).value_or(0);
 
     if (!HasEnoughMoney(s, cp, s.DepositAmount)) {
-        g.MsgBoxFor(cp, "You don't have enough money to deposit " + FormatMoney(s.DepositAmount) + "!", "Sorry!",
+        g.MsgBoxFor(cp, Say(ZX_TEXT("Message", "You don't have enough money to deposit %1!"), {FormatMoney(s.DepositAmount)}), "Sorry!",
                  MsgIcon::Exclamation);
         SetBankNum("");
         lblMoneyInBank = FormatMoney(s.MoneyInBank[p]);
@@ -82,7 +83,7 @@ void PlayerForm::cmdDeposit_Click() {
     // so Esc on an empty box is a plain refusal.
     const bool answered = !txtBankNum.empty() && txtBankNum > "0";
     if (answered && static_cast<std::int64_t>(s.MoneyInBank[p]) + s.DepositAmount > MaxMoney) {
-        g.MsgBoxFor(cp, "Your bank account can't hold more than " + FormatMoney(MaxMoney) + "!", "Sorry!",
+        g.MsgBoxFor(cp, Say(ZX_TEXT("Message", "Your bank account can't hold more than %1!"), {FormatMoney(MaxMoney)}), "Sorry!",
                  MsgIcon::Exclamation);
         SetBankNum("");
         lblMoneyInBank = FormatMoney(s.MoneyInBank[p]);
@@ -93,13 +94,13 @@ void PlayerForm::cmdDeposit_Click() {
         s.Cash[p] -= s.DepositAmount;
         s.MoneyInBank[p] += s.DepositAmount;
         if (g.Narrating()) {
-            s.PromptText = g.Name(cp) + " deposited " + FormatMoney(s.DepositAmount) + "!";
+            s.PromptText = Say(ZX_TEXT("Prompt", "%1 deposited %2!"), {g.Name(cp), FormatMoney(s.DepositAmount)});
             s.HintText =
-                "To take money out of your bank account, enter a number in the white box at the right of your "
-                "personal window and click Withdraw.";
+                Say(ZX_TEXT("Hint", "To take money out of your bank account, enter a number in the white box at the "
+                                    "right of your personal window and click Withdraw."));
         }
     } else if (g.Narrating()) {
-        s.PromptText = g.Name(cp) + " refused to deposit any money!";
+        s.PromptText = Say(ZX_TEXT("Prompt", "%1 refused to deposit any money!"), {g.Name(cp)});
     }
 
     EndDeposit();
@@ -125,7 +126,7 @@ void PlayerForm::cmdWithdraw_Click() {
 
     double v = LeadingNumber(txtBankNum);
     if (v < 0) {
-        g.MsgBoxFor(Owner(), "Please enter a positive integer!", "Bad number", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), Say(ZX_TEXT("Message", "Please enter a positive integer!")), "Bad number", MsgIcon::Exclamation);
         SetBankNum("");
         return;
     }
@@ -150,7 +151,7 @@ void PlayerForm::cmdWithdraw_Click() {
         // beyond any sum worth naming.
         double dollars = MillionsToWholeDollars(v, 2);
         if (!(dollars < 9.0e18)) {
-            g.MsgBoxFor(Owner(), "Please enter a smaller number!", "Bad number", MsgIcon::Exclamation);
+            g.MsgBoxFor(Owner(), Say(ZX_TEXT("Message", "Please enter a smaller number!")), "Bad number", MsgIcon::Exclamation);
             SetBankNum("");
             return;
         }
@@ -160,17 +161,17 @@ void PlayerForm::cmdWithdraw_Click() {
 
     if (!amount || *amount > s.MoneyInBank[p]) {
         if (amount) s.WithdrawAmount = *amount;
-        g.MsgBoxFor(Owner(), "You don't have " + FormatMoney(asked) + " money in the bank!", "Sorry!", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), Say(ZX_TEXT("Message", "You don't have %1 money in the bank!"), {FormatMoney(asked)}), "Sorry!", MsgIcon::Exclamation);
     } else if (!FitsMoney(static_cast<std::int64_t>(s.Cash[p]) + *amount)) {
         s.WithdrawAmount = *amount;
-        g.MsgBoxFor(Owner(), "You can't hold more than " + FormatMoney(MaxMoney) + " in cash!", "Sorry!",
+        g.MsgBoxFor(Owner(), Say(ZX_TEXT("Message", "You can't hold more than %1 in cash!"), {FormatMoney(MaxMoney)}), "Sorry!",
                  MsgIcon::Exclamation);
     } else {
         s.WithdrawAmount = *amount;
         s.Cash[p] += s.WithdrawAmount;
         s.MoneyInBank[p] -= s.WithdrawAmount;
         g.SetPromptColor(owner);
-        if (g.Narrating()) s.PromptText = g.Name(owner) + " withdrew " + FormatMoney(s.WithdrawAmount) + " from the bank!";
+        if (g.Narrating()) s.PromptText = Say(ZX_TEXT("Prompt", "%1 withdrew %2 from the bank!"), {g.Name(owner), FormatMoney(s.WithdrawAmount)});
     }
 
     SetBankNum("");
@@ -204,29 +205,30 @@ void PlayerForm::cmdOK_Click() {
     g.CalculateInsuranceCost();
 
     if (s.InsuranceCost < 1) {
-        s.PromptText = g.Name(cp) + " refused to insure any companies!";
-        s.HintText = "Refusing to insure those companies was a big mistake, unless you didn't have enough money to do so.";
+        s.PromptText = Say(ZX_TEXT("Prompt", "%1 refused to insure any companies!"), {g.Name(cp)});
+        s.HintText = Say(ZX_TEXT("Hint", "Refusing to insure those companies was a big mistake, unless you didn't have enough money to do so."));
         g.ShowPrompts();
     } else if (s.FreeInsuranceBonus[p]) {
         // The bonus pays for every ticked company, whatever the total.
         g.PlayPositiveSound();
         s.FreeInsuranceBonus[p] = false;
-        s.PromptText = g.Name(cp) + " insured " + HisOrHer(s, cp) + " companies for free!";
-        s.HintText = g.Name(cp) + " had recieved a free insurance bonus from the Computer before.";
+        s.PromptText = IsFemale(s, cp) ? Say(ZX_TEXT("Prompt", "%1 insured her companies for free!"), {g.Name(cp)})
+                                       : Say(ZX_TEXT("Prompt", "%1 insured his companies for free!"), {g.Name(cp)});
+        s.HintText = Say(ZX_TEXT("Hint", "%1 had recieved a free insurance bonus from the Computer before."), {g.Name(cp)});
         g.InsureCompanies();
         g.UpdateDisplay();
     } else if (!HasEnoughMoney(s, cp, s.InsuranceCost)) {
         // The frame stays live: he may sell, borrow, or tick fewer boxes.
         s.InsuranceMode = true;
-        g.MsgBoxFor(cp, "You don't have " + FormatMoney(s.InsuranceCost) +
-                     " money to pay for the insurance of your companies!" + s.MsgCanBorrow,
+        g.MsgBoxFor(cp, Say(ZX_TEXT("Message", "You don't have %1 money to pay for the insurance of your companies!"),
+                            {FormatMoney(s.InsuranceCost)}) + s.MsgCanBorrow,
                  "Sorry!", MsgIcon::Exclamation);
         return;
     } else {
         s.Cash[p] -= s.InsuranceCost;
         g.InsureCompanies();
-        s.PromptText = g.Name(cp) + " paid " + FormatMoney(s.InsuranceCost) + " for insurance!";
-        s.HintText = "Excellent!  Insuring your companies is always a safe decision.";
+        s.PromptText = Say(ZX_TEXT("Prompt", "%1 paid %2 for insurance!"), {g.Name(cp), FormatMoney(s.InsuranceCost)});
+        s.HintText = Say(ZX_TEXT("Hint", "Excellent!  Insuring your companies is always a safe decision."));
         g.UpdateDisplay();
     }
 
@@ -282,7 +284,7 @@ void Game::InsureCompanies() {
 
 void PlayerForm::cmdSellCompanies_Click() {
     if (lstCompanies.empty()) {
-        g.MsgBoxFor(Owner(), "You don't have any companies!", "No companies", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), Say(ZX_TEXT("Message", "You don't have any companies!")), "No companies", MsgIcon::Exclamation);
         return;
     }
     g.PlayPositiveSound();
@@ -294,11 +296,11 @@ void PlayerForm::cmdSellCompanies_Click() {
 void PlayerForm::cmdLoan_Click() {
     GameState& s = g.S;
     if (s.WaitingMode) {
-        g.MsgBoxFor(Owner(), "You can't lend money in waiting mode!", "Illegal Loan", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), Say(ZX_TEXT("Message", "You can't lend money in waiting mode!")), "Illegal Loan", MsgIcon::Exclamation);
         return;
     }
     if (s.LoanCount >= MaxLoans) {
-        g.MsgBoxFor(Owner(), "There can't be more than 5 loans scheduled at a time!", "Illegal Loan", MsgIcon::Exclamation);
+        g.MsgBoxFor(Owner(), Say(ZX_TEXT("Message", "There can't be more than 5 loans scheduled at a time!")), "Illegal Loan", MsgIcon::Exclamation);
         return;
     }
     g.PlayPositiveSound();
@@ -314,7 +316,7 @@ void PlayerForm::cmdQuitGame_Click() {
 
 bool PlayerForm::Form_QueryUnload(bool byUser) {
     if (!byUser) return false;
-    g.S.HintText = "To quit the game voluntarily, click Quit Game in your personal window.";
+    g.S.HintText = Say(ZX_TEXT("Hint", "To quit the game voluntarily, click Quit Game in your personal window."));
     g.ShowPrompts();
     return true;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 namespace {
@@ -69,11 +70,12 @@ void Game::DoActions() {
 void Game::Box_DblClick(int index) {
     if (index < 1 || index > NumCells) return;
     if (Cell(index).kind == CellKind::Company)
-        MsgBox("For information on this company in the real world, press F1 for Help, then choose \"The "
-               "Companies\" from the Contents list.",
+        MsgBox(Say(ZX_TEXT("Message", "For information on this company in the real world, press F1 for Help, then "
+                                      "choose \"The Companies\" from the Contents list.")),
                "Zentrix", MsgIcon::None, MsgButtons::Ok);
     else
-        MsgBox("For information on this cell, press F1 for Help, then choose \"Cells\" from the Contents list.",
+        MsgBox(Say(ZX_TEXT("Message", "For information on this cell, press F1 for Help, then choose \"Cells\" from "
+                                      "the Contents list.")),
                "Zentrix", MsgIcon::None, MsgButtons::Ok);
 }
 

@@ -17,7 +17,7 @@ void Game::Form_Load() {
     // empty until a game puts its logos there.
     for (int i = 1; i <= NumCells; ++i) {
         Main.cellLogo[static_cast<std::size_t>(i)] = 0;
-        Main.cellToolTip[static_cast<std::size_t>(i)] = CellHoverText(Cell(i).kind);
+        Main.cellToolTip[static_cast<std::size_t>(i)] = Say(SourceText{"Cell", CellHoverText(Cell(i).kind)});
     }
     ui.refresh();
 }
@@ -81,14 +81,12 @@ namespace {
     ZX_TEXT("Title", "Lose confirmation"),  ZX_TEXT("Title", "No companies"),
     ZX_TEXT("Title", "No name"),            ZX_TEXT("Title", "Save failed"),
     ZX_TEXT("Title", "Sorry!"),             ZX_TEXT("Title", "Want to save?"),
-    ZX_TEXT("Title", "You must pay now!"),
+    ZX_TEXT("Title", "You must pay now!"),  ZX_TEXT("Title", "Zentrix"),
 };
 
 Message MakeMessage(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
                     MsgAnswer defaultAnswer, int player) {
-    Message m{text, Say(SourceText{"Title", title.c_str()}), icon, buttons, defaultAnswer, player};
-    m.id = title;
-    return m;
+    return Message{text, Say(SourceText{"Title", title.c_str()}), icon, buttons, defaultAnswer, player, title};
 }
 
 }  // namespace

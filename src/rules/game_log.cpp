@@ -6,6 +6,7 @@
 
 #include "rules/cell_text.h"
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -104,7 +105,9 @@ void GameLog::MessageShown(int move, bool gameInProgress, const Message& m) {
     Add(move, m.title + "  " + m.text);
 }
 
-std::string GameLog::Format(const LogLine& line) { return "Move " + std::to_string(line.move) + ": " + line.text; }
+std::string GameLog::Format(const LogLine& line) {
+    return Say(ZX_TEXT("Log", "Move %1: %2"), {std::to_string(line.move), line.text});
+}
 
 std::string GameLog::PlainText() const {
     std::string out;
@@ -120,15 +123,16 @@ void LogWalk(Game& g) {
     const int cell = CellOfPiece(g, p);
     if (cell == 0) return;
     g.Log.Add(g.S.Moves,
-              g.Name(p) + " rolled a " + std::to_string(g.S.Dice) + " and walked to cell " + std::to_string(cell) +
-                  ", " + CellTitle(g, cell) + ".",
+              Say(ZX_TEXT("Log", "%1 rolled a %2 and walked to cell %3, %4."),
+                  {g.Name(p), std::to_string(g.S.Dice), std::to_string(cell), CellTitle(g, cell)}),
               PlayerColor(g.S, p));
 }
 
 void LogMoveAnywhere(Game& g, int cell) {
     if (!g.Narrating()) return;  // nobody reads the log of an instant game
     const int p = g.S.CurrentPlayer;
-    g.Log.Add(g.S.Moves, g.Name(p) + " moved to cell " + std::to_string(cell) + ", " + CellTitle(g, cell) + ".",
+    g.Log.Add(g.S.Moves,
+              Say(ZX_TEXT("Log", "%1 moved to cell %2, %3."), {g.Name(p), std::to_string(cell), CellTitle(g, cell)}),
               PlayerColor(g.S, p));
 }
 
@@ -137,25 +141,27 @@ void LogRevealedBids(Game& g) {
     const SellCompaniesForm& f = g.SellForm;
     const int k = g.S.SaleCompany;
     if (k < 1 || k > NumCompanies) return;
-    std::string text = "Bids for " + g.S.CompanyName[static_cast<std::size_t>(k)] + ": Bank " + f.txtBid[0];
+    std::string bids = Say(ZX_TEXT("Log", "Bank %1"), {f.txtBid[0]});
     for (std::size_t r = 1; r < f.txtBid.size(); ++r) {
         if (!f.optPlayerVisible[r]) continue;
-        text += ", " + f.optPlayerCaption[r] + " " + (f.txtBid[r].empty() ? std::string("no bid") : f.txtBid[r]);
+        const std::string bid = f.txtBid[r].empty() ? Say(ZX_TEXT("Log", "no bid")) : f.txtBid[r];
+        bids = Say(ZX_TEXT("Log", "%1, %2 %3"), {bids, f.optPlayerCaption[r], bid});
     }
-    g.Log.Add(g.S.Moves, text + ".");
+    g.Log.Add(g.S.Moves, Say(ZX_TEXT("Log", "Bids for %1: %2."), {g.S.CompanyName[static_cast<std::size_t>(k)], bids}));
 }
 
 void LogSaved(Game& g, bool byPlayer) {
     if (!g.Narrating()) return;  // nobody reads the log of an instant game
     const std::filesystem::path path(g.S.FileName);
-    g.Log.Add(g.S.Moves, std::string(byPlayer ? "The game was saved" : "The game was saved automatically") + " to " +
-                             path.filename().string() + ".");
+    const std::string file = path.filename().string();
+    g.Log.Add(g.S.Moves, byPlayer ? Say(ZX_TEXT("Log", "The game was saved to %1."), {file})
+                                  : Say(ZX_TEXT("Log", "The game was saved automatically to %1."), {file}));
 }
 
 void LogMissedTurn(Game& g, int p) {
     if (!g.Narrating()) return;  // nobody reads the log of an instant game
     // Told with the roll it is passed over at, which counts the next move.
-    g.Log.Add(g.S.Moves + 1, g.Name(p) + " misses this turn.", PlayerColor(g.S, p), true);
+    g.Log.Add(g.S.Moves + 1, Say(ZX_TEXT("Log", "%1 misses this turn."), {g.Name(p)}), PlayerColor(g.S, p), true);
 }
 
 void LogStandingNews(Game& g, Rgb color) {
@@ -166,7 +172,7 @@ void LogStandingNews(Game& g, Rgb color) {
 void LogLoaded(Game& g, const std::string& fileName) {
     if (!g.Narrating()) return;  // nobody reads the log of an instant game
     const std::filesystem::path path(fileName);
-    g.Log.Begin(g.S.Moves, "The game was loaded from " + path.filename().string() + ".");
+    g.Log.Begin(g.S.Moves, Say(ZX_TEXT("Log", "The game was loaded from %1."), {path.filename().string()}));
 }
 
 }  // namespace zx

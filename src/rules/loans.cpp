@@ -9,6 +9,7 @@
 
 #include "rules/game.h"
 #include "rules/money.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -62,8 +63,9 @@ void LoanForm::Form_Load() {
     VScroll_Change(10);
 
     s.HintText =
-        "Choose who you're lending to, enter the amount of loan in the white box, select loan interest and duration "
-        "using the scrollbar (they have a direct relation) and click Loan, or click Cancel to refuse.";
+        Say(ZX_TEXT("Hint", "Choose who you're lending to, enter the amount of loan in the white box, select loan "
+                            "interest and duration using the scrollbar (they have a direct relation) and click Loan, "
+                            "or click Cancel to refuse."));
     g.ShowPrompts();
 }
 
@@ -87,8 +89,8 @@ void LoanForm::VScroll_Change(int setting) {
     VScroll = std::clamp(setting, 1, 10);
     g.S.LoanInterest = (11 - VScroll) * 10;
     g.S.LoanDuration = g.S.LoanInterest;
-    lblInterest = std::to_string(g.S.LoanInterest) + " %";
-    lblDuration = std::to_string(g.S.LoanDuration) + " Moves";
+    lblInterest = Say(ZX_TEXT("Loan", "%1 %"), {std::to_string(g.S.LoanInterest)});
+    lblDuration = Say(ZX_TEXT("Loan", "%1 Moves"), {std::to_string(g.S.LoanDuration)});
     g.ui.refresh();
 }
 
@@ -105,12 +107,12 @@ void LoanForm::cmdLoan_Click() {
         g.ui.focus(FocusId::LoanAmount, 0);
         g.ui.refresh();
     };
-    const std::string tooBig = "Please enter a smaller amount!";
+    const std::string tooBig = Say(ZX_TEXT("Message", "Please enter a smaller amount!"));
 
     const double millions = LeadingNumber(txtLoanNum);
     const std::optional<Money> dollars = MillionsToDollars(millions, 1);
     if (!(millions > 0) || (dollars && *dollars <= 0)) {
-        refuse("Please enter a positive number!");
+        refuse(Say(ZX_TEXT("Message", "Please enter a positive number!")));
         return;
     }
     if (!dollars) {
@@ -119,7 +121,7 @@ void LoanForm::cmdLoan_Click() {
     }
     const Money amount = *dollars;
     if (!HasEnoughMoney(s, lender, amount)) {
-        refuse(g.Name(lender) + ", you don't have enough money!");
+        refuse(Say(ZX_TEXT("Message", "%1, you don't have enough money!"), {g.Name(lender)}));
         return;
     }
 
@@ -142,16 +144,19 @@ void LoanForm::cmdLoan_Click() {
         return;
     }
 
-    const std::string question = g.Name(borrower) + ", do you want to borrow " + FormatMoney(amount) + " from " +
-                                 g.Name(lender) + " with " + std::to_string(s.LoanInterest) + " % interest for " +
-                                 std::to_string(s.LoanDuration) + " moves?";
+    const std::string question =
+        Say(ZX_TEXT("Message", "%1, do you want to borrow %2 from %3 with %4 % interest for %5 moves?"),
+            {g.Name(borrower), FormatMoney(amount), g.Name(lender), std::to_string(s.LoanInterest),
+             std::to_string(s.LoanDuration)});
     if (g.MsgBoxFor(borrower, question, LoanConfirmationTitle, MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
         refusedBy = g.IdOf(borrower);
         // A person sees another person answer; a computer's answer nobody
         // sees, so the lender is told.
         if (Loaded && g.IsPerson(lender) && !g.IsPerson(borrower) && g.IdOf(borrower) == refusedBy)
-            g.MsgBoxFor(lender, g.Name(lender) + ", " + g.Name(borrower) + " refused to borrow " + FormatMoney(amount) +
-                                    " from you!", "Loan refused", MsgIcon::Exclamation);
+            g.MsgBoxFor(lender,
+                        Say(ZX_TEXT("Message", "%1, %2 refused to borrow %3 from you!"),
+                            {g.Name(lender), g.Name(borrower), FormatMoney(amount)}),
+                        "Loan refused", MsgIcon::Exclamation);
         return;
     }
     // The window may have been taken away while the borrower was asked.
@@ -159,8 +164,9 @@ void LoanForm::cmdLoan_Click() {
 
     s.LoanAmount = amount;
     g.SetPromptColor(lender);
-    s.PromptText = g.Name(lender) + " loaned " + FormatMoney(amount) + " to " + g.Name(borrower) + " with " +
-                   std::to_string(s.LoanInterest) + " % interest for " + std::to_string(s.LoanDuration) + " moves!";
+    s.PromptText = Say(ZX_TEXT("Prompt", "%1 loaned %2 to %3 with %4 % interest for %5 moves!"),
+                       {g.Name(lender), FormatMoney(amount), g.Name(borrower), std::to_string(s.LoanInterest),
+                        std::to_string(s.LoanDuration)});
     s.HintText.clear();
 
     AddMoney(s.Cash[static_cast<std::size_t>(lender)], -std::int64_t{amount});
@@ -187,8 +193,9 @@ void LoanForm::cmdCancel_Click() {
         // refusal is the borrower's, not his.
         const int refuser = g.IsPerson(lender) ? 0 : g.SlotOf(refusedBy);
         g.SetPromptColor(refuser != 0 ? refuser : lender);
-        s.PromptText = refuser != 0 ? g.Name(refuser) + " refused the loan from " + g.Name(lender) + "!"
-                                    : g.Name(lender) + " refused to lend any money!";
+        s.PromptText = refuser != 0
+                           ? Say(ZX_TEXT("Prompt", "%1 refused the loan from %2!"), {g.Name(refuser), g.Name(lender)})
+                           : Say(ZX_TEXT("Prompt", "%1 refused to lend any money!"), {g.Name(lender)});
         s.HintText.clear();
         g.ShowPrompts();
         g.PlayNegativeSound();
@@ -244,11 +251,12 @@ void Game::RepayDueLoans() {
         if (!HasEnoughMoney(S, borrower, repayment)) {
             S.LoanRepayPending = true;
             PlayWaitSound();
-            MsgBoxFor(borrower, Name(borrower) + ", you don't have enough money to repay " + FormatMoney(repayment) + " loan to " +
-                       Name(lender) + "!" + S.MsgMustWithdraw,
+            MsgBoxFor(borrower,
+                      Say(ZX_TEXT("Message", "%1, you don't have enough money to repay %2 loan to %3!"),
+                          {Name(borrower), FormatMoney(repayment), Name(lender)}) + S.MsgMustWithdraw,
                    "You must pay now!", MsgIcon::Critical);
-            S.WaitingMessage = "Waiting for " + Name(borrower) + " to repay " + FormatMoney(repayment) + " loan to " +
-                               Name(lender) + "...";
+            S.WaitingMessage = Say(ZX_TEXT("Waiting", "Waiting for %1 to repay %2 loan to %3..."),
+                                   {Name(borrower), FormatMoney(repayment), Name(lender)});
             Wait.Debtor = borrower;
             Wait.Show();
             return;
@@ -256,8 +264,11 @@ void Game::RepayDueLoans() {
 
         S.LoanRepayPending = false;
         S.LoanRepaidNotice = true;
-        S.LoanRepaidText += "  " + Name(borrower) + " repaid " + HisOrHer(S, borrower) + " " + FormatMoney(repayment) +
-                            " loan to " + Name(lender) + "!";
+        S.LoanRepaidText += "  " + (IsFemale(S, borrower)
+                                        ? Say(ZX_TEXT("Prompt", "%1 repaid her %2 loan to %3!"),
+                                              {Name(borrower), FormatMoney(repayment), Name(lender)})
+                                        : Say(ZX_TEXT("Prompt", "%1 repaid his %2 loan to %3!"),
+                                              {Name(borrower), FormatMoney(repayment), Name(lender)}));
         AddMoney(S.Cash[static_cast<std::size_t>(borrower)], -std::int64_t{repayment});
         AddMoney(S.Cash[static_cast<std::size_t>(lender)], repayment);
         // Off the schedule before the lender's win check: a lender who wins
@@ -310,7 +321,7 @@ void DropDraftOf(Game& g, int p) {
 // Ends every loan a leaving player gave or took. His own loans are simply
 // cancelled; the loans he took are repaid by the bank when bankPays (he lost)
 // and cancelled otherwise. Returns the PlayerIds of the lenders the bank repaid.
-std::vector<int> SettleLoansOf(Game& g, int p, const std::string& borrowerNotice, bool bankPays) {
+std::vector<int> SettleLoansOf(Game& g, int p, SourceText borrowerNotice, bool bankPays) {
     DropDraftOf(g, p);
     GameState& s = g.S;
     std::vector<int> repaidLenders;
@@ -325,11 +336,11 @@ std::vector<int> SettleLoansOf(Game& g, int p, const std::string& borrowerNotice
         const int borrower = s.LoanBorrower[ix];
         const Money repayment = s.LoanRepayment[ix];
         if (lender == p) {
-            s.PromptText += "  " + g.Name(p) + "'s " + FormatMoney(repayment) + " loan to " + g.Name(borrower) +
-                            " was cancelled and doesn't need repaying anymore!";
+            s.PromptText += "  " + Say(ZX_TEXT("Prompt", "%1's %2 loan to %3 was cancelled and doesn't need repaying anymore!"),
+                                       {g.Name(p), FormatMoney(repayment), g.Name(borrower)});
             g.RemoveLoan(i);
         } else if (borrower == p) {
-            s.PromptText += "  " + g.Name(lender) + "'s " + FormatMoney(repayment) + " loan to " + g.Name(p) + borrowerNotice;
+            s.PromptText += "  " + Say(borrowerNotice, {g.Name(lender), FormatMoney(repayment), g.Name(p)});
             if (bankPays) {
                 AddMoney(s.Cash[static_cast<std::size_t>(lender)], repayment);
                 repaidLenders.push_back(g.IdOf(lender));
@@ -348,7 +359,7 @@ std::vector<int> SettleLoansOf(Game& g, int p, const std::string& borrowerNotice
 void Game::SettleLoansOfLoser(int p) {
     // Lenders are checked for a win only once every loan of the loser is
     // settled: a winner leaves at once and renumbers the players after him.
-    const std::vector<int> repaidLenders = SettleLoansOf(*this, p, " was repaid with interest by the bank!", true);
+    const std::vector<int> repaidLenders = SettleLoansOf(*this, p, ZX_TEXT("Prompt", "%1's %2 loan to %3 was repaid with interest by the bank!"), true);
     for (int lender : repaidLenders) {
         // A lender who has won meanwhile has left and is not checked again.
         const int q = SlotOf(lender);
@@ -359,7 +370,7 @@ void Game::SettleLoansOfLoser(int p) {
 }
 
 void Game::SettleLoansOfWinner(int p) {
-    SettleLoansOf(*this, p, " was cancelled and won't be repaid by the bank!", false);
+    SettleLoansOf(*this, p, ZX_TEXT("Prompt", "%1's %2 loan to %3 was cancelled and won't be repaid by the bank!"), false);
 }
 
 }  // namespace zx

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "rules/functions.h"
+#include "rules/text.h"
 #include "state/game_state.h"
 
 namespace zx {
@@ -30,12 +31,11 @@ struct MainView {
     static constexpr const char* BaseCaption = "Zentrix 3.0";
     std::string caption = BaseCaption;
 
-    TextLine lblPrompt{"Game prompts are shown here", Black};
-    TextLine lblComputerPrompt{"Computer prompts are shown here", Black};
-    TextLine lblHint{
-        "Welcome to Zentrix!  Go to Game->New to start a new game, Game->Load to load a saved game, or "
-        "Help->Help to learn the rules and find out how to play.",
-        Black};
+    TextLine lblPrompt{Say(ZX_TEXT("Main", "Game prompts are shown here")), Black};
+    TextLine lblComputerPrompt{Say(ZX_TEXT("Main", "Computer prompts are shown here")), Black};
+    TextLine lblHint{Say(ZX_TEXT("Main", "Welcome to Zentrix!  Go to Game->New to start a new game, Game->Load to "
+                                         "load a saved game, or Help->Help to learn the rules and find out how to play.")),
+                     Black};
     TextLine lblCurrentPlayer;
     TextLine lblNextPlayer;
     std::string lblGameTime;

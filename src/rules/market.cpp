@@ -1,6 +1,7 @@
 // The company market cells and the "Buy a company" window.
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -31,14 +32,14 @@ void Game::BuyCompany() {
     for (int k = 3 * z - 2; k <= 3 * z; ++k) allOwned = allOwned && S.CompanyOwner[At(k)] != 0;
     if (allOwned) {
         if (Narrating()) {
-            S.PromptText = "There are no companies to buy here!";
-            S.HintText = "All companies in this complex are already owned by other players.";
+            S.PromptText = Say(ZX_TEXT("Prompt", "There are no companies to buy here!"));
+            S.HintText = Say(ZX_TEXT("Hint", "All companies in this complex are already owned by other players."));
         }
         ShowPrompts();
         return;
     }
 
-    if (Narrating()) S.HintText = "Select a company and click Buy, or click Cancel to refuse.";
+    if (Narrating()) S.HintText = Say(ZX_TEXT("Hint", "Select a company and click Buy, or click Cancel to refuse."));
     ShowPrompts();
     DisableRollDice();
     S.BuyMode = true;
@@ -109,7 +110,7 @@ void BuyCompanyForm::cmdBuy_Click() {
         }
         const Money price = S.CompanyValue[At(k)];
         if (!HasEnoughMoney(S, cp, price)) {
-            g.MsgBoxFor(cp, "You do not have enough money to buy this company!" + S.MsgCanBorrow, "Sorry!",
+            g.MsgBoxFor(cp, Say(ZX_TEXT("Message", "You do not have enough money to buy this company!")) + S.MsgCanBorrow, "Sorry!",
                      MsgIcon::Exclamation, MsgButtons::Ok, MsgAnswer::Ok);
             return;
         }
@@ -117,10 +118,11 @@ void BuyCompanyForm::cmdBuy_Click() {
         S.CompanyOwner[At(k)] = cp;
         const std::string& name = g.Name(cp);
         if (g.Narrating()) {
-            S.PromptText = name + " spent " + FormatMoney(price) + " and bought " + S.CompanyName[At(k)] + "!";
-            S.HintText = name + ", " + S.CompanyName[At(k)] +
-                         " was added to the Companies list at the left of your personal window.  And a square in "
-                         "your special color appears around it on the game board.";
+            S.PromptText = Say(ZX_TEXT("Prompt", "%1 spent %2 and bought %3!"), {name, FormatMoney(price), S.CompanyName[At(k)]});
+            S.HintText = Say(ZX_TEXT("Hint", "%1, %2 was added to the Companies list at the left of your personal "
+                                             "window.  And a square in your special color appears around it on the "
+                                             "game board."),
+                             {name, S.CompanyName[At(k)]});
         }
         break;
     }
@@ -138,7 +140,7 @@ void BuyCompanyForm::cmdCancel_Click() {
     EndOffer();
     g.PlayNegativeSound();
     if (g.Narrating()) {
-        S.PromptText = g.Name(cp) + " refused to buy any companies!";
+        S.PromptText = Say(ZX_TEXT("Prompt", "%1 refused to buy any companies!"), {g.Name(cp)});
         S.HintText.clear();
     }
     g.ShowPrompts();

@@ -1,6 +1,7 @@
 #include "rules/operations.h"
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -111,14 +112,16 @@ Verdict Judge(const Game& g, const Op& op, int seat) {
 
 }  // namespace
 
+// English, as a client compares it; a window that shows one translates it
+// with Say(SourceText{"Refusal", text}).
 const char* RefusalText(OpRefusal r) {
     switch (r) {
         case OpRefusal::None: return "";
-        case OpRefusal::NotSeated: return "not seated in this game";
-        case OpRefusal::NotYourSeat: return "not your seat";
-        case OpRefusal::NotYourTurn: return "not your turn";
-        case OpRefusal::NoSuchWindow: return "no such window open";
-        case OpRefusal::Disabled: return "not possible now";
+        case OpRefusal::NotSeated: return ZX_TEXT("Refusal", "not seated in this game").source;
+        case OpRefusal::NotYourSeat: return ZX_TEXT("Refusal", "not your seat").source;
+        case OpRefusal::NotYourTurn: return ZX_TEXT("Refusal", "not your turn").source;
+        case OpRefusal::NoSuchWindow: return ZX_TEXT("Refusal", "no such window open").source;
+        case OpRefusal::Disabled: return ZX_TEXT("Refusal", "not possible now").source;
     }
     return "";
 }

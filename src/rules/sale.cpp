@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/text.h"
 #include "rules/money.h"
 
 namespace zx {
@@ -39,9 +40,10 @@ void SellCompaniesForm::Form_Load() {
     UpdateBidsFrame();
     RefillTable();
     const std::string& seller = g.Name(g.S.SellingPlayer);
-    g.S.HintText = "Selling is similar to an auction.  " + seller +
-                   " should choose a company to sell from the left.  Then other players should enter their "
-                   "secret bids in their boxes at the right and click Submit.";
+    g.S.HintText = Say(ZX_TEXT("Hint", "Selling is similar to an auction.  %1 should choose a company to sell from "
+                                       "the left.  Then other players should enter their secret bids in their boxes "
+                                       "at the right and click Submit."),
+                       {seller});
     g.ShowPrompts();
 }
 
@@ -77,7 +79,7 @@ void SellCompaniesForm::ClearForm() {
 
 void SellCompaniesForm::UpdateBidsFrame() {
     optPlayerVisible[0] = true;
-    optPlayerCaption[0] = "Bank";
+    optPlayerCaption[0] = Say(ZX_TEXT("Sale", "Bank"));
     optPlayerId = {};
     for (int row = 1; row < BidRows; ++row) {
         optPlayerVisible[static_cast<std::size_t>(row)] = false;
@@ -157,11 +159,11 @@ void SellCompaniesForm::cmdSubmit_Click() {
         if (!inPlay(row)) continue;
         double b = bid(row);
         if (b < 0 || !std::isfinite(b) || std::fmod(WholeDollars(b), 10'000.0) != 0) {
-            refuse(row, "Please enter a positive integer!");
+            refuse(row, Say(ZX_TEXT("Message", "Please enter a positive integer!")));
             return;
         }
         if (b > 1.5 * value) {
-            refuse(row, "Bids can't be bigger than 1.5 times the company value!");
+            refuse(row, Say(ZX_TEXT("Message", "Bids can't be bigger than 1.5 times the company value!")));
             return;
         }
     }
@@ -172,7 +174,8 @@ void SellCompaniesForm::cmdSubmit_Click() {
         const int p = g.SlotOf(optPlayerId[static_cast<std::size_t>(row)]);
         if (!inPlay(row) || p == 0) continue;
         if (!HasEnoughMoney(s, p, static_cast<std::int64_t>(WholeDollars(bid(row))))) {
-            refuse(row, g.Name(p) + "'s bid can't be greater than " + HisOrHer(s, p) + " money!");
+            refuse(row, IsFemale(s, p) ? Say(ZX_TEXT("Message", "%1's bid can't be greater than her money!"), {g.Name(p)})
+                                       : Say(ZX_TEXT("Message", "%1's bid can't be greater than his money!"), {g.Name(p)}));
             return;
         }
     }
@@ -186,7 +189,7 @@ void SellCompaniesForm::cmdSubmit_Click() {
         if (!inPlay(row)) continue;
         double b = WholeDollars(bid(row));
         if (b == best) {
-            refuse(row, "Bids can't be equal!");
+            refuse(row, Say(ZX_TEXT("Message", "Bids can't be equal!")));
             return;
         }
         if (b > best) {
@@ -200,8 +203,14 @@ void SellCompaniesForm::cmdSubmit_Click() {
     EnableSell();
     g.ui.focus(FocusId::SaleBankOption, 0);
 
-    s.HintText = "Now " + g.Name(s.SellingPlayer) + " should choose who " + HeOrShe(s, s.SellingPlayer) +
-                 " will sell " + s.CompanyName[static_cast<std::size_t>(k)] + " to and click Sell, or click Cancel to keep it.";
+    const std::string& company = s.CompanyName[static_cast<std::size_t>(k)];
+    s.HintText = IsFemale(s, s.SellingPlayer)
+                     ? Say(ZX_TEXT("Hint", "Now %1 should choose who she will sell %2 to and click Sell, or click "
+                                           "Cancel to keep it."),
+                           {g.Name(s.SellingPlayer), company})
+                     : Say(ZX_TEXT("Hint", "Now %1 should choose who he will sell %2 to and click Sell, or click "
+                                           "Cancel to keep it."),
+                           {g.Name(s.SellingPlayer), company});
     g.ShowPrompts();
 }
 
@@ -257,7 +266,8 @@ void SellCompaniesForm::cmdSell_Click() {
     // The game's timers run on while this window is open: a disaster can
     // take the company away before the seller decides.
     if (s.CompanyOwner[uk] != seller) {
-        g.MsgBoxFor(seller, g.Name(seller) + " doesn't own " + s.CompanyName[uk] + " anymore!", "Sorry!", MsgIcon::Exclamation);
+        g.MsgBoxFor(seller, Say(ZX_TEXT("Message", "%1 doesn't own %2 anymore!"), {g.Name(seller), s.CompanyName[uk]}),
+                    "Sorry!", MsgIcon::Exclamation);
         Form_Load();
         return;
     }
@@ -272,13 +282,15 @@ void SellCompaniesForm::cmdSell_Click() {
 
     // The bid was covered at Submit; the buyer may have paid out since.
     if (buyer != 0 && !HasEnoughMoney(s, buyer, price)) {
-        g.MsgBoxFor(seller, g.Name(buyer) + "'s bid can't be greater than " + HisOrHer(s, buyer) + " money!", "Bad number",
-                 MsgIcon::Exclamation);
+        g.MsgBoxFor(seller,
+                    IsFemale(s, buyer) ? Say(ZX_TEXT("Message", "%1's bid can't be greater than her money!"), {g.Name(buyer)})
+                                       : Say(ZX_TEXT("Message", "%1's bid can't be greater than his money!"), {g.Name(buyer)}),
+                    "Bad number", MsgIcon::Exclamation);
         return;
     }
 
     g.SetPromptColor(seller);
-    s.PromptText = g.Name(seller) + " sold " + s.CompanyName[uk] + " to " + caption + " at " + shown + "!";
+    s.PromptText = Say(ZX_TEXT("Prompt", "%1 sold %2 to %3 at %4!"), {g.Name(seller), s.CompanyName[uk], caption, shown});
     s.HintText.clear();
 
     if (buyer != 0) AddMoney(s.Cash[static_cast<std::size_t>(buyer)], -price);
@@ -312,7 +324,7 @@ void SellCompaniesForm::Form_QueryUnload() {
     if (!Loaded) return;
     const int seller = g.S.SellingPlayer;
     g.SetPromptColor(seller);
-    g.S.PromptText = g.Name(seller) + " refused to sell any companies!";
+    g.S.PromptText = Say(ZX_TEXT("Prompt", "%1 refused to sell any companies!"), {g.Name(seller)});
     g.S.HintText.clear();
     g.ShowPrompts();
     Unload();

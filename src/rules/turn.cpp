@@ -6,6 +6,7 @@
 #include <string>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 namespace {
@@ -284,7 +285,7 @@ void Game::FixOverlap() {
 
 void Game::tmrGameTime_Timer() {
     S.GameTime += 1;
-    Main.lblGameTime = std::to_string(S.GameTime) + " Minutes";
+    Main.lblGameTime = Say(ZX_TEXT("Main", "%1 Minutes"), {std::to_string(S.GameTime)});
 }
 
 void Game::tmrAutoSave_Timer() {
@@ -319,7 +320,7 @@ void Game::tmrLimitReactionTime_Timer() {
         return;
     }
     S.ReactionSeconds = std::max(S.ReactionSeconds - 1, 0);
-    Main.lblReactionTime = std::to_string(S.ReactionSeconds) + " seconds";
+    Main.lblReactionTime = Say(ZX_TEXT("Main", "%1 seconds"), {std::to_string(S.ReactionSeconds)});
     if (S.ReactionSeconds != 0) return;
 
     // Time is up: the player is taken to have refused whatever was offered.

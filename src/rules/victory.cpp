@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "rules/game.h"
+#include "rules/text.h"
 #include "rules/money.h"
 
 namespace zx {
@@ -23,10 +24,10 @@ void Game::CheckNewComplexes() {
             for (int k = 3 * c - 2; k <= 3 * c; ++k) all = all && S.CompanyOwner[At(k)] == p;
             if (!all) continue;
             if (Narrating()) {
-                S.PromptText += "  " + Name(p) + " now owns " + S.ComplexName[At(c)] + "!";
-                S.HintText =
-                    "A complex means 3 companies next to each other.  Complexed companies give the owner more "
-                    "income and power than companies scattered around the board.";
+                S.PromptText += "  " + Say(ZX_TEXT("Prompt", "%1 now owns %2!"), {Name(p), S.ComplexName[At(c)]});
+                S.HintText = Say(ZX_TEXT("Hint", "A complex means 3 companies next to each other.  Complexed "
+                                                 "companies give the owner more income and power than companies "
+                                                 "scattered around the board."));
             }
             S.ComplexOwner[At(c)] = p;
             for (int k = 3 * c - 2; k <= 3 * c; ++k) S.CompanyComplexed[At(k)] = true;
@@ -40,8 +41,9 @@ void Game::BreakComplex(int k, int p) {
     S.ComplexOwner[At(c)] = 0;
     for (int j = 3 * c - 2; j <= 3 * c; ++j) S.CompanyComplexed[At(j)] = false;
     if (Narrating()) {
-        S.PromptText += "  So " + HeOrShe(S, p) + " no longer owns " + S.ComplexName[At(c)] + "!";
-        S.HintText = "When a company in one's complex is sold or destroyed, that player no longer owns that complex.";
+        S.PromptText += "  " + (IsFemale(S, p) ? Say(ZX_TEXT("Prompt", "So she no longer owns %1!"), {S.ComplexName[At(c)]})
+                                              : Say(ZX_TEXT("Prompt", "So he no longer owns %1!"), {S.ComplexName[At(c)]}));
+        S.HintText = Say(ZX_TEXT("Hint", "When a company in one's complex is sold or destroyed, that player no longer owns that complex."));
     }
 }
 
@@ -74,17 +76,18 @@ void Game::CheckWin(int p) {
     // the win is a line of its own.
     if (wins && Narrating()) Log.Prompted(S.Moves, S.PromptText, Main.lblPrompt.color);
     if (PlayerWindow(p).lstCompanies.size() == std::size_t{WinningCompanies}) {
-        S.PromptText += "  " + Name(p) + " now owns 5 companies.";
+        S.PromptText += "  " + Say(ZX_TEXT("Prompt", "%1 now owns 5 companies."), {Name(p)});
         PlayerWins(p);
     } else if (S.Estate[At(p)] > WinningEstate) {
-        S.PromptText += "  " + Name(p) + "'s estate is now more than $8,000,000.";
+        S.PromptText += "  " + Say(ZX_TEXT("Prompt", "%1's estate is now more than $8,000,000."), {Name(p)});
         PlayerWins(p);
     }
 }
 
 void Game::PlayerWins(int p) {
     if (p < 1 || p > S.NumOfPlayers) return;
-    S.PromptText += "  So " + HeOrShe(S, p) + " won and exited the game!";
+    S.PromptText += "  " + (IsFemale(S, p) ? Say(ZX_TEXT("Prompt", "So she won and exited the game!"))
+                                          : Say(ZX_TEXT("Prompt", "So he won and exited the game!")));
     LogStandingNews(*this, PlayerColor(S, p));
     // Only the winner's own offers close: another player's pending purchase,
     // deposit or debt must survive someone else winning in between.
@@ -207,7 +210,7 @@ void Game::RemovePlayerData(int p) {
 
 void Game::CheckGameEnd() {
     if (S.NumOfPlayers != 1) return;
-    S.HintText = "The game ends when there's only 1 player left.";
+    S.HintText = Say(ZX_TEXT("Hint", "The game ends when there's only 1 player left."));
     ShowPrompts();
     S.GameInProgress = false;
     DisableRollDice();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rules/game.h"
+#include "rules/text.h"
 
 namespace zx {
 
@@ -66,7 +67,7 @@ Money Game::DebtDue() const {
 
 void Game::Lose(int player) {
     if (!S.GameInProgress || player < 1 || player > S.NumOfPlayers) return;
-    if (MsgBoxFor(player, "Are you sure you want to lose and exit the game?", LoseConfirmationTitle, MsgIcon::Critical,
+    if (MsgBoxFor(player, Say(ZX_TEXT("Message", "Are you sure you want to lose and exit the game?")), LoseConfirmationTitle, MsgIcon::Critical,
                MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     // The answer may have come back after the game changed under the box.
@@ -82,7 +83,7 @@ void Game::Lose(int player) {
 
     const int loser = IdOf(player);
     const std::string name = Name(player);
-    S.PromptText = name + " lost and exited the game!";
+    S.PromptText = Say(ZX_TEXT("Prompt", "%1 lost and exited the game!"), {name});
     // The loss is a line of its own; the loans it settles follow it.
     LogStandingNews(*this, PlayerColor(S, player));
     const int place = S.NumOfPlayers + S.WinnerCount;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rules/functions.h"
+#include "rules/text.h"
 
 namespace zx {
 namespace {
@@ -258,14 +259,15 @@ int StartBoxAtPiece(double x, double y) {
     return Detect(x, y).box;
 }
 
+// English; shown through Say(SourceText{"Cell", ...}).
 const char* CellHoverText(CellKind kind) {
     switch (kind) {
-        case CellKind::Market: return "Company market cell";
-        case CellKind::Computer: return "Computer cell";
-        case CellKind::Tax: return "Tax cell";
-        case CellKind::Bank: return "Bank cell";
-        case CellKind::Insurance: return "Insurance cell";
-        case CellKind::Company: return "Company cell";
+        case CellKind::Market: return ZX_TEXT("Cell", "Company market cell").source;
+        case CellKind::Computer: return ZX_TEXT("Cell", "Computer cell").source;
+        case CellKind::Tax: return ZX_TEXT("Cell", "Tax cell").source;
+        case CellKind::Bank: return ZX_TEXT("Cell", "Bank cell").source;
+        case CellKind::Insurance: return ZX_TEXT("Cell", "Insurance cell").source;
+        case CellKind::Company: return ZX_TEXT("Cell", "Company cell").source;
     }
     return "";
 }
@@ -323,8 +325,11 @@ void Definitions(GameState& s) {
         s.OwnComplexEnteringIncome[k] = Share(v, 0.25);
         s.ComplexEnteringFee[k] = Share(v, 0.50);
     }
-    s.MsgMustWithdraw = "\rYou must withdraw money from your bank account or sell your companies to provide the money!";
-    s.MsgCanBorrow = "\rHowever, you can provide the money by selling your companies or borrowing money from somebody.";
+    // A separate sentence on a line of its own below the message it follows.
+    s.MsgMustWithdraw = std::string(1, '\r').append(
+        Say(ZX_TEXT("Message", "You must withdraw money from your bank account or sell your companies to provide the money!")));
+    s.MsgCanBorrow = std::string(1, '\r').append(
+        Say(ZX_TEXT("Message", "However, you can provide the money by selling your companies or borrowing money from somebody.")));
 }
 
 }  // namespace zx

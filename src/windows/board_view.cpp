@@ -6,6 +6,7 @@
 #include <QStyleOptionGraphicsItem>
 
 #include "media/pictures.h"
+#include "rules/text.h"
 #include "windows/board_access.h"
 
 namespace zx {
@@ -107,7 +108,7 @@ BoardView::BoardView(QWidget* parent) : QGraphicsView(parent) {
         auto* item = new BoardPicture(QStringLiteral("Box_%1").arg(i), QRectF(0, 0, CellSize, CellSize), pixmaps_);
         item->setPos(CellLeft(i), CellTop(i));
         item->setPicture(pictures::cellPath(Cell(i).kind));
-        item->setToolTip(QString::fromUtf8(CellHoverText(Cell(i).kind)));
+        item->setToolTip(QString::fromStdString(Say(SourceText{"Cell", CellHoverText(Cell(i).kind)})));
         scene_.addItem(item);
         cells_[static_cast<std::size_t>(i)] = item;
     }

@@ -20,6 +20,7 @@
 #include "ai/autopilot.h"
 #include "media/pictures.h"
 #include "rules/game.h"
+#include "rules/text.h"
 #include "windows/controller.h"
 #include "windows/picture_box.h"
 #include "windows/qt_text.h"
@@ -101,7 +102,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         sex->setAccessibleName(tr("Player %1 gender").arg(i));
         auto* type = new QComboBox(fraPlayerInfo);
         type->setObjectName(QStringLiteral("cmbPlayerType_%1").arg(i));
-        for (int t = Human; t <= Hard; ++t) type->addItem(QString::fromLatin1(PlayerTypeName(t)));
+        for (int t = Human; t <= Hard; ++t) type->addItem(toQt(Say(SourceText{"PlayerType", PlayerTypeName(t)})));
         type->setToolTip(tr("Choose Human for a person at this screen, or a computer player and its strength"));
         type->setAccessibleName(tr("Player %1 type").arg(i));
         info->addWidget(name, i - 1, 0);
