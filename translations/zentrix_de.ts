@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bank</translation>
     </message>
     <message>
         <source>Insurance</source>
@@ -423,11 +423,11 @@
     </message>
     <message>
         <source>Game prompts are shown here</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hier erscheinen die Ansagen des Spiels</translation>
     </message>
     <message>
         <source>Computer prompts are shown here</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hier erscheinen die Ansagen des Computers</translation>
     </message>
     <message>
         <source>Welcome to Zentrix!  Go to Game-&gt;New to start a new game, Game-&gt;Load to load a saved game, or Help-&gt;Help to learn the rules and find out how to play.</source>
@@ -609,7 +609,7 @@
     <name>NewGame</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Spieler %1</translation>
     </message>
 </context>
 <context>
@@ -825,7 +825,7 @@
     <name>Sale</name>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bank</translation>
     </message>
 </context>
 <context>
