@@ -58,9 +58,9 @@ void MainWindow::chooseLanguage(const QString& code) {
         const QString text = found ? chosen.translate("zx::MainWindow", source) : QString();
         return text.isEmpty() ? QString::fromUtf8(source) : text;
     };
-    QT_TRANSLATE_NOOP("zx::MainWindow", "Language");
-    QT_TRANSLATE_NOOP("zx::MainWindow", "Zentrix will speak this language from its next start.");
-    QMessageBox::information(this, say("Language"), say("Zentrix will speak this language from its next start."));
+    static const char* const title = QT_TRANSLATE_NOOP("zx::MainWindow", "Language");
+    static const char* const note = QT_TRANSLATE_NOOP("zx::MainWindow", "Zentrix will speak this language from its next start.");
+    QMessageBox::information(this, say(title), say(note));
 }
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
