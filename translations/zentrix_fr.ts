@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>Game time:</source>
-        <translation>Temps de jeu&#xa0;:</translation>
+        <translation>Durée&#xa0;:</translation>
     </message>
     <message>
         <source>Moves:</source>
@@ -1301,11 +1301,11 @@
     </message>
     <message>
         <source>Reaction time:</source>
-        <translation>Temps de réaction&#xa0;:</translation>
+        <translation>Réaction&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Trend Graph</source>
-        <translation>&amp;Graphique des tendances</translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>Compare players&apos; estates in a graph</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Ga&amp;me Log</source>
-        <translation>&amp;Journal de la partie</translation>
+        <translation>&amp;Journal</translation>
     </message>
     <message>
         <source>Every event of this game, in order (Ctrl+G)</source>
