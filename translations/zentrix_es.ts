@@ -1305,7 +1305,7 @@
     </message>
     <message>
         <source>&amp;Trend Graph</source>
-        <translation>&amp;Gráfico de tendencias</translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>Compare players&apos; estates in a graph</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Ga&amp;me Log</source>
-        <translation>&amp;Registro de la partida</translation>
+        <translation>&amp;Registro</translation>
     </message>
     <message>
         <source>Every event of this game, in order (Ctrl+G)</source>
