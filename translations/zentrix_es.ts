@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>The game was loaded from %1.</source>
-        <translation>La partida se cargó de %1.</translation>
+        <translation>La partida se cargó desde %1.</translation>
     </message>
 </context>
 <context>
