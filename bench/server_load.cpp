@@ -1,0 +1,220 @@
+// The server under load: one zentrix-server process on 127.0.0.1 (port 0)
+// and, in this process, many network bots (the normal strategy, each its
+// own connection), as zentrix-bot plays them.
+//   server_load pace TABLES SECONDS   tables of four bots at the game's pace:
+//                                     the server's CPU, the 99th percentile
+//                                     from a bot's operation to the change
+//                                     it receives, the bytes per table per minute
+//   server_load instant TABLES        --instant: whole games per second
+//   server_load idle TABLES           the server's memory per idle table
+// The baseline of each run is the same server with no table.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "bot/bot.h"
+
+namespace {
+
+struct Server {
+    QProcess p;
+    QUrl url;
+    QTemporaryDir data;
+    bool start(bool instant) {
+        QStringList args{"--listen", "127.0.0.1", "--port", "0", "--data", data.path()};
+        if (instant) args << "--instant";
+        p.setProgram(QStringLiteral(ZENTRIX_SERVER));
+        p.setArguments(args);
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start();
+        if (!p.waitForStarted(5000)) return false;
+        while (!p.canReadLine() && p.waitForReadyRead(10000)) {}
+        const QString line = QString::fromUtf8(p.readLine()).trimmed();
+        url = QUrl(line.section(QLatin1Char(' '), 2));
+        return url.isValid() && !url.isEmpty();
+    }
+    // user + system seconds of the server process
+    double cpu() const {
+        QFile f(QStringLiteral("/proc/%1/stat").arg(p.processId()));
+        if (!f.open(QIODevice::ReadOnly)) return 0;
+        const QList<QByteArray> v = f.readAll().split(')').last().trimmed().split(' ');
+        // fields 14 and 15 of stat; here counted from the state (field 3)
+        return (v[11].toDouble() + v[12].toDouble()) / 100.0;
+    }
+    double rssKb() const {
+        QFile f(QStringLiteral("/proc/%1/status").arg(p.processId()));
+        if (!f.open(QIODevice::ReadOnly)) return 0;
+        for (const QByteArray& line : f.readAll().split('\n'))
+            if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble();
+        return 0;
+    }
+    ~Server() {
+        p.terminate();
+        if (!p.waitForFinished(20000)) p.kill();
+        p.waitForFinished(5000);
+    }
+};
+
+void Wait(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// A connection that creates tables: the codes, in order.
+QStringList CreateTables(const QUrl& url, int tables, int seats) {
+    QStringList codes;
+    std::vector<std::unique_ptr<QWebSocket>> hosts;
+    int pending = 0;
+    for (int i = 0; i < tables; i += zx::net::MaxTablesPerConnection) {
+        auto ws = std::make_unique<QWebSocket>();
+        QWebSocket* s = ws.get();
+        const int n = std::min(zx::net::MaxTablesPerConnection, tables - i);
+        pending += n;
+        QObject::connect(s, &QWebSocket::connected, [s, n, seats] {
+            s->sendBinaryMessage(zx::net::HelloFrame());
+            for (int k = 0; k < n; ++k)
+                s->sendBinaryMessage(zx::net::CreateFrame(std::vector<zx::net::SeatChoice>(seats, zx::net::SeatChoice{})));
+        });
+        QObject::connect(s, &QWebSocket::binaryMessageReceived, [&](const QByteArray& b) {
+            auto m = zx::net::DecodeFrame(b);
+            if (m && m->value(QLatin1String("kind")).toString() == QLatin1String("created")) {
+                codes << m->value(QLatin1String("table")).toString();
+                --pending;
+            }
+        });
+        s->open(url);
+        hosts.push_back(std::move(ws));
+    }
+    QElapsedTimer t;
+    t.start();
+    while (pending > 0 && t.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return codes;
+}
+
+struct Bots {
+    std::vector<std::unique_ptr<zx::bot::Bot>> all;
+    std::vector<double> answered;
+    int finished = 0, failed = 0;
+    void join(const QUrl& url, const QStringList& codes, int seats) {
+        for (const QString& code : codes)
+            for (int s = 0; s < seats; ++s) {
+                auto b = std::make_unique<zx::bot::Bot>(url, zx::bot::Bot::Mode::Join, zx::Normal);
+                b->printing = false;
+                b->table = code;
+                b->onFinish = [this](int code) { code == 0 ? ++finished : ++failed; };
+                b->onAnswered = [this](double ms) { answered.push_back(ms); };
+                b->start();
+                all.push_back(std::move(b));
+            }
+    }
+    qint64 bytes() const {
+        qint64 n = 0;
+        for (const auto& b : all) n += b->bytesReceived;
+        return n;
+    }
+};
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];
+}
+
+int Pace(int tables, int seconds) {
+    Server server;
+    if (!server.start(false)) return 1;
+    Wait(1000);
+    // Baseline: the same server listening, with no table.
+    double c0 = server.cpu();
+    Wait(5000);
+    const double idleCpu = (server.cpu() - c0) / 5.0;
+    const QStringList codes = CreateTables(server.url, tables, 4);
+    Bots bots;
+    bots.join(server.url, codes, 4);
+    Wait(5000);  // everybody seated and the first views sent
+    bots.answered.clear();
+    const qint64 bytes0 = bots.bytes();
+    c0 = server.cpu();
+    QElapsedTimer t;
+    t.start();
+    Wait(seconds * 1000);
+    const double secs = static_cast<double>(t.elapsed()) / 1000.0;
+    const double load = (server.cpu() - c0) / secs;
+    std::printf("pace: %d tables (%zu bots), %.0f s: server CPU %.1f %% of one core (no table: %.1f %%); "
+                "operation to its change: %zu answers, p50 %.1f ms, p99 %.1f ms, max %.1f ms; "
+                "%.0f bytes per table per minute; %d finished, %d failed\n",
+                static_cast<int>(codes.size()), bots.all.size(), secs, 100 * load, 100 * idleCpu, bots.answered.size(),
+                Percentile(bots.answered, 0.5), Percentile(bots.answered, 0.99), Percentile(bots.answered, 1.0),
+                static_cast<double>(bots.bytes() - bytes0) / codes.size() / (secs / 60.0), bots.finished, bots.failed);
+    return 0;
+}
+
+int Instant(int tables) {
+    Server server;
+    if (!server.start(true)) return 1;
+    const QStringList codes = CreateTables(server.url, tables, 4);
+    Bots bots;
+    QElapsedTimer t;
+    t.start();
+    const double c0 = server.cpu();
+    bots.join(server.url, codes, 4);
+    while (bots.finished + bots.failed < static_cast<int>(bots.all.size()) && t.elapsed() < 240'000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const double secs = static_cast<double>(t.elapsed()) / 1000.0;
+    std::printf("instant: %d tables of four bots, %d of %zu bots done (%d failed) in %.1f s: %.2f games per second; "
+                "server CPU %.1f s\n",
+                static_cast<int>(codes.size()), bots.finished, bots.all.size(), bots.failed, secs,
+                (bots.finished / 4.0) / secs, server.cpu() - c0);
+    return 0;
+}
+
+// Tables of two remote seats, both joined by clients that never act: each
+// waits for its first roll.
+int Idle(int tables) {
+    Server server;
+    if (!server.start(false)) return 1;
+    Wait(1000);
+    const double rss0 = server.rssKb();
+    const QStringList codes = CreateTables(server.url, tables, 2);
+    std::vector<std::unique_ptr<QWebSocket>> seats;
+    for (const QString& code : codes)
+        for (int s = 0; s < 2; ++s) {
+            auto ws = std::make_unique<QWebSocket>();
+            QWebSocket* w = ws.get();
+            QObject::connect(w, &QWebSocket::connected, [w, code] {
+                w->sendBinaryMessage(zx::net::HelloFrame());
+                QCborMap join = zx::net::Message(zx::net::Kind::Join);
+                join.insert(QLatin1String("table"), code);
+                w->sendBinaryMessage(zx::net::Encode(join));
+            });
+            w->open(server.url);
+            seats.push_back(std::move(ws));
+        }
+    Wait(10000);
+    const double rss = server.rssKb();
+    std::printf("idle: %d tables (both seats joined, a roll due): server RSS %.0f KB, with no table %.0f KB: %.0f KB per table\n",
+                static_cast<int>(codes.size()), rss, rss0, (rss - rss0) / codes.size());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    const QString mode = a.value(1);
+    const int tables = a.value(2, QStringLiteral("50")).toInt();
+    if (mode == QLatin1String("pace")) return Pace(tables, a.value(3, QStringLiteral("60")).toInt());
+    if (mode == QLatin1String("instant")) return Instant(tables);
+    if (mode == QLatin1String("idle")) return Idle(tables);
+    std::fprintf(stderr, "server_load pace TABLES SECONDS | instant TABLES | idle TABLES\n");
+    return 2;
+}
