@@ -679,11 +679,11 @@
     </message>
     <message>
         <source>%1 was destroyed, but %2 received %3 as compensation!</source>
-        <translation>%1 wurde zerstört, aber %2 hat %3 als Entschädigung bekommen!</translation>
+        <translation>%1 wurde zerstört, aber %2 bekommt %3 Entschädigung!</translation>
     </message>
     <message>
         <source>%1 was destroyed and %2 didn&apos;t receive any money as compensation!</source>
-        <translation>%1 wurde zerstört, und %2 hat keine Entschädigung bekommen!</translation>
+        <translation>%1 wurde zerstört, und %2 bekommt keine Entschädigung!</translation>
     </message>
     <message>
         <source>%1 deposited %2!</source>
