@@ -236,7 +236,7 @@
     <name>Hint</name>
     <message>
         <source>The small windows you see around the game board are player windows.  You perform tasks using your own personal window.  Click the Roll Dice button to begin!</source>
-        <translation>Die kleinen Fenster rund um das Spielbrett sind die Fenster der Spieler.  Was du tun willst, tust du in deinem persönlichen Fenster.  Klicke auf Würfeln, um zu beginnen!</translation>
+        <translation>Die kleinen Fenster rund ums Spielbrett sind die Fenster der Spieler.  Du spielst mit deinem persönlichen Fenster.  Klicke auf Würfeln, um zu beginnen!</translation>
     </message>
     <message>
         <source>Complexed companies give the owner much more income and power than companies scattered around the board.</source>
