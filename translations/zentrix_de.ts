@@ -60,7 +60,7 @@
     <name>Board</name>
     <message>
         <source>%1 Complex</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Komplex</translation>
     </message>
 </context>
 <context>
@@ -82,241 +82,241 @@
     <name>Cell</name>
     <message>
         <source>Company cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenfeld</translation>
     </message>
     <message>
         <source>Company market</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenmarkt</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished">Bank</translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Owned by %1, insured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehört %1, versichert.</translation>
     </message>
     <message>
         <source>Owned by %1, not insured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehört %1, nicht versichert.</translation>
     </message>
     <message>
         <source>No owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Besitzer.</translation>
     </message>
     <message>
         <source>Struck by a disaster: %1 is being destroyed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von einer Katastrophe getroffen: Der %1 wird zerstört.</translation>
     </message>
     <message>
         <source>%1 whole, owned by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ganze %1 gehört %2.</translation>
     </message>
     <message>
         <source>%1 not whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der %1 ist nicht in einer Hand.</translation>
     </message>
     <message>
         <source>Sells the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkauft die Firmen des %1.</translation>
     </message>
     <message>
         <source>%1&apos;s piece is here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier steht die Figur von %1.</translation>
     </message>
     <message>
         <source>Pieces of %1 are here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier stehen die Figuren von %1.</translation>
     </message>
     <message>
         <source>Cell %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 von %2.</translation>
     </message>
     <message>
         <source>Company market cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenmarkt-Feld</translation>
     </message>
     <message>
         <source>Computer cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerfeld</translation>
     </message>
     <message>
         <source>Tax cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfeld</translation>
     </message>
     <message>
         <source>Bank cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankfeld</translation>
     </message>
     <message>
         <source>Insurance cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungsfeld</translation>
     </message>
 </context>
 <context>
     <name>Computer</name>
     <message>
         <source>Go back one place!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld zurück!</translation>
     </message>
     <message>
         <source>Go back two places!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Felder zurück!</translation>
     </message>
     <message>
         <source>Click anywhere on the board you want to move to!</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf ein beliebiges Feld, auf das du ziehen willst!</translation>
     </message>
     <message>
         <source>Fire at %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuer im %1!</translation>
     </message>
     <message>
         <source>Earthquake at %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erdbeben im %1!</translation>
     </message>
     <message>
         <source>Flood at %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Flut im %1!</translation>
     </message>
     <message>
         <source>Storm at %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sturm im %1!</translation>
     </message>
     <message>
         <source>You get $100,000 from each player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bekommst $100,000 von jedem Spieler!</translation>
     </message>
     <message>
         <source>You get $400,000 from the bank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bekommst $400,000 von der Bank!</translation>
     </message>
     <message>
         <source>All players get $200,000 from the bank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spieler bekommen $200,000 von der Bank!</translation>
     </message>
     <message>
         <source>Pay only half of your tax next time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahle beim nächsten Mal nur die halbe Steuer!</translation>
     </message>
     <message>
         <source>Insure your companies for free!</source>
-        <translation type="unfinished"></translation>
+        <translation>Versichere deine Firmen gratis!</translation>
     </message>
     <message>
         <source>Don&apos;t play for one turn!</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal aussetzen!</translation>
     </message>
     <message>
         <source>Computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer: %1</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>The small windows you see around the game board are player windows.  You perform tasks using your own personal window.  Click the Roll Dice button to begin!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die kleinen Fenster rund ums Spielbrett sind die Fenster der Spieler.  Du spielst mit deinem persönlichen Fenster.  Klicke auf Würfeln, um zu beginnen!</translation>
     </message>
     <message>
         <source>Complexed companies give the owner much more income and power than companies scattered around the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmen in einem Komplex bringen ihrem Besitzer viel mehr Einnahmen und Macht als Firmen, die über das Brett verstreut sind.</translation>
     </message>
     <message>
         <source>The Computer makes random decisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer entscheidet zufällig.</translation>
     </message>
     <message>
         <source>The insurance office pays the value of insured companies which are destroyed as compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versicherung zahlt für versicherte Firmen, die zerstört werden, ihren Wert als Entschädigung.</translation>
     </message>
     <message>
         <source>%1, you would have been paid the value of your destroyed company if it were insured.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wäre deine zerstörte Firma versichert gewesen, hättest du ihren Wert als Entschädigung bekommen.</translation>
     </message>
     <message>
         <source>Enter the amount of money to be withdrawn in million dollars and click Withdraw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib den Betrag, den du abheben willst, in Millionen Dollar ein und klicke auf Abheben.</translation>
     </message>
     <message>
         <source>To take money out of your bank account, enter a number in the white box at the right of your personal window and click Withdraw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Geld von deinem Bankkonto abzuheben, gib rechts in deinem persönlichen Fenster eine Zahl in das weiße Feld ein und klicke auf Abheben.</translation>
     </message>
     <message>
         <source>Refusing to insure those companies was a big mistake, unless you didn&apos;t have enough money to do so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Firmen nicht zu versichern war ein großer Fehler, außer du hattest nicht genug Geld dafür.</translation>
     </message>
     <message>
         <source>%1 had recieved a free insurance bonus from the Computer before.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hatte vom Computer schon vorher eine Gratis-Versicherung bekommen.</translation>
     </message>
     <message>
         <source>Excellent!  Insuring your companies is always a safe decision.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgezeichnet!  Deine Firmen zu versichern ist immer eine sichere Entscheidung.</translation>
     </message>
     <message>
         <source>To quit the game voluntarily, click Quit Game in your personal window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um das Spiel freiwillig zu verlassen, klicke in deinem persönlichen Fenster auf Aufgeben.</translation>
     </message>
     <message>
         <source>Choose who you&apos;re lending to, enter the amount of loan in the white box, select loan interest and duration using the scrollbar (they have a direct relation) and click Loan, or click Cancel to refuse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle, wem du Geld leihst, gib den Kreditbetrag in das weiße Feld ein, stelle Zinsen und Laufzeit mit der Bildlaufleiste ein (sie hängen direkt zusammen) und klicke auf Leihen, oder klicke auf Abbrechen, um abzulehnen.</translation>
     </message>
     <message>
         <source>All companies in this complex are already owned by other players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Firmen dieses Komplexes gehören schon anderen Spielern.</translation>
     </message>
     <message>
         <source>Select a company and click Buy, or click Cancel to refuse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Firma und klicke auf Kaufen, oder klicke auf Abbrechen, um abzulehnen.</translation>
     </message>
     <message>
         <source>%1, %2 was added to the Companies list at the left of your personal window.  And a square in your special color appears around it on the game board.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 steht jetzt links in deinem persönlichen Fenster in der Liste deiner Firmen.  Und auf dem Spielbrett erscheint ein Quadrat in deiner Farbe um die Firma.</translation>
     </message>
     <message>
         <source>Selling is similar to an auction.  %1 should choose a company to sell from the left.  Then other players should enter their secret bids in their boxes at the right and click Submit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Verkauf ist wie eine Versteigerung.  %1 wählt links die Firma, die verkauft werden soll.  Dann geben die anderen Spieler rechts in ihre Felder ihre geheimen Gebote ein und klicken auf Aufdecken.</translation>
     </message>
     <message>
         <source>Now %1 should choose who she will sell %2 to and click Sell, or click Cancel to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt wählt %1, an wen sie %2 verkauft, und klickt auf Verkaufen, oder auf Abbrechen, um die Firma zu behalten.</translation>
     </message>
     <message>
         <source>Now %1 should choose who he will sell %2 to and click Sell, or click Cancel to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt wählt %1, an wen er %2 verkauft, und klickt auf Verkaufen, oder auf Abbrechen, um die Firma zu behalten.</translation>
     </message>
     <message>
         <source>A complex means 3 companies next to each other.  Complexed companies give the owner more income and power than companies scattered around the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Komplex sind 3 benachbarte Firmen.  Firmen in einem Komplex bringen ihrem Besitzer mehr Einnahmen und Macht als Firmen, die über das Brett verstreut sind.</translation>
     </message>
     <message>
         <source>When a company in one&apos;s complex is sold or destroyed, that player no longer owns that complex.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird eine Firma aus einem Komplex verkauft oder zerstört, besitzt ihr bisheriger Besitzer den Komplex nicht mehr.</translation>
     </message>
     <message>
         <source>The game ends when there&apos;s only 1 player left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel endet, wenn nur noch 1 Spieler übrig ist.</translation>
     </message>
 </context>
 <context>
@@ -353,479 +353,479 @@
     <name>Loan</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Züge</translation>
     </message>
 </context>
 <context>
     <name>Log</name>
     <message>
         <source>Move %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1: %2</translation>
     </message>
     <message>
         <source>%1 rolled a %2 and walked to cell %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat eine %2 gewürfelt und ist auf Feld %3 gezogen (%4).</translation>
     </message>
     <message>
         <source>%1 moved to cell %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf Feld %2 gezogen (%3).</translation>
     </message>
     <message>
         <source>Bank %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank %1</translation>
     </message>
     <message>
         <source>no bid</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Gebot</translation>
     </message>
     <message>
         <source>%1, %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 %3</translation>
     </message>
     <message>
         <source>Bids for %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebote für %1: %2.</translation>
     </message>
     <message>
         <source>The game was saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde in %1 gespeichert.</translation>
     </message>
     <message>
         <source>The game was saved automatically to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde automatisch in %1 gespeichert.</translation>
     </message>
     <message>
         <source>%1 misses this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzt diesmal aus.</translation>
     </message>
     <message>
         <source>The game was loaded from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde aus %1 geladen.</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>%1&apos;s piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Figur von %1</translation>
     </message>
     <message>
         <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Minuten</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>Game prompts are shown here</source>
-        <translation type="unfinished">Hier erscheinen die Ansagen des Spiels</translation>
+        <translation>Hier erscheinen die Ansagen des Spiels</translation>
     </message>
     <message>
         <source>Computer prompts are shown here</source>
-        <translation type="unfinished">Hier erscheinen die Ansagen des Computers</translation>
+        <translation>Hier erscheinen die Ansagen des Computers</translation>
     </message>
     <message>
         <source>Welcome to Zentrix!  Go to Game-&gt;New to start a new game, Game-&gt;Load to load a saved game, or Help-&gt;Help to learn the rules and find out how to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Zentrix!  Wähle Spiel-&gt;Neu für ein neues Spiel, Spiel-&gt;Laden für ein gespeichertes Spiel oder Hilfe-&gt;Hilfe, um die Regeln zu lernen und zu erfahren, wie man spielt.</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Do you want to save before starting a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du vor dem neuen Spiel speichern?</translation>
     </message>
     <message>
         <source>Do you want to save this game before closing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du dieses Spiel vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Do you want to save before quitting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Please enter a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib einen Namen ein.</translation>
     </message>
     <message>
         <source>Please don&apos;t use identical names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib keine gleichen Namen ein.</translation>
     </message>
     <message>
         <source>Can&apos;t save game in waiting mode!</source>
-        <translation type="unfinished"></translation>
+        <translation>Während des Wartens kannst du nicht speichern!</translation>
     </message>
     <message>
         <source>The game could not be saved to %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel konnte nicht in %1 gespeichert werden!</translation>
     </message>
     <message>
         <source>The game was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde gespeichert.</translation>
     </message>
     <message>
         <source>Do you want to save before loading another game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du speichern, bevor du ein anderes Spiel lädst?</translation>
     </message>
     <message>
         <source>Couldn&apos;t load file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ließ sich nicht laden!</translation>
     </message>
     <message>
         <source>%1!  You don&apos;t have enough money to pay %2 to %3 because of entering his company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1!  Du bist auf der Firma von %3 gelandet und hast nicht genug Geld, um ihm %2 zu zahlen!</translation>
     </message>
     <message>
         <source>%1!  You don&apos;t have enough money to pay %2 to %3 because of entering his complexed company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1!  Du bist auf einer Firma im Komplex von %3 gelandet und hast nicht genug Geld, um ihm %2 zu zahlen!</translation>
     </message>
     <message>
         <source>%1!  You don&apos;t have enough money to pay %2 to %3 because of entering her company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1!  Du bist auf der Firma von %3 gelandet und hast nicht genug Geld, um ihr %2 zu zahlen!</translation>
     </message>
     <message>
         <source>%1!  You don&apos;t have enough money to pay %2 to %3 because of entering her complexed company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1!  Du bist auf einer Firma im Komplex von %3 gelandet und hast nicht genug Geld, um ihr %2 zu zahlen!</translation>
     </message>
     <message>
         <source>Please enter a positive number!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib eine positive Zahl ein!</translation>
     </message>
     <message>
         <source>You can&apos;t deposit more than $1,000,000 at a time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst nicht mehr als $1,000,000 auf einmal einzahlen!</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money to deposit %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast nicht genug Geld, um %1 einzuzahlen!</translation>
     </message>
     <message>
         <source>Your bank account can&apos;t hold more than %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dein Bankkonto passen nicht mehr als %1!</translation>
     </message>
     <message>
         <source>Please enter a positive integer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib eine positive ganze Zahl ein!</translation>
     </message>
     <message>
         <source>Please enter a smaller number!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib eine kleinere Zahl ein!</translation>
     </message>
     <message>
         <source>You don&apos;t have %1 money in the bank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keine %1 auf der Bank!</translation>
     </message>
     <message>
         <source>You can&apos;t hold more than %1 in cash!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst nicht mehr als %1 Bargeld haben!</translation>
     </message>
     <message>
         <source>You don&apos;t have %1 money to pay for the insurance of your companies!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keine %1 für die Versicherung deiner Firmen!</translation>
     </message>
     <message>
         <source>You don&apos;t have any companies!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keine Firmen!</translation>
     </message>
     <message>
         <source>You can&apos;t lend money in waiting mode!</source>
-        <translation type="unfinished"></translation>
+        <translation>Während des Wartens kannst du kein Geld leihen!</translation>
     </message>
     <message>
         <source>There can&apos;t be more than 5 loans scheduled at a time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Es können nicht mehr als 5 Kredite gleichzeitig laufen!</translation>
     </message>
     <message>
         <source>For information on this company in the real world, press F1 for Help, then choose &quot;The Companies&quot; from the Contents list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr über diese Firma in der wirklichen Welt: Drücke F1 für die Hilfe und wähle im Inhalt „Die Firmen“.</translation>
     </message>
     <message>
         <source>For information on this cell, press F1 for Help, then choose &quot;Cells&quot; from the Contents list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr über dieses Feld: Drücke F1 für die Hilfe und wähle im Inhalt „Felder“.</translation>
     </message>
     <message>
         <source>Please enter a smaller amount!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib einen kleineren Betrag ein!</translation>
     </message>
     <message>
         <source>%1, you don&apos;t have enough money!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du hast nicht genug Geld!</translation>
     </message>
     <message>
         <source>%1, do you want to borrow %2 from %3 with %4 % interest for %5 moves?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, willst du dir %2 von %3 zu %4 % Zinsen für %5 Züge leihen?</translation>
     </message>
     <message>
         <source>%1, %2 refused to borrow %3 from you!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 will sich keine %3 von dir leihen!</translation>
     </message>
     <message>
         <source>%1, you don&apos;t have enough money to repay %2 loan to %3!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, du hast nicht genug Geld, um %3 den Kredit über %2 zurückzuzahlen!</translation>
     </message>
     <message>
         <source>You do not have enough money to buy this company!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast nicht genug Geld, um diese Firma zu kaufen!</translation>
     </message>
     <message>
         <source>Bids can&apos;t be bigger than 1.5 times the company value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebote dürfen nicht höher sein als das 1,5-Fache des Firmenwerts!</translation>
     </message>
     <message>
         <source>%1&apos;s bid can&apos;t be greater than her money!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gebot von %1 darf nicht größer sein als ihr Geld!</translation>
     </message>
     <message>
         <source>%1&apos;s bid can&apos;t be greater than his money!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gebot von %1 darf nicht größer sein als sein Geld!</translation>
     </message>
     <message>
         <source>Bids can&apos;t be equal!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebote dürfen nicht gleich sein!</translation>
     </message>
     <message>
         <source>%1 doesn&apos;t own %2 anymore!</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 gehört %1 nicht mehr!</translation>
     </message>
     <message>
         <source>Are you sure you want to lose and exit the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du wirklich aufgeben und das Spiel verlassen?</translation>
     </message>
     <message>
         <source>You must withdraw money from your bank account or sell your companies to provide the money!</source>
-        <translation type="unfinished"></translation>
+        <translation>Heb Geld von deinem Bankkonto ab oder verkaufe Firmen, um das Geld aufzubringen!</translation>
     </message>
     <message>
         <source>However, you can provide the money by selling your companies or borrowing money from somebody.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst das Geld aber aufbringen, indem du Firmen verkaufst oder dir Geld leihen lässt.</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Spieler %1</translation>
+        <translation>Spieler %1</translation>
     </message>
 </context>
 <context>
     <name>PlayerType</name>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensch</translation>
     </message>
     <message>
         <source>Computer (easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer (leicht)</translation>
     </message>
     <message>
         <source>Computer (normal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer (normal)</translation>
     </message>
     <message>
         <source>Computer (hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer (schwer)</translation>
     </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
         <source>Game started!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel hat begonnen!</translation>
     </message>
     <message>
         <source>%1 recieved %2 as income because of entering his own company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf seiner eigenen Firma gelandet und hat %2 Einnahmen bekommen!</translation>
     </message>
     <message>
         <source>%1 recieved %2 as income because of entering his own complexed company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf einer Firma in seinem eigenen Komplex gelandet und hat %2 Einnahmen bekommen!</translation>
     </message>
     <message>
         <source>%1 recieved %2 as income because of entering her own company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf ihrer eigenen Firma gelandet und hat %2 Einnahmen bekommen!</translation>
     </message>
     <message>
         <source>%1 recieved %2 as income because of entering her own complexed company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf einer Firma in ihrem eigenen Komplex gelandet und hat %2 Einnahmen bekommen!</translation>
     </message>
     <message>
         <source>%1 paid %2 to %3 because of entering his company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf der Firma von %3 gelandet und hat ihm %2 gezahlt!</translation>
     </message>
     <message>
         <source>%1 paid %2 to %3 because of entering his complexed company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf einer Firma im Komplex von %3 gelandet und hat ihm %2 gezahlt!</translation>
     </message>
     <message>
         <source>%1 paid %2 to %3 because of entering her company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf der Firma von %3 gelandet und hat ihr %2 gezahlt!</translation>
     </message>
     <message>
         <source>%1 paid %2 to %3 because of entering her complexed company!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf einer Firma im Komplex von %3 gelandet und hat ihr %2 gezahlt!</translation>
     </message>
     <message>
         <source>Nobody owns this company!</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Firma gehört niemandem!</translation>
     </message>
     <message>
         <source>None of the players had any companies in the destroyed complex!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner der Spieler hatte Firmen im zerstörten Komplex!</translation>
     </message>
     <message>
         <source>%1 was destroyed, but %2 received %3 as compensation!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde zerstört, aber %2 bekommt %3 Entschädigung!</translation>
     </message>
     <message>
         <source>%1 was destroyed and %2 didn&apos;t receive any money as compensation!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde zerstört, und %2 bekommt keine Entschädigung!</translation>
     </message>
     <message>
         <source>%1 deposited %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 eingezahlt!</translation>
     </message>
     <message>
         <source>%1 refused to deposit any money!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat kein Geld eingezahlt!</translation>
     </message>
     <message>
         <source>%1 withdrew %2 from the bank!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 von der Bank abgehoben!</translation>
     </message>
     <message>
         <source>%1 refused to insure any companies!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Firmen versichert!</translation>
     </message>
     <message>
         <source>%1 insured her companies for free!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat ihre Firmen gratis versichert!</translation>
     </message>
     <message>
         <source>%1 insured his companies for free!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat seine Firmen gratis versichert!</translation>
     </message>
     <message>
         <source>%1 paid %2 for insurance!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 für die Versicherung gezahlt!</translation>
     </message>
     <message>
         <source>%1 loaned %2 to %3 with %4 % interest for %5 moves!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %3 %2 zu %4 % Zinsen für %5 Züge geliehen!</translation>
     </message>
     <message>
         <source>%1 refused the loan from %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Kredit von %2 abgelehnt!</translation>
     </message>
     <message>
         <source>%1 refused to lend any money!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat niemandem Geld geliehen!</translation>
     </message>
     <message>
         <source>%1 repaid her %2 loan to %3!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %3 ihren Kredit über %2 zurückgezahlt!</translation>
     </message>
     <message>
         <source>%1 repaid his %2 loan to %3!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %3 seinen Kredit über %2 zurückgezahlt!</translation>
     </message>
     <message>
         <source>%1&apos;s %2 loan to %3 was cancelled and doesn&apos;t need repaying anymore!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kredit über %2 von %1 an %3 entfällt und muss nicht mehr zurückgezahlt werden!</translation>
     </message>
     <message>
         <source>%1&apos;s %2 loan to %3 was repaid with interest by the bank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bank hat den Kredit über %2 von %1 an %3 mit Zinsen zurückgezahlt!</translation>
     </message>
     <message>
         <source>%1&apos;s %2 loan to %3 was cancelled and won&apos;t be repaid by the bank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kredit über %2 von %1 an %3 entfällt, und die Bank zahlt ihn nicht zurück!</translation>
     </message>
     <message>
         <source>There are no companies to buy here!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gibt es keine Firmen zu kaufen!</translation>
     </message>
     <message>
         <source>%1 spent %2 and bought %3!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %3 für %2 gekauft!</translation>
     </message>
     <message>
         <source>%1 refused to buy any companies!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Firma gekauft!</translation>
     </message>
     <message>
         <source>%1 sold %2 to %3 at %4!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 für %4 an %3 verkauft!</translation>
     </message>
     <message>
         <source>%1 refused to sell any companies!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Firma verkauft!</translation>
     </message>
     <message>
         <source>%1 now owns %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 besitzt jetzt den %2!</translation>
     </message>
     <message>
         <source>So she no longer owns %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit besitzt sie den %1 nicht mehr!</translation>
     </message>
     <message>
         <source>So he no longer owns %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit besitzt er den %1 nicht mehr!</translation>
     </message>
     <message>
         <source>%1 now owns 5 companies.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 besitzt jetzt 5 Firmen.</translation>
     </message>
     <message>
         <source>%1&apos;s estate is now more than $8,000,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Vermögen von %1 liegt jetzt über $8,000,000.</translation>
     </message>
     <message>
         <source>So she won and exited the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit hat sie gewonnen und das Spiel verlassen!</translation>
     </message>
     <message>
         <source>So he won and exited the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit hat er gewonnen und das Spiel verlassen!</translation>
     </message>
     <message>
         <source>%1 lost and exited the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat verloren und das Spiel verlassen!</translation>
     </message>
 </context>
 <context>
     <name>Refusal</name>
     <message>
         <source>not seated in this game</source>
-        <translation type="unfinished"></translation>
+        <translation>spielt in diesem Spiel nicht mit</translation>
     </message>
     <message>
         <source>not your seat</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht dein Platz</translation>
     </message>
     <message>
         <source>not your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>du bist nicht am Zug</translation>
     </message>
     <message>
         <source>no such window open</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Fenster ist nicht offen</translation>
     </message>
     <message>
         <source>not possible now</source>
-        <translation type="unfinished"></translation>
+        <translation>jetzt nicht möglich</translation>
     </message>
 </context>
 <context>
     <name>Sale</name>
     <message>
         <source>Bank</source>
-        <translation type="unfinished">Bank</translation>
+        <translation>Bank</translation>
     </message>
 </context>
 <context>
@@ -892,38 +892,38 @@
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel speichern</translation>
     </message>
     <message>
         <source>Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel laden</translation>
     </message>
     <message>
         <source>Zentrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrix</translation>
     </message>
 </context>
 <context>
     <name>Waiting</name>
     <message>
         <source>Waiting for %1 to pay %2 to %3 because of entering his company...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte, bis %1 %3 die %2 für seine Firma zahlt...</translation>
     </message>
     <message>
         <source>Waiting for %1 to pay %2 to %3 because of entering his complexed company...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte, bis %1 %3 die %2 für die Firma in seinem Komplex zahlt...</translation>
     </message>
     <message>
         <source>Waiting for %1 to pay %2 to %3 because of entering her company...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte, bis %1 %3 die %2 für ihre Firma zahlt...</translation>
     </message>
     <message>
         <source>Waiting for %1 to pay %2 to %3 because of entering her complexed company...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte, bis %1 %3 die %2 für die Firma in ihrem Komplex zahlt...</translation>
     </message>
     <message>
         <source>Waiting for %1 to repay %2 loan to %3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte, bis %1 %3 den Kredit über %2 zurückzahlt...</translation>
     </message>
 </context>
 <context>
