@@ -145,7 +145,8 @@ public:
         const GameState& s = v.S();
         // Thinking about a loan only pays with money to spare; and not at
         // every move, or the look-ahead would eat the players' time.
-        if (s.Moves % 3 != 0 || s.LoanCount >= MaxLoans || s.WaitingMode) return std::nullopt;
+        if (s.LoanCount >= MaxLoans || s.WaitingMode) return std::nullopt;
+        if (s.Moves % 3 != 0) return j_.Lend(v);
         if (std::int64_t{s.Cash[At(me)]} < 1'000'000) return std::nullopt;
         // The normal judgement's offer first, then none, then the others.
         std::vector<std::int64_t> offers{LoanCode(j_.Lend(v))};
