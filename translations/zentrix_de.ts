@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Sells the %1.</source>
-        <translation>Verkauft die Firmen des %1.</translation>
+        <translation>Verkauft die Firmen im %1.</translation>
     </message>
     <message>
         <source>%1&apos;s piece is here.</source>
@@ -171,6 +171,41 @@
     <message>
         <source>Insurance cell</source>
         <translation>Versicherungsfeld</translation>
+    </message>
+</context>
+<context>
+    <name>Complex</name>
+    <message>
+        <source>Computers</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frankreich</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,41 @@
     </message>
 </context>
 <context>
+    <name>Complex</name>
+    <message>
+        <source>Computers</source>
+        <translation>informático</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>de procesadores</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>de software</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>multimedia</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>estadounidense</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>japonés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>alemán</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francés</translation>
+    </message>
+</context>
+<context>
     <name>Computer</name>
     <message>
         <source>Go back one place!</source>

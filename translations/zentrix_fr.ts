@@ -174,6 +174,41 @@
     </message>
 </context>
 <context>
+    <name>Complex</name>
+    <message>
+        <source>Computers</source>
+        <translation>informatique</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>des processeurs</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>du logiciel</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>multimédia</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>américain</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>japonais</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>allemand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>français</translation>
+    </message>
+</context>
+<context>
     <name>Computer</name>
     <message>
         <source>Go back one place!</source>

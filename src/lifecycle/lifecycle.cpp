@@ -124,7 +124,7 @@ void Game::StartGame() {
         Main.cellToolTip[cell] = entry.longName[set - 1];
     }
     for (int c = 1; c <= NumComplexes; ++c)
-        S.ComplexName[static_cast<std::size_t>(c)] = Say(ZX_TEXT("Board", "%1 Complex"), {ComplexWord(set, c)});
+        S.ComplexName[static_cast<std::size_t>(c)] = Say(ZX_TEXT("Board", "%1 Complex"), {Say(ComplexWordText(set, c))});
     S.ComputerMessage[1] = Say(ZX_TEXT("Computer", "Go back one place!"));
     S.ComputerMessage[2] = Say(ZX_TEXT("Computer", "Go back two places!"));
     S.ComputerMessage[3] = Say(ZX_TEXT("Computer", "Click anywhere on the board you want to move to!"));

@@ -135,9 +135,13 @@ const std::array<CatalogueEntry, NumCompanies + 1> kCatalogue{{
      {"Diamond Multimedia (Multimedia Complex)", "Citroen (French Complex)"}},
 }};
 
-const char* const kComplexWords[2][4] = {
-    {"Computers", "CPU", "Software", "Multimedia"},
-    {"US", "Japanese", "German", "French"},
+// Each word is translated alone and then put into the "%1 Complex" pattern,
+// so a translator can make the word agree with the pattern of its language.
+const SourceText kComplexWords[2][4] = {
+    {ZX_TEXT("Complex", "Computers"), ZX_TEXT("Complex", "CPU"), ZX_TEXT("Complex", "Software"),
+     ZX_TEXT("Complex", "Multimedia")},
+    {ZX_TEXT("Complex", "US"), ZX_TEXT("Complex", "Japanese"), ZX_TEXT("Complex", "German"),
+     ZX_TEXT("Complex", "French")},
 };
 
 Money Share(Money value, double share) {
@@ -274,10 +278,12 @@ const char* CellHoverText(CellKind kind) {
 
 const CatalogueEntry& Catalogue(int k) { return kCatalogue.at(static_cast<std::size_t>(k)); }
 
-const char* ComplexWord(int companySet, int c) {
-    if (companySet < 1 || companySet > 2 || c < 1 || c > 4) return "";
+SourceText ComplexWordText(int companySet, int c) {
+    if (companySet < 1 || companySet > 2 || c < 1 || c > 4) return SourceText{"Complex", ""};
     return kComplexWords[companySet - 1][c - 1];
 }
+
+const char* ComplexWord(int companySet, int c) { return ComplexWordText(companySet, c).source; }
 
 int PiecePictureNumber(int piece, int pieceSet) {
     // Piece sets are taken modulo three, so a set number out of range still

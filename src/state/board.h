@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "rules/text.h"
 #include "state/game_state.h"
 
 namespace zx {
@@ -72,6 +73,8 @@ struct CatalogueEntry {
 const CatalogueEntry& Catalogue(int k);
 // "Computers", "CPU", ... for set 1; "US", "Japanese", ... for set 2.
 const char* ComplexWord(int companySet, int c);
+// The same word marked for translation (Say() it before joining it into a name).
+SourceText ComplexWordText(int companySet, int c);
 // Number of the logo picture of company k in a catalogue: 1..24.
 constexpr int LogoNumber(int companySet, int k) { return (companySet - 1) * 12 + k; }
 // Number of a piece picture 1..12 for a piece "1".."4" in a piece set.

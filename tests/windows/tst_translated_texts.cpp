@@ -20,6 +20,7 @@
 #include "ai/instant_game.h"
 #include "rules/cell_text.h"
 #include "rules/text.h"
+#include "state/board.h"
 
 using namespace zx;
 
@@ -160,6 +161,9 @@ void TranslatedTexts::everyShownTextGoesThroughTheTranslatorAndIsInTheSources() 
     for (const auto& [context, source] : asked)
         if (!known.count({context, source})) unknown += "\n  " + context + ": " + source;
     QVERIFY2(unknown.empty(), ("asked for but not in the translation sources:" + unknown).c_str());
+    // A word put into another text's place is hidden by that text's «»; the
+    // complex words are such words and must be asked for themselves.
+    for (int c = 1; c <= NumComplexes; ++c) QVERIFY(asked.count({"Complex", ComplexWord(1, c)}));
     qInfo("%zu texts asked, %zu known", asked.size(), known.size());
     // The games above go through most of what the rules can say.
     QVERIFY2(asked.size() >= 100, qPrintable(QStringLiteral("only %1 texts asked").arg(asked.size())));
