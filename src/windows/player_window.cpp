@@ -165,6 +165,9 @@ PlayerWindow::PlayerWindow(Controller& c, int slot, QWidget* parent) : FormWindo
     bank->addWidget(makeLabel(QStringLiteral("lbMoneyInBankLabel"), tr("Balance:"), fraBankAccount_), 0, 0,
                     1, 2);
     lblMoneyInBank_ = makeLabel(QStringLiteral("lblMoneyInBank"), QStringLiteral("$0"), fraBankAccount_);
+    // The columns stand close together; a long word for "Balance:" (German
+    // "Kontostand:") would otherwise run into the sum.
+    lblMoneyInBank_->setIndent(lblMoneyInBank_->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     bank->addWidget(lblMoneyInBank_, 0, 2, 1, 4);
     txtBankNum_ = new QLineEdit(fraBankAccount_);
     txtBankNum_->setObjectName(QStringLiteral("txtBankNum"));
