@@ -3,6 +3,7 @@
 // dialogs are answered from a script, and small finders for controls.
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -65,6 +66,22 @@ struct Program {
     }
     Game& game() { return controller.game(); }
 };
+
+// Gives the offscreen platform one screen of the size given (before the
+// application is made): tests of sizes must not depend on its default.
+inline bool useOffscreenScreen(const QString& folder, int width, int height) {
+    const QString config = folder + QStringLiteral("/screen.json");
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(QStringLiteral(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": %1, "height": %2,
+        "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(width)
+                   .arg(height)
+                   .toUtf8());
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+    return true;
+}
 
 // The offscreen platform complains at every raise(); the tests raise often.
 inline void quietOffscreenWarnings() {

@@ -186,16 +186,7 @@ void LayoutTest::recentEventsAndTheirPause() {
 // A screen larger than any size the main window allows.
 int main(int argc, char** argv) {
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 1;
-    file.write(QStringLiteral(R"({"screens": [{"name": "big", "x": 0, "y": 0, "width": %1, "height": %2,
-        "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(ScreenWidth)
-                   .arg(ScreenHeight)
-                   .toUtf8());
-    file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+    if (!zx::test::useOffscreenScreen(dir.path(), ScreenWidth, ScreenHeight)) return 1;
     QApplication app(argc, argv);
     LayoutTest test;
     return QTest::qExec(&test, argc, argv);
