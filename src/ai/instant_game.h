@@ -25,26 +25,11 @@ private:
     PlayerRandom bits_;
 };
 
-class QuietUi : public Ui {
+class QuietUi : public SilentUi {
 public:
     Autopilot* pilot = nullptr;
 
     MsgAnswer message(const Message& m) override;
-    void playSound(const std::string&) override {}
-    void stopSounds() override {}
-    void playMusic(const std::string&) override {}
-    void stopMusic() override {}
-    void setTimer(TimerId, bool) override {}
-    void showWindow(WindowId, int, bool) override {}
-    void closeWindow(WindowId, int) override {}
-    void raiseWindow(WindowId, int) override {}
-    void focus(FocusId, int) override {}
-    void refresh() override {}
-    std::optional<std::string> saveFileDialog(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> openFileDialog(const std::string&) override { return std::nullopt; }
-    void showHelp(const std::string&) override {}
-    void quit() override {}
-    Date today() override { return {}; }
 };
 
 class InstantGame {

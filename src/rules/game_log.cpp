@@ -109,6 +109,13 @@ std::string GameLog::Format(const LogLine& line) {
     return Say(ZX_TEXT("Log", "Move %1: %2"), {std::to_string(line.move), line.text});
 }
 
+bool GameLog::StandingNewsSince(Cursor& cursor) const {
+    if (cursor.generation != generation_ || lines_.size() < cursor.seen) cursor = Cursor{generation_, 0};
+    bool news = false;
+    for (; cursor.seen < lines_.size(); ++cursor.seen) news = news || lines_[cursor.seen].standing;
+    return news;
+}
+
 std::string GameLog::PlainText() const {
     std::string out;
     for (const LogLine& line : lines_) out += Format(line) + "\n";

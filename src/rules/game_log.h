@@ -59,6 +59,16 @@ public:
     // help pointers are not.
     void MessageShown(int move, bool gameInProgress, const Message& m);
 
+    // Where a reader of the log has read to.
+    struct Cursor {
+        std::uint64_t generation = 0;
+        std::size_t seen = 0;
+    };
+    // Whether the lines come since the cursor hold one that changes the
+    // standing; the cursor moves past them (back to the start when the
+    // lines started over).
+    bool StandingNewsSince(Cursor& cursor) const;
+
     // "Move 12: Ann rolled a 4 ...", one line each.
     static std::string Format(const LogLine& line);
     std::string PlainText() const;

@@ -112,6 +112,29 @@ public:
     virtual Date today() = 0;
 };
 
+// The outside world of a game nobody sees (a look-ahead, the arena, a table
+// on the server): no window, sound, timer or file dialog; a box gets its
+// default answer. Such games override what they need.
+class SilentUi : public Ui {
+public:
+    MsgAnswer message(const Message& m) override { return m.defaultAnswer; }
+    void playSound(const std::string&) override {}
+    void stopSounds() override {}
+    void playMusic(const std::string&) override {}
+    void stopMusic() override {}
+    void setTimer(TimerId, bool) override {}
+    void showWindow(WindowId, int, bool) override {}
+    void closeWindow(WindowId, int) override {}
+    void raiseWindow(WindowId, int) override {}
+    void focus(FocusId, int) override {}
+    void refresh() override {}
+    std::optional<std::string> saveFileDialog(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openFileDialog(const std::string&) override { return std::nullopt; }
+    void showHelp(const std::string&) override {}
+    void quit() override {}
+    Date today() override { return {}; }
+};
+
 // The source of chance: uniform numbers in [0, 1).
 class Random {
 public:

@@ -399,15 +399,7 @@ void TableRunner::computerStep() {
 }
 
 bool TableRunner::NewsWorthAPause() {
-    const GameLog& log = game_->Log;
-    const auto& lines = log.Lines();
-    if (log.Generation() != logGeneration_ || lines.size() < logSeen_) {
-        logGeneration_ = log.Generation();
-        logSeen_ = 0;
-    }
-    bool worth = false;
-    for (; logSeen_ < lines.size(); ++logSeen_) worth = worth || lines[logSeen_].standing;
-    return worth;
+    return game_->Log.StandingNewsSince(logRead_);
 }
 
 std::string TableRunner::checkpointNow() {

@@ -69,7 +69,7 @@ struct TableCallbacks {
     std::function<void(const QStringList& results)> finished;
 };
 
-class TableRunner : public QObject, public Ui {
+class TableRunner : public QObject, public SilentUi {
     Q_OBJECT
 public:
     TableRunner(TableSetup setup, QObject* home, TableCallbacks callbacks);
@@ -89,23 +89,11 @@ public:
     // Stops the timers and lets every box still waiting return.
     void stop();
 
-    // Ui
+    // Ui (nobody hears the server: a piece of music never ends, which
+    // costs nothing)
     MsgAnswer message(const Message& m) override;
     void playSound(const std::string& file) override;
-    void stopSounds() override {}
-    // Nobody hears the server: a piece of music never ends, which costs nothing.
-    void playMusic(const std::string&) override {}
-    void stopMusic() override {}
     void setTimer(TimerId timer, bool enabled) override;
-    void showWindow(WindowId, int, bool) override {}
-    void closeWindow(WindowId, int) override {}
-    void raiseWindow(WindowId, int) override {}
-    void focus(FocusId, int) override {}
-    void refresh() override {}
-    std::optional<std::string> saveFileDialog(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> openFileDialog(const std::string&) override { return std::nullopt; }
-    void showHelp(const std::string&) override {}
-    void quit() override {}
     Date today() override;
 
     // The seat (1..4, as the table was created) of the player in slot p, 0
@@ -162,8 +150,7 @@ private:
     std::string lastCheckpoint_;
     bool finished_ = false;
     bool stopped_ = false;
-    std::uint64_t logGeneration_ = 0;
-    std::size_t logSeen_ = 0;
+    GameLog::Cursor logRead_;
     std::array<Remote, net::MaxSeats + 1> remotes_{};
     QTimer* awayCheck_ = nullptr;
     QElapsedTimer clock_;

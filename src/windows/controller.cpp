@@ -192,13 +192,7 @@ void Controller::noticeNewEvents() {
     const GameLog& log = game_.Log;
     if (log.Revision() == logRevision_) return;
     logRevision_ = log.Revision();
-    const auto& lines = log.Lines();
-    if (log.Generation() != logGeneration_ || lines.size() < logSeen_) {
-        logGeneration_ = log.Generation();
-        logSeen_ = 0;
-    }
-    bool worthAPause = false;
-    for (; logSeen_ < lines.size(); ++logSeen_) worthAPause = worthAPause || lines[logSeen_].standing;
+    const bool worthAPause = log.StandingNewsSince(logRead_);
     if (!worthAPause || !computerTimer_->isActive() || !pilot_->AnyHuman()) return;
     // Restarting the timer puts the next movement a whole pause away.
     computerTimer_->start(std::max(pause_, pace_));

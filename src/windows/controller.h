@@ -195,8 +195,7 @@ private:
     int pace_ = 0;
     int pause_ = 0;
     // The log lines already looked at for events worth a pause.
-    std::uint64_t logGeneration_ = 0;
-    std::size_t logSeen_ = 0;
+    GameLog::Cursor logRead_;
     std::uint64_t logRevision_ = 0;
     // Modal windows and boxes open, and those of them that are for people
     // alone (message boxes, file dialogs, About): while one of those is open
