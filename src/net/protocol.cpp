@@ -9,12 +9,12 @@
 namespace zx::net {
 namespace {
 
-constexpr std::array<std::pair<Kind, const char*>, 18> Kinds{{
+constexpr std::array<std::pair<Kind, const char*>, 19> Kinds{{
     {Kind::Hello, "hello"}, {Kind::Welcome, "welcome"}, {Kind::Create, "create"}, {Kind::Created, "created"},
     {Kind::List, "list"}, {Kind::Tables, "tables"}, {Kind::Join, "join"}, {Kind::Joined, "joined"},
     {Kind::Resume, "resume"}, {Kind::Resumed, "resumed"}, {Kind::Watch, "watch"}, {Kind::Status, "status"},
     {Kind::Box, "box"}, {Kind::Answer, "answer"}, {Kind::View, "view"}, {Kind::Change, "change"},
-    {Kind::Operation, "operation"}, {Kind::Error, "error"},
+    {Kind::Operation, "operation"}, {Kind::Error, "error"}, {Kind::Chat, "chat"},
 }};
 
 constexpr std::array<std::pair<OpKind, const char*>, 31> OpKinds{{
@@ -280,6 +280,15 @@ std::optional<Request> DecodeRequest(const QByteArray& bytes, DecodeError* error
             return r;
         }
         case Kind::View: return r;
+        case Kind::Chat: {
+            if (!RequiredText(m, "text", r.text, MaxMessageBytes))
+                return Fail(error, QStringLiteral("chat needs its text."));
+            r.text = r.text.trimmed();
+            if (r.text.isEmpty()) return Fail(error, QStringLiteral("There is nothing to say."));
+            if (r.text.size() > MaxChatLength)
+                return Fail(error, QStringLiteral("A chat line has at most %1 characters.").arg(MaxChatLength));
+            return r;
+        }
         default:
             return Fail(error, QStringLiteral("A client does not send %1.").arg(kindName), ErrorCode::UnknownKind);
     }
@@ -345,6 +354,20 @@ QByteArray OperationFrame(const Op& op) {
     QCborMap m = Message(Kind::Operation);
     m.insert(QLatin1String("operation"), o);
     return Encode(m);
+}
+
+QByteArray ChatFrame(const QString& text) {
+    QCborMap m = Message(Kind::Chat);
+    m.insert(QLatin1String("text"), text);
+    return Encode(m);
+}
+
+QCborMap ChatMessage(int seat, const QString& name, const QString& text) {
+    QCborMap m = Message(Kind::Chat);
+    m.insert(QLatin1String("seat"), seat);
+    m.insert(QLatin1String("name"), name);
+    m.insert(QLatin1String("text"), text);
+    return m;
 }
 
 bool LooksLikeToken(const QString& s) {

@@ -46,6 +46,9 @@
 //                        operations, always for the sender's seat   refused
 //  error      s -> c     code, text (words a person can read),
 //                        fatal (the connection is closed after it)
+//  chat       c -> s     text (trimmed, 1..MaxChatLength; seated     chat (to every
+//                        clients only)                              client of the
+//  chat       s -> c     seat, name, text                            table)
 //
 // Limits: a message is at most MaxMessageBytes; a connection may send
 // RateBurst messages at once and RatePerSecond on average, and create
@@ -76,10 +79,12 @@ constexpr int MinSeats = 2;
 constexpr int MaxSeats = 4;
 // The longest name the new-game window takes.
 constexpr int MaxNameLength = 12;
+// The longest line a person may say at a table.
+constexpr int MaxChatLength = 200;
 
 enum class Kind {
     Hello, Welcome, Create, Created, List, Tables, Join, Joined, Resume, Resumed,
-    Watch, Status, Box, Answer, View, Change, Operation, Error,
+    Watch, Status, Box, Answer, View, Change, Operation, Error, Chat,
 };
 QString KindName(Kind k);
 std::optional<Kind> KindFromName(const QString& name);
@@ -141,6 +146,7 @@ struct Request {
     QString table;                   // join, watch
     QString name;                    // join (optional)
     QString token;                   // resume
+    QString text;                    // chat (trimmed)
     qint64 box = 0;                  // answer
     BoxAnswer answer = BoxAnswer::Ok;  // answer
     Op op;                           // operation (its seatId is never the client's to say)
@@ -169,6 +175,9 @@ QByteArray CreateFrame(const std::vector<SeatChoice>& seats, const TableOptions&
 QString OpKindName(OpKind k);
 std::optional<OpKind> OpKindFromName(const QString& name);
 QByteArray OperationFrame(const Op& op);
+QByteArray ChatFrame(const QString& text);
+// The server's side: a seat's line, for every client of the table.
+QCborMap ChatMessage(int seat, const QString& name, const QString& text);
 
 // Seat tokens and table codes.
 bool LooksLikeToken(const QString& s);

@@ -296,6 +296,7 @@ void Server::handle(QWebSocket* socket, Client& c, const net::Request& r) {
                 QMetaObject::invokeMethod(runner, [runner, seat, op = r.op] { runner->operation(seat, op); }, Qt::QueuedConnection);
             return;
         }
+        case net::Kind::Chat: return chat(socket, c, r);
         default: return refuse(socket, net::ErrorCode::UnknownKind, QStringLiteral("A client does not send that."));
     }
 }
@@ -450,6 +451,18 @@ void Server::answer(QWebSocket* socket, Client& c, const net::Request& r) {
     QMetaObject::invokeMethod(runner, [runner, seat = c.seat, box = r.box, a = ToMsgAnswer(r.answer)] {
         runner->answer(seat, box, a);
     }, Qt::QueuedConnection);
+}
+
+void Server::chat(QWebSocket* socket, const Client& c, const net::Request& r) {
+    // Only the players speak: a watcher is anybody who knows the code.
+    Table* t = c.seat ? find(c.table) : nullptr;
+    if (!t) return refuse(socket, net::ErrorCode::NotSeated, QStringLiteral("Only a seated player can chat."));
+    const QString name = t->record.seats[static_cast<std::size_t>(c.seat - 1)].choice.name;
+    const QCborMap line = net::ChatMessage(c.seat, name, r.text);
+    std::set<QWebSocket*> everybody = t->watchers;
+    for (QWebSocket* s : t->seatClient)
+        if (s) everybody.insert(s);
+    for (QWebSocket* s : everybody) send(s, line);
 }
 
 void Server::startTable(Table& t) {

@@ -74,6 +74,7 @@ private:
     void join(QWebSocket* socket, Client& c, const net::Request& r);
     void resume(QWebSocket* socket, Client& c, const net::Request& r);
     void answer(QWebSocket* socket, Client& c, const net::Request& r);
+    void chat(QWebSocket* socket, const Client& c, const net::Request& r);
 
     Table* find(const QString& code);
     QString newCode() const;

@@ -142,6 +142,7 @@ private slots:
     void aComputerStandsInForAnAbsentSeatAndGivesItBack();
     void aSeatsSecretsAndControlsStayItsOwn();
     void botsComeBackToARestartedServerAndFinish();
+    void seatedPlayersChatAndOthersMayNot();
 };
 
 void TstServer::computersPlayAnInstantTableToItsResults() {
@@ -724,6 +725,38 @@ void TstServer::botsComeBackToARestartedServerAndFinish() {
         const QStringList lines = QString::fromUtf8(bot->readAllStandardOutput()).trimmed().split(QLatin1Char('\n'));
         QVERIFY2(QRegularExpression(QStringLiteral("^place [1-3] of [23]$")).match(lines.last()).hasMatch(), qPrintable(lines.last()));
     }
+}
+
+void TstServer::seatedPlayersChatAndOthersMayNot() {
+    QTemporaryDir data;
+    ServerProcess server;
+    QVERIFY(server.start({QStringLiteral("--data"), data.path()}));
+    Client a, b, watcher;
+    for (Client* x : {&a, &b, &watcher}) QVERIFY(x->open(server.url));
+    const QString code = a.create({Seat(SeatType::Remote), Seat(SeatType::Remote)});
+    a.send(QStringLiteral("join"), {{QStringLiteral("table"), code}, {QStringLiteral("name"), QStringLiteral("Ann")}});
+    b.send(QStringLiteral("join"), {{QStringLiteral("table"), code}, {QStringLiteral("name"), QStringLiteral("Bob")}});
+    QVERIFY(a.waitFor(QStringLiteral("joined")) && b.waitFor(QStringLiteral("joined")));
+    watcher.send(QStringLiteral("watch"), {{QStringLiteral("table"), code}});
+    QVERIFY(watcher.waitFor(QStringLiteral("status")));
+
+    b.ws.sendBinaryMessage(ChatFrame(QStringLiteral("  good luck \n")));
+    for (Client* x : {&a, &b, &watcher}) {
+        auto line = x->waitFor(QStringLiteral("chat"));
+        QVERIFY(line);
+        QCOMPARE(line->value(QStringLiteral("name")).toString(), QStringLiteral("Bob"));
+        QCOMPARE(line->value(QStringLiteral("seat")).toInteger(), 2);
+        QCOMPARE(line->value(QStringLiteral("text")).toString(), QStringLiteral("good luck"));
+    }
+    a.ws.sendBinaryMessage(ChatFrame(QString(10 * 1024, QLatin1Char('x'))));
+    QCOMPARE(a.error(), QStringLiteral("malformed"));
+    a.ws.sendBinaryMessage(ChatFrame(QStringLiteral(" ")));
+    QCOMPARE(a.error(), QStringLiteral("malformed"));
+    watcher.ws.sendBinaryMessage(ChatFrame(QStringLiteral("psst")));
+    QCOMPARE(watcher.error(), QStringLiteral("not-seated"));
+    // Nothing refused reached anybody.
+    QTest::qWait(200);
+    for (Client* x : {&a, &b, &watcher}) QVERIFY(!x->waitFor(QStringLiteral("chat"), {}, 0));
 }
 
 QTEST_GUILESS_MAIN(TstServer)
