@@ -5,17 +5,26 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "net/protocol.h"
 #include "rules/game.h"
 #include "windows/controller.h"
 #include "windows/qt_text.h"
 
 namespace zx {
+namespace {
+
+// Marks the list's chat lines: the game's lines may be read again from the
+// log, the chat lines exist only here.
+constexpr int ChatRole = Qt::UserRole + 1;
+
+}  // namespace
 
 LogWindow::LogWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     setObjectName(QStringLiteral("frmGameLog"));
@@ -36,6 +45,27 @@ LogWindow::LogWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     caption->setBuddy(lstLog_);
     root->addWidget(caption);
     root->addWidget(lstLog_, 1);
+
+    chatRow_ = new QWidget(this);
+    auto* chat = new QHBoxLayout(chatRow_);
+    chat->setContentsMargins(0, 0, 0, 0);
+    auto* say = new QLabel(tr("&Say:"), chatRow_);
+    say->setObjectName(QStringLiteral("lblChat"));
+    txtChat_ = new QLineEdit(chatRow_);
+    txtChat_->setObjectName(QStringLiteral("txtChat"));
+    txtChat_->setMaxLength(net::MaxChatLength);
+    say->setBuddy(txtChat_);
+    cmdSend_ = new QPushButton(tr("Sen&d"), chatRow_);
+    cmdSend_->setObjectName(QStringLiteral("cmdSend"));
+    cmdSend_->setToolTip(tr("Say this to the other players"));
+    cmdSend_->setAutoDefault(false);
+    chat->addWidget(say);
+    chat->addWidget(txtChat_, 1);
+    chat->addWidget(cmdSend_);
+    root->addWidget(chatRow_);
+    chatRow_->hide();
+    connect(txtChat_, &QLineEdit::returnPressed, this, [this] { sendChat(); });
+    connect(cmdSend_, &QPushButton::clicked, this, [this] { sendChat(); });
 
     auto* row = new QHBoxLayout;
     row->addWidget(helpLabel());
@@ -62,21 +92,32 @@ void LogWindow::render() {
     const GameLog& log = game().Log;
     const auto& lines = log.Lines();
     if (log.Generation() != generation_ || lines.size() < shown_) {
-        lstLog_->clear();
+        // The game's lines are read again; what the players said stays.
+        if (chatLines_ == 0) lstLog_->clear();
+        for (int i = lstLog_->count() - 1; i >= 0; --i)
+            if (!lstLog_->item(i)->data(ChatRole).toBool()) delete lstLog_->takeItem(i);
         shown_ = 0;
         generation_ = log.Generation();
     }
     if (lines.size() == shown_) return;
     // Follow the game while the reader is at its newest line; someone
     // reading further back keeps his place.
-    QScrollBar* bar = lstLog_->verticalScrollBar();
-    const bool follow = lstLog_->count() == 0 || (bar->value() == bar->maximum() &&
-                                                  lstLog_->currentRow() >= lstLog_->count() - 1);
+    const bool follow = atNewest();
     for (; shown_ < lines.size(); ++shown_) {
         const LogLine& line = lines[shown_];
         auto* item = new QListWidgetItem(toQt(GameLog::Format(line)), lstLog_);
         item->setForeground(toQColor(line.color));
     }
+    followNewest(follow);
+}
+
+bool LogWindow::atNewest() const {
+    QScrollBar* bar = lstLog_->verticalScrollBar();
+    return lstLog_->count() == 0 ||
+           (bar->value() == bar->maximum() && lstLog_->currentRow() >= lstLog_->count() - 1);
+}
+
+void LogWindow::followNewest(bool follow) {
     if (follow) {
         // The newest line alone becomes the chosen one (in this list's
         // selection mode setCurrentRow would add it to the lines chosen
@@ -86,6 +127,26 @@ void LogWindow::render() {
                                chosen ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
         lstLog_->scrollToBottom();
     }
+}
+
+void LogWindow::enableChat(std::function<void(const QString&)> send) {
+    sendChat_ = std::move(send);
+    chatRow_->show();
+}
+
+void LogWindow::addChatLine(const QString& name, const QString& text) {
+    const bool follow = atNewest();
+    auto* item = new QListWidgetItem(tr("%1: %2").arg(name, text), lstLog_);
+    item->setData(ChatRole, true);
+    ++chatLines_;
+    followNewest(follow);
+}
+
+void LogWindow::sendChat() {
+    const QString text = txtChat_->text().trimmed();
+    if (text.isEmpty() || !sendChat_) return;
+    sendChat_(text);
+    txtChat_->clear();
 }
 
 QString LogWindow::copyText(bool whole) const {

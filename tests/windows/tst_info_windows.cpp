@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QValueAxis>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "../core/test_support.h"
@@ -80,6 +82,7 @@ private slots:
     void helpIsUsableFromAModalDialog();
     void f1InEveryWindowOpensItsOwnTopic();
     void logShowsExactlyTheLogAfterAVoidDisaster();
+    void logChatLinesComeInOrderAndAreNotTheGamesLog();
 };
 
 void InfoWindowsTest::graphDrawsOneLinePerPlayer() {
@@ -480,6 +483,39 @@ void InfoWindowsTest::logShowsExactlyTheLogAfterAVoidDisaster() {
     QCOMPARE(w->list()->count(), 2);
     for (int i = 0; i < 2; ++i)
         QCOMPARE(w->list()->item(i)->text(), QString::fromStdString(GameLog::Format(lines[static_cast<std::size_t>(i)])));
+}
+
+void InfoWindowsTest::logChatLinesComeInOrderAndAreNotTheGamesLog() {
+    test::Program p;
+    Game& g = p.game();
+    test::SetUpGame(g, 2);
+    g.Log.Add(0, "Game started!");
+    p.controller.showLog();
+    LogWindow* w = p.controller.logWindow();
+    auto* box = w->findChild<QLineEdit*>(QStringLiteral("txtChat"));
+    QVERIFY(box && !box->isVisible());
+    QStringList sent;
+    w->enableChat([&sent](const QString& text) { sent << text; });
+    QVERIFY(box->isVisible());
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral(" hello "));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Return);  // nothing left to say
+    QCOMPARE(sent, QStringList{QStringLiteral("hello")});
+    QVERIFY(box->text().isEmpty());
+
+    w->addChatLine(QStringLiteral("Ann"), QStringLiteral("hello"));
+    g.Log.Add(0, "Next line");
+    w->render();
+    QCOMPARE(w->list()->count(), 3);
+    QCOMPARE(w->list()->item(1)->text(), QStringLiteral("Ann: hello"));
+    QVERIFY(!w->copyText(true).contains(QStringLiteral("hello")));
+    // A new game reads the log afresh; what was said stays in the window.
+    g.Log.Clear();
+    g.Log.Add(0, "Game started!");
+    w->render();
+    QCOMPARE(w->list()->count(), 2);
+    QCOMPARE(w->list()->item(0)->text(), QStringLiteral("Ann: hello"));
 }
 
 QTEST_MAIN(InfoWindowsTest)
