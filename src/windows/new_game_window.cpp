@@ -32,6 +32,8 @@ namespace {
 
 constexpr int MaxNameLength = 12;
 constexpr int PiecePictureSize = 40;
+// The "Network player" entry follows the computer players in a row's list.
+constexpr int NetworkEntry = Hard + 1;
 
 void setCheck(QCheckBox* b, bool checked) {
     if (b->isChecked() == checked) return;
@@ -119,8 +121,7 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
         });
         connect(sex, &QComboBox::currentIndexChanged, this,
                 [this, i](int entry) { forward(&game().NewGame, [i, entry](NewGameForm& f) { f.cmbPlayerSex_Click(i, entry); }); });
-        connect(type, &QComboBox::currentIndexChanged, this,
-                [this, i](int entry) { forward(&game().NewGame, [i, entry](NewGameForm& f) { f.cmbPlayerType_Click(i, entry); }); });
+        connect(type, &QComboBox::currentIndexChanged, this, [this, i](int entry) { typeChosen(i, entry); });
     }
     info->setColumnStretch(0, 1);
     left->addWidget(fraPlayerInfo);
@@ -235,7 +236,9 @@ void NewGameWindow::render() {
         }
         if (sex->isEnabled() != f.rowEnabled[idx]) sex->setEnabled(f.rowEnabled[idx]);
         QComboBox* type = cmbPlayerType_[idx];
-        int kind = std::clamp(f.cmbPlayerType[idx], 0, type->count() - 1);
+        // A seat left to the network is a person's seat in the model.
+        if (f.cmbPlayerType[idx] != Human) networkSeat_[idx] = false;
+        int kind = networkSeat_[idx] ? NetworkEntry : std::clamp(f.cmbPlayerType[idx], 0, type->count() - 1);
         if (type->currentIndex() != kind) {
             QSignalBlocker block(type);
             type->setCurrentIndex(kind);
@@ -249,6 +252,37 @@ void NewGameWindow::render() {
     setCheck(chkSounds_, f.chkSounds);
     setCheck(chkLimitReactionTime_, f.chkLimitReactionTime);
     setCheck(chkBackgroundMusic_, f.chkBackgroundMusic);
+}
+
+void NewGameWindow::setHosting(bool hosting) {
+    // Every opening starts with people at this screen, as the model does.
+    networkSeat_ = {};
+    if (hosting == hosting_) return render();
+    hosting_ = hosting;
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        QComboBox* type = cmbPlayerType_[static_cast<std::size_t>(i)];
+        QSignalBlocker block(type);
+        if (hosting) {
+            type->addItem(tr("Network player"));
+            type->setToolTip(tr("Choose Human for a person at this screen, Network player for a person joining "
+                                "over the network, or a computer player and its strength"));
+        } else {
+            type->removeItem(NetworkEntry);
+            type->setToolTip(tr("Choose Human for a person at this screen, or a computer player and its strength"));
+        }
+    }
+    render();
+}
+
+bool NewGameWindow::isNetworkSeat(int i) const {
+    return hosting_ && i >= 1 && i <= MaxPlayers && networkSeat_[static_cast<std::size_t>(i)];
+}
+
+void NewGameWindow::typeChosen(int i, int entry) {
+    const auto idx = static_cast<std::size_t>(i);
+    networkSeat_[idx] = hosting_ && entry == NetworkEntry;
+    if (networkSeat_[idx]) entry = Human;
+    forward(&game().NewGame, [i, entry](NewGameForm& f) { f.cmbPlayerType_Click(i, entry); });
 }
 
 void NewGameWindow::focusControl(FocusId focus, int index) {

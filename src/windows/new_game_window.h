@@ -24,6 +24,14 @@ public:
     void focusControl(FocusId focus, int index) override;
     QString helpTopic() const override { return QStringLiteral("newgame"); }
 
+    // Opened for hosting a network game, each row may also be a "Network
+    // player": a person at another machine. The game's model knows such a
+    // seat as a person's; the window keeps which ones are the network's.
+    // Called at each opening: every row starts as a person's here.
+    void setHosting(bool hosting);
+    bool hosting() const { return hosting_; }
+    bool isNetworkSeat(int i) const;
+
 public slots:
     // Esc and the window's close command act as Close.
     void reject() override;
@@ -32,6 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void typeChosen(int i, int entry);
 
     std::array<QRadioButton*, 5> optNumOfPlayers_{};  // 2..4
     std::array<QLineEdit*, 5> txtPlayerName_{};       // 1..4
@@ -45,6 +54,8 @@ private:
     QCheckBox* chkBackgroundMusic_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
+    bool hosting_ = false;
+    std::array<bool, 5> networkSeat_{};               // 1..4
 };
 
 }  // namespace zx

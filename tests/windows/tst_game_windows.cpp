@@ -111,6 +111,7 @@ private slots:
     void newGameNumberOfPlayersEnablesRows();
     void newGameStartRefusals();
     void newGameStartsWhatWasChosen();
+    void newGameOffersNetworkPlayersOnlyWhenHosting();
     void newGameCloseLeavesNoGame();
     void buyWindowOffersTheFreeCompanies();
     void buyWindowRebuildsWhenActivated();
@@ -329,6 +330,32 @@ void TestGameWindows::newGameStartsWhatWasChosen() {
     QCOMPARE(s.CompanySet, 2);
     // The personal windows are up, titled by their owners.
     QCOMPARE(prog.controller.playerWindow(3)->windowTitle(), QStringLiteral("Carl"));
+}
+
+void TestGameWindows::newGameOffersNetworkPlayersOnlyWhenHosting() {
+    Program prog;
+    NewGameWindow* w = openNewGame(prog);
+    QVERIFY(w);
+    auto* type = find<QComboBox>(w, QStringLiteral("cmbPlayerType_2"));
+    QCOMPARE(type->count(), 4);
+    w->setHosting(true);
+    QCOMPARE(type->count(), 5);
+    QCOMPARE(type->itemText(4), QStringLiteral("Network player"));
+    type->setCurrentIndex(4);
+    // Redrawn from the model, which knows the seat as a person's, the row
+    // still says the network's.
+    w->render();
+    QCOMPARE(type->currentIndex(), 4);
+    QVERIFY(w->isNetworkSeat(2) && !w->isNetworkSeat(1));
+    QCOMPARE(prog.game().NewGame.cmbPlayerType[2], int(Human));
+    type->setCurrentIndex(3);
+    QVERIFY(!w->isNetworkSeat(2));
+    QCOMPARE(prog.game().NewGame.cmbPlayerType[2], int(Hard));
+    type->setCurrentIndex(4);
+    w->setHosting(false);
+    QCOMPARE(type->count(), 4);
+    QCOMPARE(type->currentIndex(), 0);
+    QVERIFY(!w->isNetworkSeat(2));
 }
 
 void TestGameWindows::newGameCloseLeavesNoGame() {

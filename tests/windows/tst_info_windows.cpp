@@ -7,7 +7,13 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QApplication>
+#include <QCborArray>
+#include <QCborMap>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,6 +30,7 @@
 #include "windows/buy_window.h"
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
+#include "windows/host_window.h"
 #include "windows/loan_window.h"
 #include "windows/log_window.h"
 #include "windows/new_game_window.h"
@@ -83,6 +90,7 @@ private slots:
     void f1InEveryWindowOpensItsOwnTopic();
     void logShowsExactlyTheLogAfterAVoidDisaster();
     void logChatLinesComeInOrderAndAreNotTheGamesLog();
+    void hostWindowLinkAddressesAndSeats();
 };
 
 void InfoWindowsTest::graphDrawsOneLinePerPlayer() {
@@ -516,6 +524,51 @@ void InfoWindowsTest::logChatLinesComeInOrderAndAreNotTheGamesLog() {
     w->render();
     QCOMPARE(w->list()->count(), 2);
     QCOMPARE(w->list()->item(0)->text(), QStringLiteral("Ann: hello"));
+}
+
+void InfoWindowsTest::hostWindowLinkAddressesAndSeats() {
+    test::Program p;
+    HostWindow w(p.controller);
+    // Every box and list is named by its label, for a screen reader.
+    for (QWidget* control : w.findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QComboBox*>(control) &&
+            !qobject_cast<QAbstractSpinBox*>(control) && !qobject_cast<QListWidget*>(control))
+            continue;
+        if (qobject_cast<QLineEdit*>(control) && qobject_cast<QAbstractSpinBox*>(control->parent())) continue;
+        bool named = false;
+        for (QLabel* label : w.findChildren<QLabel*>()) named = named || label->buddy() == control;
+        QVERIFY2(named, qPrintable(control->objectName()));
+    }
+    auto* link = w.findChild<QLineEdit*>(QStringLiteral("txtLink"));
+    auto* address = w.findChild<QComboBox*>(QStringLiteral("cmbAddress"));
+    QVERIFY(link && link->isReadOnly() && address);
+    w.setAddresses({QHostAddress::LocalHost, QHostAddress(QStringLiteral("fe80::1%eth0")),
+                    QHostAddress(QStringLiteral("2001:db8::7")), QHostAddress(QStringLiteral("192.168.1.20"))});
+    QCOMPARE(address->count(), 3);
+    QCOMPARE(address->itemText(0), QStringLiteral("192.168.1.20"));
+    QCOMPARE(address->itemText(2), QStringLiteral("127.0.0.1"));
+    QVERIFY(link->text().isEmpty());
+    w.setListening(7341, QStringLiteral("ABC234"));
+    QCOMPARE(link->text(), QStringLiteral("zentrix://192.168.1.20:7341/ABC234"));
+    address->setCurrentIndex(1);
+    QCOMPARE(link->text(), QStringLiteral("zentrix://[2001:db8::7]:7341/ABC234"));
+    w.findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
+    QCOMPARE(QApplication::clipboard()->text(), link->text());
+
+    QCborMap status;
+    QCborArray seats;
+    seats.append(QCborMap{{QStringLiteral("seat"), 1}, {QStringLiteral("name"), QStringLiteral("Ann")},
+                          {QStringLiteral("type"), QStringLiteral("remote")}, {QStringLiteral("free"), false},
+                          {QStringLiteral("connected"), true}});
+    seats.append(QCborMap{{QStringLiteral("seat"), 2}, {QStringLiteral("name"), QStringLiteral("Player 2")},
+                          {QStringLiteral("type"), QStringLiteral("remote")}, {QStringLiteral("free"), true},
+                          {QStringLiteral("connected"), false}});
+    status.insert(QStringLiteral("seats"), seats);
+    w.setStatus(status);
+    auto* list = w.findChild<QListWidget*>(QStringLiteral("lstSeats"));
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Seat 1: Ann, joined"));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("Seat 2: open"));
 }
 
 QTEST_MAIN(InfoWindowsTest)
