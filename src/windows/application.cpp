@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUrl>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -50,9 +51,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                       name + QStringLiteral(": ") +
                           QCoreApplication::translate("main", "Only one saved game can be opened at a time.") + u'\n',
                       true);
-    // The game keeps the path to save back to it, whatever the folder it was
-    // started from.
-    if (!files.isEmpty()) result.file = QFileInfo(files.first()).absoluteFilePath();
+    // The desktop hands over a clicked invite link, and may hand over a
+    // saved game as a file: URL instead of its path.
+    if (!files.isEmpty()) {
+        const QUrl url(files.first(), QUrl::StrictMode);
+        if (url.scheme() == QLatin1String("zentrix")) {
+            result.invite = files.first();
+            return result;
+        }
+        const QString path = url.isLocalFile() ? url.toLocalFile() : files.first();
+        // The game keeps the path to save back to it, whatever the folder
+        // it was started from.
+        result.file = QFileInfo(path).absoluteFilePath();
+    }
     return result;
 }
 

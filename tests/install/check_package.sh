@@ -66,7 +66,9 @@ echo "files: ${#expected[@]}"
 
 # The desktop's own tools accept the files.
 desktop-file-validate "$share/applications/$app.desktop" || fail "desktop-file-validate"
-grep -qx 'Exec=zentrix %f' "$share/applications/$app.desktop" || fail "Exec line"
+grep -qx 'Exec=zentrix %u' "$share/applications/$app.desktop" || fail "Exec line"
+# A clicked invite link (zentrix://HOST:PORT/CODE) starts the game with it.
+grep -q '^MimeType=.*;x-scheme-handler/zentrix;' "$share/applications/$app.desktop" || fail "invite links"
 appstreamcli validate --no-net "$share/metainfo/$app.metainfo.xml" || fail "appstreamcli validate"
 xmllint --noout "$share/mime/packages/$app.xml" || fail "xmllint"
 # A saved game is recognised by the MIME database the package's file builds.

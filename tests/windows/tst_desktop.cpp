@@ -128,6 +128,12 @@ void TestDesktop::commandLine() {
     const CommandLine file = parse({QStringLiteral("games/mid.znx")});
     QVERIFY(!file.exitCode);
     QCOMPARE(file.file, QDir::current().absoluteFilePath(QStringLiteral("games/mid.znx")));
+    QCOMPARE(parse({QStringLiteral("file:///tmp/a%20b.znx")}).file, QStringLiteral("/tmp/a b.znx"));
+    // A clicked invite link is no saved game.
+    const CommandLine invite = parse({QStringLiteral("zentrix://192.168.1.20:7341/ABC234")});
+    QVERIFY(!invite.exitCode);
+    QVERIFY(invite.file.isEmpty());
+    QCOMPARE(invite.invite, QStringLiteral("zentrix://192.168.1.20:7341/ABC234"));
 }
 
 void TestDesktop::savedGameOpenedAtStart() {
