@@ -1123,6 +1123,77 @@
     </message>
 </context>
 <context>
+    <name>zx::HostWindow</name>
+    <message>
+        <source>Host a network game</source>
+        <translation>Ein Netzwerkspiel leiten</translation>
+    </message>
+    <message>
+        <source>&amp;Invite link:</source>
+        <translation>&amp;Einladungslink:</translation>
+    </message>
+    <message>
+        <source>The link appears once the table is open</source>
+        <translation>Der Link erscheint, sobald der Tisch offen ist</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the link, to send it to the other players</source>
+        <translation>Den Link kopieren, um ihn den anderen Spielern zu schicken</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>The address of this computer that the other players can reach</source>
+        <translation>Die Adresse dieses Computers, die die anderen Spieler erreichen können</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>any free port</source>
+        <translation>beliebiger freier Port</translation>
+    </message>
+    <message>
+        <source>The TCP port to listen on; open it in a firewall between you and the others</source>
+        <translation>Der TCP-Port, auf dem gelauscht wird; öffne ihn in einer Firewall zwischen dir und den anderen</translation>
+    </message>
+    <message>
+        <source>&amp;Seats:</source>
+        <translation>Pl&amp;ätze:</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Put this window away; the table stays open</source>
+        <translation>Dieses Fenster wegräumen; der Tisch bleibt offen</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, a computer player</source>
+        <translation>Platz %1: %2, ein Computerspieler</translation>
+    </message>
+    <message>
+        <source>Seat %1: open</source>
+        <translation>Platz %1: frei</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, joined</source>
+        <translation>Platz %1: %2, beigetreten</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, away</source>
+        <translation>Platz %1: %2, abwesend</translation>
+    </message>
+</context>
+<context>
     <name>zx::LoanWindow</name>
     <message>
         <source>Player the loan will be given to</source>
@@ -1222,6 +1293,22 @@
     <message>
         <source>Put the log away; the game keeps writing it</source>
         <translation>Das Protokoll weglegen; das Spiel schreibt es weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Say:</source>
+        <translation>Sa&amp;gen:</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d</source>
+        <translation>Sen&amp;den</translation>
+    </message>
+    <message>
+        <source>Say this to the other players</source>
+        <translation>Das den anderen Spielern sagen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1615,14 @@
     <message>
         <source>Cancel new game</source>
         <translation>Kein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Network player</source>
+        <translation>Netzwerkspieler</translation>
+    </message>
+    <message>
+        <source>Choose Human for a person at this screen, Network player for a person joining over the network, or a computer player and its strength</source>
+        <translation>Wähle einen Menschen an diesem Bildschirm, einen Netzwerkspieler für jemanden, der über das Netzwerk beitritt, oder einen Computerspieler und seine Stärke</translation>
     </message>
 </context>
 <context>

@@ -1123,6 +1123,77 @@
     </message>
 </context>
 <context>
+    <name>zx::HostWindow</name>
+    <message>
+        <source>Host a network game</source>
+        <translation>Alojar una partida en red</translation>
+    </message>
+    <message>
+        <source>&amp;Invite link:</source>
+        <translation>&amp;Enlace de invitación:</translation>
+    </message>
+    <message>
+        <source>The link appears once the table is open</source>
+        <translation>El enlace aparece en cuanto la mesa está abierta</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the link, to send it to the other players</source>
+        <translation>Copiar el enlace para enviarlo a los demás jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>The address of this computer that the other players can reach</source>
+        <translation>La dirección de este ordenador que los demás jugadores pueden alcanzar</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Puerto:</translation>
+    </message>
+    <message>
+        <source>any free port</source>
+        <translation>cualquier puerto libre</translation>
+    </message>
+    <message>
+        <source>The TCP port to listen on; open it in a firewall between you and the others</source>
+        <translation>El puerto TCP en el que se escucha; ábrelo en un cortafuegos entre tú y los demás</translation>
+    </message>
+    <message>
+        <source>&amp;Seats:</source>
+        <translation>Pue&amp;stos:</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Put this window away; the table stays open</source>
+        <translation>Guardar esta ventana; la mesa sigue abierta</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, a computer player</source>
+        <translation>Puesto %1: %2, jugador del Ordenador</translation>
+    </message>
+    <message>
+        <source>Seat %1: open</source>
+        <translation>Puesto %1: libre</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, joined</source>
+        <translation>Puesto %1: %2, se ha unido</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, away</source>
+        <translation>Puesto %1: %2, ausente</translation>
+    </message>
+</context>
+<context>
     <name>zx::LoanWindow</name>
     <message>
         <source>Player the loan will be given to</source>
@@ -1222,6 +1293,22 @@
     <message>
         <source>Put the log away; the game keeps writing it</source>
         <translation>Apartar el registro; la partida lo sigue escribiendo</translation>
+    </message>
+    <message>
+        <source>&amp;Say:</source>
+        <translation>&amp;Decir:</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>Say this to the other players</source>
+        <translation>Decir esto a los demás jugadores</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1615,14 @@
     <message>
         <source>Cancel new game</source>
         <translation>No empezar una partida nueva</translation>
+    </message>
+    <message>
+        <source>Network player</source>
+        <translation>Jugador en red</translation>
+    </message>
+    <message>
+        <source>Choose Human for a person at this screen, Network player for a person joining over the network, or a computer player and its strength</source>
+        <translation>Elige Persona para alguien ante esta pantalla, Jugador en red para alguien que se une por la red, o un jugador del Ordenador y su nivel</translation>
     </message>
 </context>
 <context>

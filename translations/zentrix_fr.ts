@@ -1123,6 +1123,77 @@
     </message>
 </context>
 <context>
+    <name>zx::HostWindow</name>
+    <message>
+        <source>Host a network game</source>
+        <translation>Héberger une partie en réseau</translation>
+    </message>
+    <message>
+        <source>&amp;Invite link:</source>
+        <translation>&amp;Lien d&apos;invitation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The link appears once the table is open</source>
+        <translation>Le lien apparaît dès que la table est ouverte</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the link, to send it to the other players</source>
+        <translation>Copier le lien pour l&apos;envoyer aux autres joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>A&amp;dresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The address of this computer that the other players can reach</source>
+        <translation>L&apos;adresse de cet ordinateur que les autres joueurs peuvent atteindre</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>any free port</source>
+        <translation>n&apos;importe quel port libre</translation>
+    </message>
+    <message>
+        <source>The TCP port to listen on; open it in a firewall between you and the others</source>
+        <translation>Le port TCP d&apos;écoute&#xa0;; ouvre-le dans un pare-feu entre toi et les autres</translation>
+    </message>
+    <message>
+        <source>&amp;Seats:</source>
+        <translation>Pl&amp;aces&#xa0;:</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Put this window away; the table stays open</source>
+        <translation>Ranger cette fenêtre&#xa0;; la table reste ouverte</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, a computer player</source>
+        <translation>Place %1&#xa0;: %2, joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>Seat %1: open</source>
+        <translation>Place %1&#xa0;: libre</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, joined</source>
+        <translation>Place %1&#xa0;: %2, a rejoint</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2, away</source>
+        <translation>Place %1&#xa0;: %2, absent</translation>
+    </message>
+</context>
+<context>
     <name>zx::LoanWindow</name>
     <message>
         <source>Player the loan will be given to</source>
@@ -1222,6 +1293,22 @@
     <message>
         <source>Put the log away; the game keeps writing it</source>
         <translation>Ranger le journal&#xa0;; la partie continue de l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>&amp;Say:</source>
+        <translation>&amp;Dire&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>Say this to the other players</source>
+        <translation>Dire cela aux autres joueurs</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1615,14 @@
     <message>
         <source>Cancel new game</source>
         <translation>Annuler la nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Network player</source>
+        <translation>Joueur en réseau</translation>
+    </message>
+    <message>
+        <source>Choose Human for a person at this screen, Network player for a person joining over the network, or a computer player and its strength</source>
+        <translation>Choisis Humain pour une personne devant cet écran, Joueur en réseau pour une personne qui rejoint par le réseau, ou un joueur ordinateur et sa force</translation>
     </message>
 </context>
 <context>
