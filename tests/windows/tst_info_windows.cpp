@@ -26,6 +26,7 @@
 
 #include "../core/test_support.h"
 #include "testsupport.h"
+#include "server/server.h"
 #include "windows/about_window.h"
 #include "windows/buy_window.h"
 #include "windows/graph_window.h"
@@ -548,10 +549,21 @@ void InfoWindowsTest::hostWindowLinkAddressesAndSeats() {
     QCOMPARE(address->itemText(0), QStringLiteral("192.168.1.20"));
     QCOMPARE(address->itemText(2), QStringLiteral("127.0.0.1"));
     QVERIFY(link->text().isEmpty());
-    w.setListening(7341, QStringLiteral("ABC234"));
-    QCOMPARE(link->text(), QStringLiteral("zentrix://192.168.1.20:7341/ABC234"));
+    // The game runs the server in its own process, on the port it is given.
+    QTemporaryDir data;
+    server::ServerConfig config;
+    config.address = QHostAddress::LocalHost;
+    config.port = 0;
+    config.dataDir = data.path();
+    server::Server host(config);
+    QString error;
+    QVERIFY2(host.start(&error), qPrintable(error));
+    const int port = QUrl(host.url()).port();
+    QVERIFY(port > 0);
+    w.setListening(static_cast<quint16>(port), QStringLiteral("ABC234"));
+    QCOMPARE(link->text(), QStringLiteral("zentrix://192.168.1.20:%1/ABC234").arg(port));
     address->setCurrentIndex(1);
-    QCOMPARE(link->text(), QStringLiteral("zentrix://[2001:db8::7]:7341/ABC234"));
+    QCOMPARE(link->text(), QStringLiteral("zentrix://[2001:db8::7]:%1/ABC234").arg(port));
     w.findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
     QCOMPARE(QApplication::clipboard()->text(), link->text());
 
