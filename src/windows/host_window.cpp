@@ -96,7 +96,13 @@ HostWindow::HostWindow(Controller& c, QWidget* parent) : FormWindow(c, parent) {
     connect(cmdCopy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(link()); });
     connect(cmdClose_, &QPushButton::clicked, this, [this] { hide(); });
     connect(cmbAddress_, &QComboBox::currentIndexChanged, this, [this] { updateLink(); });
-    connect(txtPort_, &QSpinBox::editingFinished, this, [this] { emit portChosen(txtPort_->value()); });
+    // Told once the person has finished typing, and only when it changed:
+    // a new port means listening afresh.
+    connect(txtPort_, &QSpinBox::editingFinished, this, [this] {
+        if (txtPort_->value() == toldPort_) return;
+        toldPort_ = txtPort_->value();
+        emit portChosen(toldPort_);
+    });
 
     setAddresses(QNetworkInterface::allAddresses());
     resize(520, 360);
@@ -137,6 +143,11 @@ QString HostWindow::link() const {
 }
 
 int HostWindow::chosenPort() const { return txtPort_->value(); }
+
+void HostWindow::setChosenPort(int port) {
+    txtPort_->setValue(port);
+    toldPort_ = txtPort_->value();
+}
 
 void HostWindow::updateLink() {
     txtLink_->setText(link());

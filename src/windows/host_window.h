@@ -34,8 +34,9 @@ public:
     void setStatus(const QCborMap& status);
     // zentrix://HOST:PORT/CODE, empty until the table is open.
     QString link() const;
-    // The port asked for (0: any free one).
+    // The port asked for (0: any free one); portChosen tells of a change.
     int chosenPort() const;
+    void setChosenPort(int port);
 
 signals:
     void portChosen(int port);
@@ -49,6 +50,7 @@ private:
     QSpinBox* txtPort_ = nullptr;
     QListWidget* lstSeats_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
+    int toldPort_ = 0;
     quint16 port_ = 0;
     QString code_;
 };

@@ -525,6 +525,7 @@ void InfoWindowsTest::logChatLinesComeInOrderAndAreNotTheGamesLog() {
     w->render();
     QCOMPARE(w->list()->count(), 2);
     QCOMPARE(w->list()->item(0)->text(), QStringLiteral("Ann: hello"));
+    shot(w, QStringLiteral("log_chat"));
 }
 
 void InfoWindowsTest::hostWindowLinkAddressesAndSeats() {
@@ -581,6 +582,7 @@ void InfoWindowsTest::hostWindowLinkAddressesAndSeats() {
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Seat 1: Ann, joined"));
     QCOMPARE(list->item(1)->text(), QStringLiteral("Seat 2: open"));
+    shot(&w, QStringLiteral("host"));
 }
 
 QTEST_MAIN(InfoWindowsTest)
