@@ -46,9 +46,10 @@
 //                        operations, always for the sender's seat   refused
 //  error      s -> c     code, text (words a person can read),
 //                        fatal (the connection is closed after it)
-//  chat       c -> s     text (trimmed, 1..MaxChatLength; seated     chat (to every
-//                        clients only)                              client of the
-//  chat       s -> c     seat, name, text                            table)
+//  chat       c -> s     text (trimmed, 1..MaxChatLength;          chat (to the
+//                        seated clients only)                      seats and the
+//                                                                  watchers)
+//  chat       s -> c     seat, name, text
 //
 // Limits: a message is at most MaxMessageBytes; a connection may send
 // RateBurst messages at once and RatePerSecond on average, and create
