@@ -101,6 +101,7 @@ enum class ErrorCode {
     NotYet,        // not built into this server yet
     Busy,          // the server or this connection has as many tables as it may
     Refused,       // an operation the seat may not make now (the text says why)
+    Moved,         // another server holds the table now; "address" says which
 };
 QString ErrorCodeName(ErrorCode c);
 
