@@ -1,6 +1,7 @@
 #include "server/server.h"
 
 #include <QAbstractSocket>
+#include <QDir>
 #include <QCborArray>
 #include <QFile>
 #include <QRandomGenerator>
@@ -84,6 +85,11 @@ bool Server::start(QString* error) {
     // A shared database's tables are taken one by one, when their clients
     // come or their server has died; the file's are all this server's.
     if (config_.store.isEmpty() && !store_.open(config_.dataDir, error)) return false;
+    // A table taken over from its checkpoint is loaded from a file there.
+    if (!QDir().mkpath(config_.dataDir)) {
+        if (error) *error = QStringLiteral("cannot create the folder %1").arg(config_.dataDir);
+        return false;
+    }
     for (TableRecord& r : config_.store.isEmpty() ? store_.loadAll(error) : std::vector<TableRecord>{}) {
         auto t = std::make_unique<Table>();
         t->record = std::move(r);

@@ -123,7 +123,7 @@ bool Store::createSchema(QString* error) {
     if (shared_) {
         // Servers starting together would race to create the schema: one
         // at a time, under an advisory lock of the transaction.
-        sql << QStringLiteral("BEGIN") << QStringLiteral("SELECT pg_advisory_xact_lock(7341)")
+        sql << QStringLiteral("SET client_min_messages TO warning") << QStringLiteral("BEGIN") << QStringLiteral("SELECT pg_advisory_xact_lock(7341)")
             << QStringLiteral("CREATE TABLE IF NOT EXISTS game_tables (code TEXT PRIMARY KEY, options BYTEA NOT NULL,"
                               " seed BIGINT NOT NULL, state TEXT NOT NULL, saved_game BYTEA, moves INTEGER NOT NULL DEFAULT 0,"
                               " results TEXT NOT NULL DEFAULT '', version BIGINT NOT NULL DEFAULT 1, holder TEXT,"
@@ -188,7 +188,8 @@ bool Store::save(const std::vector<TableRecord*>& tables, QString* error, std::v
         q.addBindValue(StateName(t->state));
         q.addBindValue(t->savedGame);
         q.addBindValue(t->moves);
-        q.addBindValue(t->results.join(QLatin1Char('\n')));
+        // Never NULL: an empty list is an empty text.
+        q.addBindValue(t->results.isEmpty() ? QStringLiteral("") : t->results.join(QLatin1Char('\n')));
         if (shared_) q.addBindValue(leaseSeconds_);
         q.addBindValue(t->code);
         if (shared_ && t->version != 0) q.addBindValue(t->version);
