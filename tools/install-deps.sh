@@ -29,7 +29,7 @@ for extra in "$@"; do
     test) packages+=(clang libclang-rt-14-dev
                      desktop-file-utils appstream libxml2-utils shared-mime-info file man-db lintian
                      postgresql libqt6sql6-psql haproxy) ;;
-    bench) packages+=(xvfb xauth pulseaudio) ;;
+    bench) packages+=(xvfb xauth pulseaudio postgresql libqt6sql6-psql) ;;
     assets) packages+=(python3 sox espeak-ng) ;;
     *) echo "usage: $0 [test] [bench] [assets]" >&2; exit 2 ;;
   esac

@@ -41,6 +41,15 @@ net::TableOptions OptionsFrom(const QByteArray& cbor) {
     return o;
 }
 
+// What a table's seats were when last written or read.
+QString SeatsKey(const TableRecord& t) {
+    QString key;
+    for (const SeatRecord& s : t.seats)
+        key += net::SeatTypeName(s.choice.type) + QLatin1Char('\x1f') + s.choice.name + QLatin1Char('\x1f') +
+               (s.choice.male ? QLatin1Char('M') : QLatin1Char('F')) + s.token + QLatin1Char('\x1e');
+    return key;
+}
+
 const QString Columns = QStringLiteral("code, options, seed, state, saved_game, moves, results");
 
 }  // namespace
@@ -100,8 +109,11 @@ bool Store::openShared(const QString& url, const QString& holder, int leaseSecon
     db.setUserName(part(1));
     db.setPassword(part(2));
     QString host = part(3);
-    for (const QString& pair : m.captured(6).split(QLatin1Char('&'), Qt::SkipEmptyParts))
+    bool syncCommits = false;
+    for (const QString& pair : m.captured(6).split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
         if (pair.startsWith(QLatin1String("host="))) host = QUrl::fromPercentEncoding(pair.mid(5).toUtf8());
+        if (pair == QLatin1String("sync=on")) syncCommits = true;
+    }
     db.setHostName(host);
     if (!m.captured(4).isEmpty()) db.setPort(m.captured(4).toInt());
     db.setDatabaseName(part(5));
@@ -109,6 +121,16 @@ bool Store::openShared(const QString& url, const QString& holder, int leaseSecon
     if (!db.open()) {
         if (error) *error = db.lastError().text();
         return false;
+    }
+    // A commit is in the database's memory and log when it returns, synced
+    // to disk a moment later: a checkpoint outlives the death of the game
+    // server (what a client was shown is never lost), and the server's
+    // thread does not wait a disk sync for every action. Only a crash of the
+    // database's machine loses the last fraction of a second, as with the
+    // SQLite file. ?sync=on waits for the sync.
+    if (!syncCommits) {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("SET synchronous_commit TO off"));
     }
     shared_ = true;
     holder_ = holder;
@@ -152,12 +174,22 @@ bool Store::createSchema(QString* error) {
 
 bool Store::save(const std::vector<TableRecord*>& tables, QString* error, std::vector<QString>* lost) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    // The seats change only as people join: most checkpoints are one
+    // statement, which needs no transaction around it.
+    std::vector<QString> keys;
+    bool seatsToWrite = false;
+    for (const TableRecord* t : tables) {
+        keys.push_back(SeatsKey(*t));
+        auto known = seatsWritten_.find(t->code);
+        seatsToWrite = seatsToWrite || known == seatsWritten_.end() || known->second != keys.back();
+    }
+    const bool single = tables.size() == 1 && !seatsToWrite;
     auto fail = [&](const QSqlQuery& q) {
         if (error) *error = q.lastError().text();
-        db.rollback();
+        if (!single) db.rollback();
         return false;
     };
-    if (!db.transaction()) {
+    if (!single && !db.transaction()) {
         if (error) *error = db.lastError().text();
         return false;
     }
@@ -180,7 +212,9 @@ bool Store::save(const std::vector<TableRecord*>& tables, QString* error, std::v
     clear.prepare(QStringLiteral("DELETE FROM seats WHERE code = ?"));
     seat.prepare(QStringLiteral("INSERT INTO seats (code, seat, type, name, sex, token) VALUES (?, ?, ?, ?, ?, ?)"));
     std::vector<TableRecord*> written;
-    for (TableRecord* t : tables) {
+    std::vector<QString> writtenKeys;
+    for (std::size_t n = 0; n < tables.size(); ++n) {
+        TableRecord* t = tables[n];
         QSqlQuery& q = shared_ && t->version == 0 ? insert : table;
         q.addBindValue(QCborValue(net::OptionsToCbor(t->options)).toCbor());
         // The integers are signed: the seed's bits are kept as they are.
@@ -200,6 +234,9 @@ bool Store::save(const std::vector<TableRecord*>& tables, QString* error, std::v
             continue;
         }
         written.push_back(t);
+        writtenKeys.push_back(keys[n]);
+        auto known = seatsWritten_.find(t->code);
+        if (known != seatsWritten_.end() && known->second == keys[n]) continue;
         clear.addBindValue(t->code);
         if (!clear.exec()) return fail(clear);
         for (std::size_t i = 0; i < t->seats.size(); ++i) {
@@ -213,12 +250,15 @@ bool Store::save(const std::vector<TableRecord*>& tables, QString* error, std::v
             if (!seat.exec()) return fail(seat);
         }
     }
-    if (!db.commit()) {
+    if (!single && !db.commit()) {
         if (error) *error = db.lastError().text();
         if (lost) lost->clear();
         return false;
     }
-    for (TableRecord* t : written) ++t->version;
+    for (std::size_t n = 0; n < written.size(); ++n) {
+        ++written[n]->version;
+        seatsWritten_[written[n]->code] = writtenKeys[n];
+    }
     return true;
 }
 
@@ -250,6 +290,7 @@ std::vector<TableRecord> Store::read(QSqlQuery& q) {
             r.token = s.value(3).toString();
             t.seats.push_back(r);
         }
+        seatsWritten_[t.code] = SeatsKey(t);
     }
     return out;
 }

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -54,7 +55,7 @@ public:
 
     // SQLite in `folder`.
     bool open(const QString& folder, QString* error);
-    // PostgreSQL: postgresql://USER[:PASSWORD]@[HOST][:PORT]/DB[?host=SOCKETDIR].
+    // PostgreSQL: postgresql://USER[:PASSWORD]@[HOST][:PORT]/DB[?host=SOCKETDIR][&sync=on].
     // The tables are held in the name of `holder` for `leaseSeconds`.
     bool openShared(const QString& url, const QString& holder, int leaseSeconds, QString* error);
     bool shared() const { return shared_; }
@@ -90,6 +91,8 @@ private:
     bool shared_ = false;
     QString holder_;
     int leaseSeconds_ = 10;
+    // Each table's seats as the database has them.
+    std::map<QString, QString> seatsWritten_;
 };
 
 }  // namespace zx::server
