@@ -367,7 +367,8 @@ void Server::create(QWebSocket* socket, Client& c, const net::Request& r) {
     // after a crash, knows every table a client was given the code of.
     markDirty(code);
     flush();
-    if (!find(code)) return;
+    // Lost at once: another server made a table with the same code.
+    if (!find(code)) return refuse(socket, net::ErrorCode::Busy, QStringLiteral("The table could not be made; try again."));
     QCborMap created = net::Message(net::Kind::Created);
     created.insert(QLatin1String("table"), code);
     send(socket, created);

@@ -128,14 +128,17 @@ bool Store::openShared(const QString& url, const QString& holder, int leaseSecon
     // thread does not wait a disk sync for every action. Only a crash of the
     // database's machine loses the last fraction of a second, as with the
     // SQLite file. ?sync=on waits for the sync.
-    if (!syncCommits) {
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("SET synchronous_commit TO off"));
-    }
+    asyncCommits_ = !syncCommits;
+    startSession();
     shared_ = true;
     holder_ = holder;
     leaseSeconds_ = leaseSeconds;
     return createSchema(error);
+}
+
+void Store::startSession() {
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (asyncCommits_) q.exec(QStringLiteral("SET synchronous_commit TO off"));
 }
 
 bool Store::createSchema(QString* error) {
@@ -350,6 +353,11 @@ std::optional<std::vector<QString>> Store::renew(QString* error) {
     q.addBindValue(holder_);
     if (!q.exec()) {
         if (error) *error = q.lastError().text();
+        // The database restarted, or the network between: the connection
+        // is made again for the next renewal and the writes after it.
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        db.close();
+        if (db.open()) startSession();
         return std::nullopt;
     }
     std::vector<QString> codes;

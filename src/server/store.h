@@ -86,11 +86,13 @@ public:
 private:
     std::vector<TableRecord> read(QSqlQuery& q);
     bool createSchema(QString* error);
+    void startSession();
 
     QString connection_;
     bool shared_ = false;
     QString holder_;
     int leaseSeconds_ = 10;
+    bool asyncCommits_ = true;
     // Each table's seats as the database has them.
     std::map<QString, QString> seatsWritten_;
 };
