@@ -45,7 +45,9 @@
 //                        value, text, window}: one of a person's    refused) when
 //                        operations, always for the sender's seat   refused
 //  error      s -> c     code, text (words a person can read),
-//                        fatal (the connection is closed after it)
+//                        fatal (the connection is closed after it);
+//                        code "moved": address (ws://..., the server
+//                        holding the table, when one does)
 //
 // Limits: a message is at most MaxMessageBytes; a connection may send
 // RateBurst messages at once and RatePerSecond on average, and create
