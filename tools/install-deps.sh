@@ -3,7 +3,8 @@
 # Nothing is installed when everything is present already.
 #
 #   tools/install-deps.sh [test] [bench] [assets]
-#     test:   also what the tests need (the fuzzer, the desktop validators, lintian)
+#     test:   also what the tests need (the fuzzer, the desktop validators, lintian,
+#             PostgreSQL and HAProxy)
 #     bench:  also what the benchmarks use (an X server, a virtual sound card)
 #     assets: also what tools/make_sounds.sh and tools/make_art.py use
 set -euo pipefail
@@ -23,9 +24,12 @@ for extra in "$@"; do
     # The tests also build a fuzzer of the saved-game reader, which needs clang.
     # The installed files are checked with the desktop's own validators, and
     # the Debian package with lintian.
+    # Servers sharing a database are tested on a throw-away PostgreSQL
+    # cluster behind HAProxy.
     test) packages+=(clang libclang-rt-14-dev
-                     desktop-file-utils appstream libxml2-utils shared-mime-info file man-db lintian) ;;
-    bench) packages+=(xvfb xauth pulseaudio) ;;
+                     desktop-file-utils appstream libxml2-utils shared-mime-info file man-db lintian
+                     postgresql libqt6sql6-psql haproxy) ;;
+    bench) packages+=(xvfb xauth pulseaudio postgresql libqt6sql6-psql) ;;
     assets) packages+=(python3 sox espeak-ng) ;;
     *) echo "usage: $0 [test] [bench] [assets]" >&2; exit 2 ;;
   esac

@@ -132,13 +132,22 @@ private:
 
     void lost() {
         if (done_) return;
-        if (token.isEmpty() || lostAt_.elapsed() > ReconnectForMs) {
+        // Sent to the server holding the table: there at once, once; a
+        // server that is gone sends us back to the address we were given.
+        if (!moved_.isEmpty()) {
+            const QUrl there = moved_;
+            moved_.clear();
+            QTimer::singleShot(0, this, [this, there] { socket_.open(there); });
+            return;
+        }
+        const bool sentOn = mode_ == Mode::Join && reconnecting_;
+        if ((token.isEmpty() && !sentOn) || lostAt_.elapsed() > ReconnectForMs) {
             std::fprintf(stderr, "zentrix-bot: the connection is lost\n");
             return finish(1);
         }
         if (!reconnecting_) lostAt_.restart();
         reconnecting_ = true;
-        mode_ = Mode::Resume;
+        if (!token.isEmpty()) mode_ = Mode::Resume;
         QTimer::singleShot(1000, this, [this] { socket_.open(server_); });
     }
 
@@ -155,6 +164,7 @@ private:
                 std::fflush(stdout);
                 return finish(0);
             case net::Kind::Joined:
+                reconnecting_ = false;
                 token = m.value(QLatin1String("token")).toString();
                 seat_ = static_cast<int>(m.value(QLatin1String("seat")).toInteger());
                 if (printing) {
@@ -185,6 +195,15 @@ private:
             case net::Kind::Box: return box(m);
             case net::Kind::Status: return status(m);
             case net::Kind::Error:
+                if (m.value(QLatin1String("code")).toString() == net::ErrorCodeName(net::ErrorCode::Moved)) {
+                    // Another server has the table, or will once its lease is free.
+                    if (mode_ == Mode::Join && !reconnecting_) lostAt_.restart();
+                    reconnecting_ = true;
+                    const QUrl there(m.value(QLatin1String("address")).toString());
+                    if (there.isValid() && !there.isEmpty() && socket_.requestUrl() != there) moved_ = there;
+                    socket_.close();
+                    return;
+                }
                 if (m.value(QLatin1String("code")).toString() == net::ErrorCodeName(net::ErrorCode::Refused)) {
                     waitingForChange_ = false;
                     QTimer::singleShot(50, this, [this] { step(); });
@@ -276,6 +295,7 @@ private:
     }
 
     QUrl server_;
+    QUrl moved_;
     Mode mode_;
     PlayerType strength_;
     ai::QuietUi ui_;

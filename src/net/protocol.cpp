@@ -155,6 +155,7 @@ QString ErrorCodeName(ErrorCode c) {
         case ErrorCode::NotYet: return QStringLiteral("not-yet");
         case ErrorCode::Busy: return QStringLiteral("busy");
         case ErrorCode::Refused: return QStringLiteral("refused");
+        case ErrorCode::Moved: return QStringLiteral("moved");
     }
     return QStringLiteral("malformed");
 }

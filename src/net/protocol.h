@@ -45,7 +45,9 @@
 //                        value, text, window}: one of a person's    refused) when
 //                        operations, always for the sender's seat   refused
 //  error      s -> c     code, text (words a person can read),
-//                        fatal (the connection is closed after it)
+//                        fatal (the connection is closed after it);
+//                        code "moved": address (ws://..., the server
+//                        holding the table, when one does)
 //  chat       c -> s     text (trimmed, 1..MaxChatLength;          chat (to the
 //                        seated clients only)                      seats and the
 //                                                                  watchers)
@@ -107,6 +109,7 @@ enum class ErrorCode {
     NotYet,        // not built into this server yet
     Busy,          // the server or this connection has as many tables as it may
     Refused,       // an operation the seat may not make now (the text says why)
+    Moved,         // another server holds the table now; "address" says which
 };
 QString ErrorCodeName(ErrorCode c);
 

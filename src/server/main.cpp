@@ -1,6 +1,7 @@
 // zentrix-server: runs Zentrix tables for players on other machines.
 //   zentrix-server [--listen ADDR] [--port N] [--data DIR] [--instant]
 //                  [--tls-cert FILE --tls-key FILE]
+//                  [--store postgresql://USER@HOST/DB [--lease SECONDS] [--advertise URL]]
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -44,7 +45,16 @@ int main(int argc, char** argv) {
     QCommandLineOption instant(QStringLiteral("instant"), QStringLiteral("Plays the tables with no pauses (tests, benchmarks)."));
     QCommandLineOption cert(QStringLiteral("tls-cert"), QStringLiteral("PEM certificate: serve wss://."), QStringLiteral("FILE"));
     QCommandLineOption key(QStringLiteral("tls-key"), QStringLiteral("PEM private key of the certificate."), QStringLiteral("FILE"));
-    parser.addOptions({listen, port, data, instant, cert, key});
+    QCommandLineOption store(QStringLiteral("store"),
+                             QStringLiteral("A PostgreSQL database shared with other servers (postgresql://USER@HOST/DB);"
+                                            " default: SQLite in the data folder."),
+                             QStringLiteral("URL"));
+    QCommandLineOption lease(QStringLiteral("lease"), QStringLiteral("Seconds a table stays held by a silent server (shared database)."),
+                             QStringLiteral("SECONDS"), QStringLiteral("10"));
+    QCommandLineOption advertise(QStringLiteral("advertise"),
+                                 QStringLiteral("The address other servers send this server's clients to (default: ws://ADDR:PORT)."),
+                                 QStringLiteral("URL"));
+    parser.addOptions({listen, port, data, instant, cert, key, store, lease, advertise});
     parser.process(app);
 
     zx::server::ServerConfig config;
@@ -64,6 +74,13 @@ int main(int argc, char** argv) {
     config.instant = parser.isSet(instant);
     config.tlsCert = parser.value(cert);
     config.tlsKey = parser.value(key);
+    config.store = parser.value(store);
+    config.advertise = parser.value(advertise);
+    config.leaseSeconds = parser.value(lease).toInt(&ok);
+    if (!ok || config.leaseSeconds < 1) {
+        std::fprintf(stderr, "zentrix-server: not a number of seconds: %s\n", qPrintable(parser.value(lease)));
+        return 2;
+    }
     if (config.tlsCert.isEmpty() != config.tlsKey.isEmpty()) {
         std::fprintf(stderr, "zentrix-server: --tls-cert and --tls-key go together\n");
         return 2;

@@ -1,6 +1,7 @@
 #include "server/server.h"
 
 #include <QAbstractSocket>
+#include <QDir>
 #include <QCborArray>
 #include <QFile>
 #include <QRandomGenerator>
@@ -71,6 +72,7 @@ Server::Server(ServerConfig config, QObject* parent) : QObject(parent), config_(
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(FlushDelayMs);
     connect(&flushTimer_, &QTimer::timeout, this, [this] { flush(); });
+    connect(&leaseTimer_, &QTimer::timeout, this, [this] { renewLeases(); });
 }
 
 Server::~Server() {
@@ -80,8 +82,15 @@ Server::~Server() {
 }
 
 bool Server::start(QString* error) {
-    if (!store_.open(config_.dataDir, error)) return false;
-    for (TableRecord& r : store_.loadAll(error)) {
+    // A shared database's tables are taken one by one, when their clients
+    // come or their server has died; the file's are all this server's.
+    if (config_.store.isEmpty() && !store_.open(config_.dataDir, error)) return false;
+    // A table taken over from its checkpoint is loaded from a file there.
+    if (!QDir().mkpath(config_.dataDir)) {
+        if (error) *error = QStringLiteral("cannot create the folder %1").arg(config_.dataDir);
+        return false;
+    }
+    for (TableRecord& r : config_.store.isEmpty() ? store_.loadAll(error) : std::vector<TableRecord>{}) {
         auto t = std::make_unique<Table>();
         t->record = std::move(r);
         for (std::size_t i = 0; i < t->record.seats.size(); ++i)
@@ -131,6 +140,15 @@ bool Server::start(QString* error) {
         if (error) *error = tcp_->errorString();
         return false;
     }
+    if (!config_.store.isEmpty()) {
+        // The holder's name is the address clients are sent to: known only
+        // once the port is.
+        const QString holder = config_.advertise.isEmpty() ? url() : config_.advertise;
+        if (!store_.openShared(config_.store, holder, config_.leaseSeconds, error)) return false;
+        lastRenewal_.start();
+        leaseTimer_.start(std::max(1, config_.leaseSeconds * 1000 / 3));
+        renewLeases();
+    }
     return true;
 }
 
@@ -158,6 +176,9 @@ void Server::shutdown() {
         markDirty(code);
     }
     flush();
+    // The tables are free for the other servers at once, not at the end of
+    // their leases.
+    if (store_.shared()) store_.release();
     for (auto& [code, t] : tables_) stopTable(*t);
     for (auto& [socket, c] : clients_) {
         socket->disconnect(this);
@@ -275,8 +296,8 @@ void Server::handle(QWebSocket* socket, Client& c, const net::Request& r) {
         case net::Kind::Join: return join(socket, c, r);
         case net::Kind::Resume: return resume(socket, c, r);
         case net::Kind::Watch: {
-            Table* t = find(r.table);
-            if (!t) return refuse(socket, net::ErrorCode::UnknownTable, QStringLiteral("There is no table %1.").arg(r.table.left(16)));
+            Table* t = reach(socket, r.table, net::ErrorCode::UnknownTable);
+            if (!t) return;
             t->watchers.insert(socket);
             return send(socket, status(*t));
         }
@@ -337,24 +358,44 @@ void Server::create(QWebSocket* socket, Client& c, const net::Request& r) {
         rec.seats.push_back(s);
     }
     Table& table = *t;
-    tables_[rec.code] = std::move(t);
+    const QString code = rec.code;
+    tables_[code] = std::move(t);
     ++c.created;
-    QCborMap created = net::Message(net::Kind::Created);
-    created.insert(QLatin1String("table"), rec.code);
-    send(socket, created);
-    const bool anyRemote = std::any_of(rec.seats.begin(), rec.seats.end(),
+    const bool anyRemote = std::any_of(table.record.seats.begin(), table.record.seats.end(),
                                        [](const SeatRecord& s) { return s.choice.type == net::SeatType::Remote; });
     if (!anyRemote) startTable(table);
-    markDirty(rec.code);
+    // Written before the client hears of it: another server, or this one
+    // after a crash, knows every table a client was given the code of.
+    markDirty(code);
+    flush();
+    // Lost at once: another server made a table with the same code.
+    if (!find(code)) return refuse(socket, net::ErrorCode::Busy, QStringLiteral("The table could not be made; try again."));
+    QCborMap created = net::Message(net::Kind::Created);
+    created.insert(QLatin1String("table"), code);
+    send(socket, created);
 }
 
 void Server::list(QWebSocket* socket) {
     QCborArray open;
-    for (const auto& [code, t] : tables_) {
-        if (t->record.state != TableState::Open) continue;
-        QCborMap entry = status(*t);
+    auto add = [&](const Table& t) {
+        QCborMap entry = status(t);
         entry.remove(QLatin1String("kind"));
         open.append(entry);
+    };
+    if (store_.shared()) {
+        // Every server's open tables; this server's as it knows them now.
+        for (TableRecord& r : store_.openTables()) {
+            if (const Table* mine = find(r.code)) {
+                if (mine->record.state == TableState::Open) add(*mine);
+                continue;
+            }
+            Table other;
+            other.record = std::move(r);
+            add(other);
+        }
+    } else {
+        for (const auto& [code, t] : tables_)
+            if (t->record.state == TableState::Open) add(*t);
     }
     QCborMap m = net::Message(net::Kind::Tables);
     m.insert(QLatin1String("tables"), open);
@@ -363,8 +404,8 @@ void Server::list(QWebSocket* socket) {
 
 void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     if (c.seat) return refuse(socket, net::ErrorCode::Seated, QStringLiteral("This connection has a seat already."));
-    Table* t = find(r.table);
-    if (!t) return refuse(socket, net::ErrorCode::UnknownTable, QStringLiteral("There is no table %1.").arg(r.table.left(16)));
+    Table* t = reach(socket, r.table, net::ErrorCode::UnknownTable);
+    if (!t) return;
     std::vector<SeatRecord>& seats = t->record.seats;
     int seat = 0;
     if (t->record.state == TableState::Open)
@@ -384,21 +425,32 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     c.table = t->record.code;
     c.seat = seat;
     t->seatClient[static_cast<std::size_t>(seat)] = socket;
-    QCborMap joined = net::Message(net::Kind::Joined);
-    joined.insert(QLatin1String("table"), t->record.code);
-    joined.insert(QLatin1String("seat"), seat);
-    joined.insert(QLatin1String("token"), s.token);
-    send(socket, joined);
+    const QString code = t->record.code, token = s.token;
     const bool full = std::none_of(seats.begin(), seats.end(), [](const SeatRecord& x) {
         return x.choice.type == net::SeatType::Remote && x.token.isEmpty();
     });
     if (full) startTable(*t);
-    markDirty(t->record.code);
+    // The token is written before the client has it: a seat it was given
+    // is found again by any server.
+    markDirty(code);
+    flush();
+    if (!(t = find(code))) return;
+    QCborMap joined = net::Message(net::Kind::Joined);
+    joined.insert(QLatin1String("table"), code);
+    joined.insert(QLatin1String("seat"), seat);
+    joined.insert(QLatin1String("token"), token);
+    send(socket, joined);
     broadcastStatus(*t);
 }
 
 void Server::resume(QWebSocket* socket, Client& c, const net::Request& r) {
     auto it = net::LooksLikeToken(r.token) ? tokens_.find(r.token) : tokens_.end();
+    if (it == tokens_.end() && store_.shared() && net::LooksLikeToken(r.token)) {
+        // A seat of a table this server does not hold (yet).
+        const QString code = store_.tableOfToken(r.token);
+        if (!code.isEmpty() && !reach(socket, code, net::ErrorCode::BadToken)) return;
+        it = tokens_.find(r.token);
+    }
     if (it == tokens_.end()) return refuse(socket, net::ErrorCode::BadToken, QStringLiteral("No seat has that token."));
     Table* t = find(it->second.first);
     if (!t) return refuse(socket, net::ErrorCode::BadToken, QStringLiteral("No seat has that token."));
@@ -485,9 +537,11 @@ void Server::startTable(Table& t) {
         t->record.savedGame = QByteArray::fromStdString(savedGame);
         t->record.moves = moves;
         markDirty(code);
-        broadcastStatus(*t);
+        writeFirst(code);
+        if ((t = find(code))) broadcastStatus(*t);
     };
     callbacks.box = [this, code](int seat, qint64 id, const QCborMap& box) {
+        writeFirst(code);
         Table* t = find(code);
         if (!t) return;
         if (seat == 0) {
@@ -505,6 +559,7 @@ void Server::startTable(Table& t) {
         if (seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], mine);
     };
     callbacks.view = [this, code](int seat, const QCborMap& message) {
+        writeFirst(code);
         Table* t = find(code);
         if (t && seat >= 1 && seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], message);
     };
@@ -521,7 +576,8 @@ void Server::startTable(Table& t) {
         t->boxes.clear();
         stopTable(*t);
         markDirty(code);
-        broadcastStatus(*t);
+        writeFirst(code);
+        if ((t = find(code))) broadcastStatus(*t);
     };
     t.thread = std::make_unique<QThread>();
     t.thread->setObjectName(QStringLiteral("table %1").arg(code));
@@ -591,17 +647,114 @@ void Server::markDirty(const QString& code) {
 
 void Server::flush() {
     flushTimer_.stop();
-    std::vector<const TableRecord*> records;
+    std::vector<TableRecord*> records;
     for (const QString& code : dirty_)
-        if (const Table* t = find(code)) records.push_back(&t->record);
+        if (Table* t = find(code)) records.push_back(&t->record);
     QString error;
-    if (!records.empty() && !store_.save(records, &error)) {
+    std::vector<QString> lost;
+    if (!records.empty() && !store_.save(records, &error, &lost)) {
         // Kept for the next try: a full disk may have room again later.
         qWarning("zentrix-server: checkpoint not written: %s", qPrintable(error));
         if (!stopping_) flushTimer_.start(1000);
         return;
     }
     dirty_.clear();
+    for (const QString& code : lost) dropTable(code);
+}
+
+void Server::writeFirst(const QString& code) {
+    if (dirty_.count(code)) flush();
+}
+
+Server::Table* Server::reach(QWebSocket* socket, const QString& code, net::ErrorCode unknown) {
+    if (Table* t = find(code)) return t;
+    if (store_.shared() && !code.isEmpty()) {
+        TableRecord record;
+        QString holder;
+        switch (store_.take(code, &record, &holder)) {
+            case Store::Take::Taken: return adopt(std::move(record));
+            case Store::Take::Held: {
+                QCborMap moved = net::ErrorMessage(net::ErrorCode::Moved,
+                                                   QStringLiteral("The table %1 is played on another server.").arg(code));
+                moved.insert(QLatin1String("address"), holder);
+                send(socket, moved);
+                return nullptr;
+            }
+            case Store::Take::Failed:
+                refuse(socket, net::ErrorCode::Busy, QStringLiteral("The tables' database cannot be reached now."));
+                return nullptr;
+            case Store::Take::Unknown: break;
+        }
+    }
+    if (unknown == net::ErrorCode::BadToken) refuse(socket, unknown, QStringLiteral("No seat has that token."));
+    else refuse(socket, unknown, QStringLiteral("There is no table %1.").arg(code.left(16)));
+    return nullptr;
+}
+
+Server::Table* Server::adopt(TableRecord record) {
+    auto t = std::make_unique<Table>();
+    t->record = std::move(record);
+    for (std::size_t i = 0; i < t->record.seats.size(); ++i)
+        if (!t->record.seats[i].token.isEmpty())
+            tokens_[t->record.seats[i].token] = {t->record.code, static_cast<int>(i) + 1};
+    Table& table = *t;
+    tables_[table.record.code] = std::move(t);
+    // From its last checkpoint: whatever its clients were shown.
+    if (table.record.state == TableState::Running) startTable(table);
+    return &table;
+}
+
+void Server::dropTable(const QString& code) {
+    auto it = tables_.find(code);
+    if (it == tables_.end()) return;
+    Table& t = *it->second;
+    stopTable(t);
+    dirty_.erase(code);
+    std::erase_if(tokens_, [&](const auto& entry) { return entry.second.first == code; });
+    std::set<QWebSocket*> listeners = t.watchers;
+    for (QWebSocket* s : t.seatClient)
+        if (s) listeners.insert(s);
+    tables_.erase(it);
+    // Whoever reaches a server again is served where the table is now.
+    for (QWebSocket* s : listeners) {
+        auto c = clients_.find(s);
+        if (c != clients_.end()) {
+            c->second.table.clear();
+            c->second.seat = 0;
+        }
+        send(s, net::ErrorMessage(net::ErrorCode::Moved, QStringLiteral("The table %1 is played on another server.").arg(code)));
+        s->close(QWebSocketProtocol::CloseCodeGoingAway);
+    }
+}
+
+void Server::renewLeases() {
+    if (stopping_) return;
+    QString error;
+    const auto held = store_.renew(&error);
+    if (!held) {
+        qWarning("zentrix-server: leases not renewed: %s", qPrintable(error));
+        // Cut off from the database for a whole lease: another server may
+        // have the tables by now, and whatever is played here is lost.
+        if (lastRenewal_.elapsed() > qint64{config_.leaseSeconds} * 1000) {
+            std::vector<QString> all;
+            for (const auto& [code, t] : tables_) all.push_back(code);
+            for (const QString& code : all) dropTable(code);
+        }
+        return;
+    }
+    lastRenewal_.start();
+    const std::set<QString> mine(held->begin(), held->end());
+    std::vector<QString> gone;
+    for (const auto& [code, t] : tables_)
+        if (t->record.state != TableState::Finished && t->record.version != 0 && !mine.count(code) && !dirty_.count(code))
+            gone.push_back(code);
+    for (const QString& code : gone) dropTable(code);
+    // Tables whose server died go on here, clients or not; of servers
+    // reaching for one at once, one takes it.
+    for (const QString& code : store_.orphans()) {
+        TableRecord record;
+        if (!find(code) && store_.take(code, &record) == Store::Take::Taken) adopt(std::move(record));
+    }
 }
 
 }  // namespace zx::server

@@ -35,6 +35,13 @@ struct ServerConfig {
     QString dataDir;
     bool instant = false;
     QString tlsCert, tlsKey;
+    // A shared PostgreSQL database (postgresql://USER@HOST/DB) instead of
+    // the SQLite file in dataDir.
+    QString store;
+    // The lease on a table in the shared database, and the address this
+    // server is known by there (its url() when empty).
+    int leaseSeconds = 10;
+    QString advertise;
 };
 
 class Server : public QObject {
@@ -84,6 +91,16 @@ private:
     void broadcastStatus(const Table& t);
     void markDirty(const QString& code);
     void flush();
+    // A checkpoint of the table waiting to be written is written now: before
+    // anything the table sends, so that nothing a client was shown is lost.
+    void writeFirst(const QString& code);
+    // The table, held here or (shared database) taken over from another
+    // server whose lease has run out; nullptr after an answer to the client.
+    Table* reach(QWebSocket* socket, const QString& code, net::ErrorCode unknown);
+    Table* adopt(TableRecord record);
+    // Another server took the table: its clients are sent there.
+    void dropTable(const QString& code);
+    void renewLeases();
 
     ServerConfig config_;
     Store store_;
@@ -102,6 +119,8 @@ private:
     std::map<QString, std::pair<QString, int>> tokens_;
     std::set<QString> dirty_;
     QTimer flushTimer_;
+    QTimer leaseTimer_;
+    QElapsedTimer lastRenewal_;
     bool stopping_ = false;
 };
 
