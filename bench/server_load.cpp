@@ -7,7 +7,9 @@
 //                                     it receives, the bytes per table per minute
 //   server_load instant TABLES        --instant: whole games per second
 //   server_load idle TABLES           the server's memory per idle table
-// The baseline of each run is the same server with no table.
+// The baseline of each run is the same server with no table. Another
+// build of the server (an earlier one, to compare with) runs instead when
+// ZENTRIX_SERVER_PROGRAM names it.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -30,7 +32,7 @@ struct Server {
     bool start(bool instant) {
         QStringList args{"--listen", "127.0.0.1", "--port", "0", "--data", data.path()};
         if (instant) args << "--instant";
-        p.setProgram(QStringLiteral(ZENTRIX_SERVER));
+        p.setProgram(qEnvironmentVariable("ZENTRIX_SERVER_PROGRAM", QStringLiteral(ZENTRIX_SERVER)));
         p.setArguments(args);
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start();

@@ -289,19 +289,22 @@ int TableRunner::SlotOfSeat(int seat) const {
 }
 
 void TableRunner::publishViews() {
+    const SeatView any(*game_, 0);
+    // A walk or a money count is told once, at its start: the clients
+    // play it out themselves, not one message per 40 ms tick.
+    const bool animating = any.Walking() || any.CountingMoney();
+    bool refreshed = false;
     for (int seat = 1; seat <= net::MaxSeats; ++seat) {
         Remote& r = remotes_[static_cast<std::size_t>(seat)];
-        if (!r.remote || r.sent.isEmpty()) continue;
-        const SeatView view(*game_, SlotOfSeat(seat));
-        // A walk or a money count is told once, at its start: the clients
-        // play it out themselves, not one message per 40 ms tick.
-        const bool animating = view.Walking() || view.CountingMoney();
+        if (!r.remote || !views_.Sent(seat)) continue;
         if (animating && r.animating) continue;
-        QCborMap now = net::EncodeView(view);
-        QCborMap change = net::ViewChange(r.sent, now);
+        if (!refreshed) {
+            views_.Refresh(any);
+            refreshed = true;
+        }
+        QCborMap change = views_.Change(seat, SeatView(*game_, SlotOfSeat(seat)));
         r.animating = animating;
         if (change.isEmpty()) continue;
-        r.sent = std::move(now);
         QCborMap m = net::Message(net::Kind::Change);
         m.insert(QLatin1String("version"), ++r.version);
         m.insert(QLatin1String("change"), change);
@@ -313,11 +316,10 @@ void TableRunner::sendWholeView(int seat) {
     if (!game_ || seat < 1 || seat > net::MaxSeats) return;
     Remote& r = remotes_[static_cast<std::size_t>(seat)];
     const SeatView view(*game_, SlotOfSeat(seat));
-    r.sent = net::EncodeView(view);
     r.animating = view.Walking() || view.CountingMoney();
     QCborMap m = net::Message(net::Kind::View);
     m.insert(QLatin1String("version"), ++r.version);
-    m.insert(QLatin1String("view"), r.sent);
+    m.insert(QLatin1String("view"), views_.Whole(seat, view));
     post([cb = callbacks_.view, seat, m] { cb(seat, m); });
 }
 

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "net/protocol.h"
+#include "net/view_codec.h"
 #include "rules/game.h"
 #include "rules/operations.h"
 #include "rules/ui.h"
@@ -110,7 +111,6 @@ private:
     // What the table knows of each remote seat's client.
     struct Remote {
         bool remote = false;
-        QCborMap sent;        // the view it was last sent
         qint64 version = 0;
         bool animating = false;  // that view had a walk or a count under way
         qint64 awaySince = -1;   // ms on the table's clock; -1 while present
@@ -152,6 +152,8 @@ private:
     bool stopped_ = false;
     GameLog::Cursor logRead_;
     std::array<Remote, net::MaxSeats + 1> remotes_{};
+    // What each remote seat was last sent.
+    net::ViewEncoder views_;
     QTimer* awayCheck_ = nullptr;
     QElapsedTimer clock_;
 };
