@@ -135,6 +135,13 @@ private:
     // time to read before the next movement.
     bool NewsWorthAPause();
     void post(std::function<void()> f);
+    // The walk's 40 ms and the money count's 30 ms ticks: only a tick that
+    // may do more than move a figure wakes the table; the ones before it run
+    // when it comes, or before any other event needs the game as it is by now.
+    static bool Sparse(TimerId t) { return t == TimerId::MovePieces || t == TimerId::ChangeMoney; }
+    void tick(TimerId t);
+    void catchUp();
+    void scheduleTicks();
 
     TableSetup setup_;
     QObject* home_;
@@ -143,6 +150,13 @@ private:
     std::unique_ptr<Game> game_;
     std::unique_ptr<ai::Autopilot> pilot_;
     std::array<QTimer*, TimerCount> timers_{};
+    // A sparse timer's start (ms on clock_) and the ticks run since.
+    struct Ticks {
+        bool on = false;
+        qint64 start = 0;
+        qint64 run = 0;
+    };
+    std::array<Ticks, TimerCount> ticks_{};
     QTimer* hands_ = nullptr;
     std::map<qint64, Wait> waits_;
     qint64 nextBox_ = 0;
