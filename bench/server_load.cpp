@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -63,6 +65,14 @@ struct Server {
         p.waitForFinished(5000);
     }
 };
+
+// user + system seconds of this process: the bots'
+double OwnCpu() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
 
 void Wait(int ms) {
     QElapsedTimer t;
@@ -145,17 +155,20 @@ int Pace(int tables, int seconds) {
     bots.answered.clear();
     const qint64 bytes0 = bots.bytes();
     c0 = server.cpu();
+    const double b0 = OwnCpu();
     QElapsedTimer t;
     t.start();
     Wait(seconds * 1000);
     const double secs = static_cast<double>(t.elapsed()) / 1000.0;
     const double load = (server.cpu() - c0) / secs;
+    const double botLoad = (OwnCpu() - b0) / secs;
     std::printf("pace: %d tables (%zu bots), %.0f s: server CPU %.1f %% of one core (no table: %.1f %%); "
                 "operation to its change: %zu answers, p50 %.1f ms, p99 %.1f ms, max %.1f ms; "
-                "%.0f bytes per table per minute; %d finished, %d failed\n",
+                "%.0f bytes per table per minute; %d finished, %d failed; the bots' CPU %.0f %% of one core\n",
                 static_cast<int>(codes.size()), bots.all.size(), secs, 100 * load, 100 * idleCpu, bots.answered.size(),
                 Percentile(bots.answered, 0.5), Percentile(bots.answered, 0.99), Percentile(bots.answered, 1.0),
-                static_cast<double>(bots.bytes() - bytes0) / codes.size() / (secs / 60.0), bots.finished, bots.failed);
+                static_cast<double>(bots.bytes() - bytes0) / codes.size() / (secs / 60.0), bots.finished, bots.failed,
+                100 * botLoad);
     return 0;
 }
 

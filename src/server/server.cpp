@@ -491,9 +491,10 @@ void Server::startTable(Table& t) {
         mine.insert(QLatin1String("mine"), true);
         if (seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], mine);
     };
-    callbacks.view = [this, code](int seat, const QCborMap& message) {
+    callbacks.view = [this, code](int seat, const QByteArray& frame) {
         Table* t = find(code);
-        if (t && seat >= 1 && seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], message);
+        if (!t || seat < 1 || seat > net::MaxSeats) return;
+        if (QWebSocket* socket = t->seatClient[static_cast<std::size_t>(seat)]) socket->sendBinaryMessage(frame);
     };
     callbacks.refused = [this, code](int seat, const QString& why) {
         Table* t = find(code);

@@ -355,6 +355,8 @@ void TableRunner::publishViews() {
     // play it out themselves, not one message per 40 ms tick.
     const bool animating = any.Walking() || any.CountingMoney();
     bool refreshed = false;
+    // One post for the round, not one per seat: the server's thread wakes once.
+    std::vector<std::pair<int, QByteArray>> frames;
     for (int seat = 1; seat <= net::MaxSeats; ++seat) {
         Remote& r = remotes_[static_cast<std::size_t>(seat)];
         if (!r.remote || !views_.Sent(seat)) continue;
@@ -369,8 +371,12 @@ void TableRunner::publishViews() {
         QCborMap m = net::Message(net::Kind::Change);
         m.insert(QLatin1String("version"), ++r.version);
         m.insert(QLatin1String("change"), change);
-        post([cb = callbacks_.view, seat, m] { cb(seat, m); });
+        frames.emplace_back(seat, net::Encode(m));
     }
+    if (!frames.empty())
+        post([cb = callbacks_.view, frames = std::move(frames)] {
+            for (const auto& [seat, frame] : frames) cb(seat, frame);
+        });
 }
 
 void TableRunner::sendWholeView(int seat) {
@@ -382,7 +388,7 @@ void TableRunner::sendWholeView(int seat) {
     QCborMap m = net::Message(net::Kind::View);
     m.insert(QLatin1String("version"), ++r.version);
     m.insert(QLatin1String("view"), views_.Whole(seat, view));
-    post([cb = callbacks_.view, seat, m] { cb(seat, m); });
+    post([cb = callbacks_.view, seat, frame = net::Encode(m)] { cb(seat, frame); });
 }
 
 void TableRunner::operation(int seat, Op op) {

@@ -62,8 +62,9 @@ struct TableCallbacks {
     std::function<void(const std::string& savedGame, int moves)> checkpoint;
     // A box for one seat (1..4, waits for its answer) or for everybody (0).
     std::function<void(int seat, qint64 id, const QCborMap& box)> box;
-    // A seat's view (kind "view", whole) or its change (kind "change").
-    std::function<void(int seat, const QCborMap& message)> view;
+    // A seat's view (kind "view", whole) or its change (kind "change"),
+    // encoded in the table's thread: the server's thread only sends it.
+    std::function<void(int seat, const QByteArray& frame)> view;
     // A seat's operation was refused, and why.
     std::function<void(int seat, const QString& why)> refused;
     // The results window opened: the names by finishing place.
