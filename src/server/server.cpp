@@ -513,6 +513,10 @@ void Server::startTable(Table& t) {
     };
     t.thread = std::make_unique<QThread>();
     t.thread->setObjectName(QStringLiteral("table %1").arg(code));
+    // A table's stack holds the rules, the hands and a box's nested event
+    // loop or two: tens of KB. The default 8 MB each would reserve 8 GB of
+    // address space for 1,000 tables.
+    t.thread->setStackSize(512 * 1024);
     t.runner = std::make_unique<TableRunner>(std::move(setup), this, std::move(callbacks));
     t.runner->moveToThread(t.thread.get());
     t.thread->start();
