@@ -132,6 +132,11 @@ struct Bots {
         for (const auto& b : all) n += b->bytesReceived;
         return n;
     }
+    qint64 frames() const {
+        qint64 n = 0;
+        for (const auto& b : all) n += b->framesReceived;
+        return n;
+    }
 };
 
 double Percentile(std::vector<double> v, double p) {
@@ -153,7 +158,7 @@ int Pace(int tables, int seconds) {
     bots.join(server.url, codes, 4);
     Wait(5000);  // everybody seated and the first views sent
     bots.answered.clear();
-    const qint64 bytes0 = bots.bytes();
+    const qint64 bytes0 = bots.bytes(), frames0 = bots.frames();
     c0 = server.cpu();
     const double b0 = OwnCpu();
     QElapsedTimer t;
@@ -164,10 +169,11 @@ int Pace(int tables, int seconds) {
     const double botLoad = (OwnCpu() - b0) / secs;
     std::printf("pace: %d tables (%zu bots), %.0f s: server CPU %.1f %% of one core (no table: %.1f %%); "
                 "operation to its change: %zu answers, p50 %.1f ms, p99 %.1f ms, max %.1f ms; "
-                "%.0f bytes per table per minute; %d finished, %d failed; the bots' CPU %.0f %% of one core\n",
+                "%.0f bytes per table per minute, %.0f messages per seat per minute; %d finished, %d failed; the bots' CPU %.0f %% of one core\n",
                 static_cast<int>(codes.size()), bots.all.size(), secs, 100 * load, 100 * idleCpu, bots.answered.size(),
                 Percentile(bots.answered, 0.5), Percentile(bots.answered, 0.99), Percentile(bots.answered, 1.0),
-                static_cast<double>(bots.bytes() - bytes0) / codes.size() / (secs / 60.0), bots.finished, bots.failed,
+                static_cast<double>(bots.bytes() - bytes0) / codes.size() / (secs / 60.0),
+                static_cast<double>(bots.frames() - frames0) / static_cast<double>(bots.all.size()) / (secs / 60.0), bots.finished, bots.failed,
                 100 * botLoad);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <algorithm>
 #include <functional>
 
 #include "ai/autopilot.h"
@@ -424,6 +425,8 @@ void TableRunner::setAway(int seat, bool away) {
     Remote& r = remotes_[static_cast<std::size_t>(seat)];
     if (!r.remote) return;
     r.awaySince = away ? clock_.elapsed() : -1;
+    // The check wakes the table only while somebody is away.
+    if (away && awayCheck_ && !stopped_ && !awayCheck_->isActive()) awayCheck_->start();
     if (away || !r.standIn) return;
     catchUp();
     r.standIn = false;
@@ -436,6 +439,10 @@ void TableRunner::setAway(int seat, bool away) {
 
 void TableRunner::checkAway() {
     if (stopped_ || finished_ || !game_ || !game_->S.GameInProgress) return;
+    if (std::none_of(remotes_.begin(), remotes_.end(), [](const Remote& r) { return r.remote && r.awaySince >= 0; })) {
+        awayCheck_->stop();
+        return;
+    }
     catchUp();
     const qint64 limit = qint64{setup_.options.awaySeconds} * 1000;
     for (int seat = 1; seat <= net::MaxSeats; ++seat) {
