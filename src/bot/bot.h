@@ -82,6 +82,7 @@ public:
         });
         connect(&socket_, &QWebSocket::binaryMessageReceived, this, [this](const QByteArray& b) {
             bytesReceived += b.size();
+            ++framesReceived;
             received(b);
         });
         connect(&socket_, &QWebSocket::disconnected, this, [this] { lost(); });
@@ -94,6 +95,7 @@ public:
     std::function<void(double ms)> onAnswered;
     bool printing = true;
     qint64 bytesReceived = 0;
+    qint64 framesReceived = 0;
 
     std::vector<net::SeatChoice> seats;
     std::optional<std::uint64_t> seed;

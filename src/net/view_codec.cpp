@@ -198,6 +198,94 @@ QCborArray LogLines(const std::vector<LogLine>& lines, std::size_t from) {
     return a;
 }
 
+
+// Sale() has every bid the seat may not read emptied; whether one is
+// typed is all that goes with it.
+QCborMap SaleOf(const SeatView& view, const SellCompaniesControls& seen) {
+    QCborMap sale = Struct([](Out& o, const SellCompaniesControls& s) { VisitSale(o, s); }, seen);
+    QCborArray typed;
+    for (int row = 0; row <= 3; ++row) typed.append(view.BidTyped(row));
+    sale.insert(QLatin1String("typed"), typed);
+    return sale;
+}
+
+QCborArray TimersOf(const SeatView& view) {
+    QCborArray timers;
+    for (int t = 0; t < TimerCount; ++t) timers.append(view.TimerOn(static_cast<TimerId>(t)));
+    return timers;
+}
+
+QCborMap MiscOf(const SeatView& view) {
+    QCborMap misc;
+    misc.insert(QLatin1String("moving"), view.MovingPlayerId());
+    misc.insert(QLatin1String("rolled"), ToCbor(view.HasRolled()));
+    return misc;
+}
+
+QCborValue WindowOf(const std::optional<PlayerFormControls>& w) {
+    if (!w) return QCborValue(QCborValue::Null);
+    return Struct([](Out& o, const PlayerFormControls& s) { VisitDesk(o, s); }, *w);
+}
+
+// ---- a flat copy of a value's fields, to tell at a glance whether it changed ----
+// It holds everything the encoder would put on the wire (strings with their
+// lengths, so that no two values print the same), in a buffer that keeps its
+// capacity from one look to the next.
+
+template <typename T> void Print(std::string& o, const T& x);
+struct Printer {
+    std::string& o;
+    template <typename T> void operator()(const char*, const T& x) { Print(o, x); }
+};
+template <typename T> void PrintRaw(std::string& o, const T& x) { o.append(reinterpret_cast<const char*>(&x), sizeof x); }
+
+template <typename T> void Print(std::string& o, const T& x) {
+    if constexpr (std::is_same_v<T, bool>) {
+        o.push_back(x ? '\1' : '\0');
+    } else if constexpr (std::is_enum_v<T> || std::is_integral_v<T>) {
+        PrintRaw(o, static_cast<qint64>(x));
+    } else if constexpr (std::is_same_v<T, std::string>) {
+        PrintRaw(o, x.size());
+        o.append(x);
+    } else if constexpr (std::is_same_v<T, Rgb>) {
+        PrintRaw(o, x.r);
+        PrintRaw(o, x.g);
+        PrintRaw(o, x.b);
+    } else if constexpr (std::is_same_v<T, std::optional<double>>) {
+        Print(o, x.has_value());
+        if (x) PrintRaw(o, *x);
+    } else if constexpr (std::is_same_v<T, TextLine>) {
+        Printer p{o};
+        VisitTextLine(p, x);
+    } else if constexpr (std::is_same_v<T, PieceView>) {
+        Printer p{o};
+        VisitPiece(p, x);
+    } else if constexpr (std::is_same_v<T, OutlineView>) {
+        Printer p{o};
+        VisitOutline(p, x);
+    } else {
+        static_assert(IsStdArray<T>::value || std::is_same_v<T, std::vector<std::string>>);
+        PrintRaw(o, x.size());
+        for (const auto& e : x) Print(o, e);
+    }
+}
+
+std::uint64_t Mix(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+std::uint64_t HashOf(const LogLine& l) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : l.text) h = (h ^ c) * 1099511628211ull;
+    h = Mix(h ^ static_cast<std::uint64_t>(l.move));
+    h = Mix(h ^ (static_cast<std::uint64_t>(l.color.r) << 16 | static_cast<std::uint64_t>(l.color.g) << 8 |
+                 static_cast<std::uint64_t>(l.color.b)));
+    return Mix(h ^ (l.standing ? 1u : 0u));
+}
+
 }  // namespace
 
 QCborMap EncodeView(const SeatView& view) {
@@ -210,29 +298,11 @@ QCborMap EncodeView(const SeatView& view) {
     m.insert(QLatin1String("loan"), Struct([](Out& o, const LoanControls& s) { VisitLoan(o, s); }, view.Loan()));
     m.insert(QLatin1String("results"),
              Struct([](Out& o, const ResultsControls& s) { VisitResults(o, s); }, view.Results()));
-    // Sale() has every bid the seat may not read emptied; whether one is
-    // typed is all that goes with it.
-    QCborMap sale = Struct([](Out& o, const SellCompaniesControls& s) { VisitSale(o, s); }, view.Sale());
-    QCborArray typed;
-    for (int row = 0; row <= 3; ++row) typed.append(view.BidTyped(row));
-    sale.insert(QLatin1String("typed"), typed);
-    m.insert(QLatin1String("sale"), sale);
+    m.insert(QLatin1String("sale"), SaleOf(view, view.Sale()));
     m.insert(QLatin1String("draft"), view.DraftSlot());
-    QCborArray timers;
-    for (int t = 0; t < TimerCount; ++t) timers.append(view.TimerOn(static_cast<TimerId>(t)));
-    m.insert(QLatin1String("timers"), timers);
-    QCborMap misc;
-    misc.insert(QLatin1String("moving"), view.MovingPlayerId());
-    misc.insert(QLatin1String("rolled"), ToCbor(view.HasRolled()));
-    m.insert(QLatin1String("misc"), misc);
-    for (int p = 1; p <= MaxPlayers; ++p) {
-        const std::optional<PlayerFormControls> w = view.WindowSeen(p);
-        if (!w) {
-            m.insert(WindowKey(p), QCborValue(QCborValue::Null));
-            continue;
-        }
-        m.insert(WindowKey(p), Struct([](Out& o, const PlayerFormControls& s) { VisitDesk(o, s); }, *w));
-    }
+    m.insert(QLatin1String("timers"), TimersOf(view));
+    m.insert(QLatin1String("misc"), MiscOf(view));
+    for (int p = 1; p <= MaxPlayers; ++p) m.insert(WindowKey(p), WindowOf(view.WindowSeen(p)));
     QCborMap log;
     log.insert(QLatin1String("from"), 0);
     log.insert(QLatin1String("lines"), LogLines(view.Log().Lines(), 0));
@@ -336,6 +406,243 @@ bool ApplyView(Game& g, const QCborMap& view) {
         }
     }
     return inStep;
+}
+
+// ---- ViewEncoder ----
+
+namespace {
+
+// One value as the seats were last told of it: its flat copy, its encoding
+// and when it last changed (a stamp from the encoder's clock, never 0).
+struct Item {
+    std::string print;
+    QCborValue value;
+    std::uint64_t stamp = 0;
+};
+
+// Brings a list of items, one per field of a struct, up to the struct.
+struct FieldRefresh {
+    std::vector<Item>& items;
+    std::vector<const char*>& keys;
+    std::string& scratch;
+    std::uint64_t& clock;
+    std::size_t i = 0;
+    template <typename T> void operator()(const char* key, const T& x) {
+        if (items.size() <= i) {
+            items.emplace_back();
+            keys.push_back(key);
+        }
+        Item& it = items[i++];
+        scratch.clear();
+        Print(scratch, x);
+        if (it.stamp != 0 && scratch == it.print) return;
+        it.print.swap(scratch);
+        it.value = ToCbor(x);
+        it.stamp = ++clock;
+    }
+};
+
+enum Part { BuyPart, WaitPart, LoanPart, ResultsPart, DraftPart, TimersPart, MiscPart, PartCount };
+constexpr std::array<const char*, PartCount> PartKeys{"buy", "wait", "loan", "results", "draft", "timers", "misc"};
+
+}  // namespace
+
+struct ViewEncoder::Impl {
+    std::uint64_t clock = 0;
+    std::string scratch;
+    std::vector<Item> state, main;
+    std::vector<const char*> stateKeys, mainKeys;
+    std::array<Item, PartCount> parts;
+    // logPrefix[n]: the hash of the log's first n lines.
+    std::uint64_t logRevision = 0;
+    bool logKnown = false;
+    std::vector<std::uint64_t> logPrefix{0};
+
+    struct Seat {
+        bool sent = false;
+        int seat = 0;
+        std::vector<std::uint64_t> state, main;
+        std::array<std::uint64_t, PartCount> parts{};
+        std::string sale;
+        std::array<std::string, MaxPlayers + 1> windows;
+        std::size_t logLines = 0;
+        std::uint64_t logHash = 0;
+    };
+    std::array<Seat, MaxPlayers + 1> seats;
+
+    // Whether `print` is new for `seen` (which then holds it).
+    bool Differs(std::string& seen) {
+        if (seen == scratch) return false;
+        seen = scratch;
+        return true;
+    }
+    template <typename Visit, typename T> void RefreshPart(Part part, Visit visit, const T& x) {
+        scratch.clear();
+        Printer pr{scratch};
+        visit(pr, x);
+        Item& it = parts[part];
+        if (it.stamp != 0 && scratch == it.print) return;
+        it.print.swap(scratch);
+        Out o;
+        visit(o, x);
+        it.value = o.m;
+        it.stamp = ++clock;
+    }
+    void PrintSale(const SeatView& view, const SellCompaniesControls& seen) {
+        scratch.clear();
+        Printer pr{scratch};
+        VisitSale(pr, seen);
+        for (int row = 0; row <= 3; ++row) Print(scratch, view.BidTyped(row));
+    }
+    void PrintWindow(const std::optional<PlayerFormControls>& w) {
+        scratch.clear();
+        Print(scratch, w.has_value());
+        Printer pr{scratch};
+        if (w) VisitDesk(pr, *w);
+    }
+};
+
+ViewEncoder::ViewEncoder() : d_(std::make_unique<Impl>()) {}
+ViewEncoder::~ViewEncoder() = default;
+
+bool ViewEncoder::Sent(int key) const { return key >= 1 && key <= MaxPlayers && d_->seats[key].sent; }
+
+void ViewEncoder::Refresh(const SeatView& view) {
+    Impl& d = *d_;
+    FieldRefresh state{d.state, d.stateKeys, d.scratch, d.clock};
+    VisitState(state, view.S());
+    FieldRefresh main{d.main, d.mainKeys, d.scratch, d.clock};
+    VisitMain(main, view.Main());
+    d.RefreshPart(BuyPart, [](auto& v, const BuyCompanyControls& s) { VisitBuy(v, s); }, view.Buy());
+    d.RefreshPart(WaitPart, [](auto& v, const WaitControls& s) { VisitWait(v, s); }, view.Wait());
+    d.RefreshPart(LoanPart, [](auto& v, const LoanControls& s) { VisitLoan(v, s); }, view.Loan());
+    d.RefreshPart(ResultsPart, [](auto& v, const ResultsControls& s) { VisitResults(v, s); }, view.Results());
+    auto refreshValue = [&d](Part part, auto&& print, auto&& encode) {
+        d.scratch.clear();
+        print(d.scratch);
+        Item& it = d.parts[part];
+        if (it.stamp != 0 && d.scratch == it.print) return;
+        it.print.swap(d.scratch);
+        it.value = encode();
+        it.stamp = ++d.clock;
+    };
+    refreshValue(DraftPart, [&](std::string& o) { Print(o, view.DraftSlot()); },
+                 [&] { return QCborValue(view.DraftSlot()); });
+    refreshValue(TimersPart, [&](std::string& o) {
+        for (int t = 0; t < TimerCount; ++t) Print(o, view.TimerOn(static_cast<TimerId>(t)));
+    }, [&] { return QCborValue(TimersOf(view)); });
+    refreshValue(MiscPart, [&](std::string& o) {
+        Print(o, view.MovingPlayerId());
+        Print(o, view.HasRolled());
+    }, [&] { return QCborValue(MiscOf(view)); });
+    const GameLog& log = view.Log();
+    if (!d.logKnown || log.Revision() != d.logRevision) {
+        d.logKnown = true;
+        d.logRevision = log.Revision();
+        const std::vector<LogLine>& lines = log.Lines();
+        d.logPrefix.resize(lines.size() + 1);
+        for (std::size_t i = 0; i < lines.size(); ++i) d.logPrefix[i + 1] = Mix(d.logPrefix[i] ^ HashOf(lines[i]));
+    }
+}
+
+QCborMap ViewEncoder::Whole(int key, const SeatView& view) {
+    if (key < 1 || key > MaxPlayers) return {};
+    Refresh(view);
+    Impl& d = *d_;
+    Impl::Seat& seat = d.seats[key];
+    seat.sent = true;
+    QCborMap m;
+    m.insert(QLatin1String("seat"), view.Seat());
+    seat.seat = view.Seat();
+    auto fields = [](const std::vector<Item>& items, const std::vector<const char*>& keys, std::vector<std::uint64_t>& seen) {
+        QCborMap part;
+        seen.resize(items.size());
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            part.insert(QLatin1String(keys[i]), items[i].value);
+            seen[i] = items[i].stamp;
+        }
+        return part;
+    };
+    m.insert(QLatin1String("S"), fields(d.state, d.stateKeys, seat.state));
+    m.insert(QLatin1String("main"), fields(d.main, d.mainKeys, seat.main));
+    auto part = [&](Part p) {
+        m.insert(QLatin1String(PartKeys[p]), d.parts[p].value);
+        seat.parts[p] = d.parts[p].stamp;
+    };
+    for (Part p : {BuyPart, WaitPart, LoanPart, ResultsPart}) part(p);
+    const SellCompaniesControls sale = view.Sale();
+    d.PrintSale(view, sale);
+    seat.sale = d.scratch;
+    m.insert(QLatin1String("sale"), SaleOf(view, sale));
+    for (Part p : {DraftPart, TimersPart, MiscPart}) part(p);
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const std::optional<PlayerFormControls> w = view.WindowSeen(p);
+        d.PrintWindow(w);
+        seat.windows[p] = d.scratch;
+        m.insert(WindowKey(p), WindowOf(w));
+    }
+    const std::vector<LogLine>& lines = view.Log().Lines();
+    QCborMap log;
+    log.insert(QLatin1String("from"), 0);
+    log.insert(QLatin1String("lines"), LogLines(lines, 0));
+    m.insert(QLatin1String("log"), log);
+    seat.logLines = lines.size();
+    seat.logHash = d.logPrefix[lines.size()];
+    return m;
+}
+
+QCborMap ViewEncoder::Change(int key, const SeatView& view) {
+    if (!Sent(key)) return {};
+    Impl& d = *d_;
+    if (view.Log().Lines().size() + 1 != d.logPrefix.size()) Refresh(view);
+    Impl::Seat& seat = d.seats[key];
+    QCborMap m;
+    if (view.Seat() != seat.seat) {
+        seat.seat = view.Seat();
+        m.insert(QLatin1String("seat"), seat.seat);
+    }
+    auto fields = [&m](const char* name, const std::vector<Item>& items, const std::vector<const char*>& keys,
+                       std::vector<std::uint64_t>& seen) {
+        QCborMap part;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (seen[i] == items[i].stamp) continue;
+            part.insert(QLatin1String(keys[i]), items[i].value);
+            seen[i] = items[i].stamp;
+        }
+        if (!part.isEmpty()) m.insert(QLatin1String(name), part);
+    };
+    fields("S", d.state, d.stateKeys, seat.state);
+    fields("main", d.main, d.mainKeys, seat.main);
+    auto part = [&](Part p) {
+        if (seat.parts[p] == d.parts[p].stamp) return;
+        m.insert(QLatin1String(PartKeys[p]), d.parts[p].value);
+        seat.parts[p] = d.parts[p].stamp;
+    };
+    for (Part p : {BuyPart, WaitPart, LoanPart, ResultsPart}) part(p);
+    const SellCompaniesControls sale = view.Sale();
+    d.PrintSale(view, sale);
+    if (d.Differs(seat.sale)) m.insert(QLatin1String("sale"), SaleOf(view, sale));
+    for (Part p : {DraftPart, TimersPart, MiscPart}) part(p);
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const std::optional<PlayerFormControls> w = view.WindowSeen(p);
+        d.PrintWindow(w);
+        if (d.Differs(seat.windows[p])) m.insert(WindowKey(p), WindowOf(w));
+    }
+    const std::vector<LogLine>& lines = view.Log().Lines();
+    const std::uint64_t now = d.logPrefix[lines.size()];
+    if (seat.logLines != lines.size() || seat.logHash != now) {
+        // The new lines only, when the lines the client has are still the
+        // log's first ones; otherwise all of it again.
+        const bool follows = seat.logLines <= lines.size() && d.logPrefix[seat.logLines] == seat.logHash;
+        const std::size_t from = follows ? seat.logLines : 0;
+        QCborMap log;
+        log.insert(QLatin1String("from"), static_cast<qint64>(from));
+        log.insert(QLatin1String("lines"), LogLines(lines, from));
+        m.insert(QLatin1String("log"), log);
+        seat.logLines = lines.size();
+        seat.logHash = now;
+    }
+    return m;
 }
 
 }  // namespace zx::net

@@ -122,6 +122,11 @@ public:
     void StartMoneyAnimation();
     void tmrChangeMoney_Timer();
     void tmrMusicDelay_Timer();
+    // Which of the next ticks of the walk (MovePieces) or of the money count
+    // (ChangeMoney) is the first that may do more than move a piece one step
+    // or a cash figure one count (1 = the next). The ticks before it change
+    // nothing else, so a server may run them late, in one go.
+    int TicksToNextStop(TimerId t) const;
 
     // ---- position and dispatch ----
     void DetectPosition();

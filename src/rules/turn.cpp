@@ -422,6 +422,26 @@ void Game::tmrChangeMoney_Timer() {
     if (S.ChangingPlayer > PlayerCount(S)) finish();
 }
 
+int Game::TicksToNextStop(TimerId t) const {
+    if (!S.GameInProgress) return 1;
+    if (t == TimerId::MovePieces) {
+        const int cp = S.CurrentPlayer;
+        if (!IsPlayer(S, cp) || (MovingPlayerId != 0 && MovingPlayerId != IdOf(cp))) return 1;
+        return std::max(1, TicksPerCell - S.MoveTick + 1);
+    }
+    if (t != TimerId::ChangeMoney) return 1;
+    const int p = S.ChangingPlayer;
+    if (!IsPlayer(S, p)) return 1;
+    const std::int64_t diff = std::int64_t{S.Cash[At(p)]} - std::int64_t{S.DisplayedCash[At(p)]};
+    if (diff == 0) return 1;
+    std::string change = S.MoneyChange[At(p)];
+    if (change.empty()) change = diff > 0 ? "increase" : "decrease";
+    // The count reaches the cash on the tick that makes up the last part of the difference.
+    if (change == "increase" && diff > 0) return static_cast<int>((diff + MoneyStep - 1) / MoneyStep);
+    if (change == "decrease" && diff < 0) return static_cast<int>((-diff + MoneyStep - 1) / MoneyStep);
+    return 1;
+}
+
 void Game::tmrMusicDelay_Timer() {
     SetTimer(TimerId::MusicDelay, false);
     // The option is switched off when the game closes or its results open;

@@ -558,10 +558,11 @@ void Server::startTable(Table& t) {
         mine.insert(QLatin1String("mine"), true);
         if (seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], mine);
     };
-    callbacks.view = [this, code](int seat, const QCborMap& message) {
+    callbacks.view = [this, code](int seat, const QByteArray& frame) {
         writeFirst(code);
         Table* t = find(code);
-        if (t && seat >= 1 && seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], message);
+        if (!t || seat < 1 || seat > net::MaxSeats) return;
+        if (QWebSocket* socket = t->seatClient[static_cast<std::size_t>(seat)]) socket->sendBinaryMessage(frame);
     };
     callbacks.refused = [this, code](int seat, const QString& why) {
         Table* t = find(code);
@@ -581,6 +582,10 @@ void Server::startTable(Table& t) {
     };
     t.thread = std::make_unique<QThread>();
     t.thread->setObjectName(QStringLiteral("table %1").arg(code));
+    // A table's stack holds the rules, the hands and a box's nested event
+    // loop or two: tens of KB. The default 8 MB each would reserve 8 GB of
+    // address space for 1,000 tables.
+    t.thread->setStackSize(512 * 1024);
     t.runner = std::make_unique<TableRunner>(std::move(setup), this, std::move(callbacks));
     t.runner->moveToThread(t.thread.get());
     t.thread->start();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <algorithm>
 #include <functional>
 
 #include "ai/autopilot.h"
@@ -96,19 +97,20 @@ void TableRunner::start() {
         const auto id = static_cast<TimerId>(i);
         auto* t = new QTimer(this);
         t->setInterval(TimerInterval(id));
-        if (id == TimerId::MovePieces || id == TimerId::ChangeMoney) t->setTimerType(Qt::PreciseTimer);
-        connect(t, &QTimer::timeout, this, [this, id] {
-            switch (id) {
-                case TimerId::MovePieces: game_->tmrMovePieces_Timer(); break;
-                case TimerId::ChangeMoney: game_->tmrChangeMoney_Timer(); break;
-                case TimerId::GameTime: game_->tmrGameTime_Timer(); break;
-                case TimerId::AutoSave: game_->tmrAutoSave_Timer(); break;
-                case TimerId::LimitReactionTime: game_->tmrLimitReactionTime_Timer(); break;
-                case TimerId::MusicDelay: game_->tmrMusicDelay_Timer(); break;
-                case TimerId::DestroyDelay: game_->tmrDestroyDelay_Timer(); break;
-            }
-            afterEvent();
-        });
+        if (Sparse(id)) {
+            t->setTimerType(Qt::PreciseTimer);
+            t->setSingleShot(true);
+            connect(t, &QTimer::timeout, this, [this] {
+                catchUp();
+                afterEvent();
+            });
+        } else {
+            connect(t, &QTimer::timeout, this, [this, id] {
+                catchUp();
+                tick(id);
+                afterEvent();
+            });
+        }
         timers_[static_cast<std::size_t>(i)] = t;
     }
     hands_ = new QTimer(this);
@@ -129,6 +131,51 @@ void TableRunner::start() {
     game_->Form_Load();
     if (setup_.savedGame.empty() || !resumeGame()) startNewGame();
     afterEvent();
+}
+
+void TableRunner::tick(TimerId t) {
+    switch (t) {
+        case TimerId::MovePieces: game_->tmrMovePieces_Timer(); break;
+        case TimerId::ChangeMoney: game_->tmrChangeMoney_Timer(); break;
+        case TimerId::GameTime: game_->tmrGameTime_Timer(); break;
+        case TimerId::AutoSave: game_->tmrAutoSave_Timer(); break;
+        case TimerId::LimitReactionTime: game_->tmrLimitReactionTime_Timer(); break;
+        case TimerId::MusicDelay: game_->tmrMusicDelay_Timer(); break;
+        case TimerId::DestroyDelay: game_->tmrDestroyDelay_Timer(); break;
+    }
+}
+
+void TableRunner::catchUp() {
+    if (!game_ || finished_) return;
+    // The overdue ticks in the order their timers would have fired them.
+    for (int guard = 0; guard < 100'000 && !stopped_; ++guard) {
+        const qint64 now = clock_.elapsed();
+        int next = -1;
+        qint64 nextDue = 0;
+        for (int i = 0; i < TimerCount; ++i) {
+            const Ticks& k = ticks_[static_cast<std::size_t>(i)];
+            if (!k.on) continue;
+            const qint64 due = k.start + (k.run + 1) * TimerInterval(static_cast<TimerId>(i));
+            if (due <= now && (next < 0 || due < nextDue)) {
+                next = i;
+                nextDue = due;
+            }
+        }
+        if (next < 0) return;
+        ++ticks_[static_cast<std::size_t>(next)].run;
+        tick(static_cast<TimerId>(next));
+    }
+}
+
+void TableRunner::scheduleTicks() {
+    if (!game_ || stopped_) return;
+    for (int i = 0; i < TimerCount; ++i) {
+        const auto id = static_cast<TimerId>(i);
+        const Ticks& k = ticks_[static_cast<std::size_t>(i)];
+        if (!Sparse(id) || !k.on) continue;
+        const qint64 stop = k.start + (k.run + game_->TicksToNextStop(id)) * TimerInterval(id);
+        timers_[static_cast<std::size_t>(i)]->start(static_cast<int>(std::max<qint64>(0, stop - clock_.elapsed())));
+    }
 }
 
 void TableRunner::startNewGame() {
@@ -208,6 +255,7 @@ MsgAnswer TableRunner::message(const Message& m) {
 void TableRunner::answer(int seat, qint64 box, MsgAnswer a) {
     auto it = waits_.find(box);
     if (it == waits_.end() || it->second.seat != seat || it->second.answer) return;
+    catchUp();
     it->second.answer = a;
     it->second.loop->quit();
 }
@@ -219,6 +267,7 @@ void TableRunner::playSound(const std::string& file) {
     lastSound_ = file;
     QMetaObject::invokeMethod(this, [this, file] {
         if (stopped_ || (file != lastSound_ && file != "Dice.wav")) return;
+        catchUp();
         game_->mmcSounds_Done();
         afterEvent();
     }, Qt::QueuedConnection);
@@ -227,6 +276,18 @@ void TableRunner::playSound(const std::string& file) {
 void TableRunner::setTimer(TimerId timer, bool enabled) {
     QTimer* t = timers_[static_cast<std::size_t>(timer)];
     if (!t) return;
+    if (Sparse(timer)) {
+        Ticks& k = ticks_[static_cast<std::size_t>(timer)];
+        if (enabled && !stopped_ && !k.on) {
+            k = Ticks{true, clock_.elapsed(), 0};
+            scheduleTicks();
+        }
+        if (!enabled) {
+            k.on = false;
+            t->stop();
+        }
+        return;
+    }
     if (enabled && !stopped_ && !t->isActive()) t->start();
     if (!enabled) t->stop();
 }
@@ -278,6 +339,7 @@ void TableRunner::afterEvent() {
     // Restarting the timer puts the next movement a whole pause away.
     if (NewsWorthAPause() && !setup_.instant && hands_->isActive() && pilot_->AnyHuman()) hands_->start(ReadingPauseMs);
     if (waits_.empty() && g.S.GameInProgress && pilot_->AnyComputer() && !hands_->isActive()) hands_->start();
+    scheduleTicks();
     publishViews();
 }
 
@@ -289,40 +351,50 @@ int TableRunner::SlotOfSeat(int seat) const {
 }
 
 void TableRunner::publishViews() {
+    const SeatView any(*game_, 0);
+    // A walk or a money count is told once, at its start: the clients
+    // play it out themselves, not one message per 40 ms tick.
+    const bool animating = any.Walking() || any.CountingMoney();
+    bool refreshed = false;
+    // One post for the round, not one per seat: the server's thread wakes once.
+    std::vector<std::pair<int, QByteArray>> frames;
     for (int seat = 1; seat <= net::MaxSeats; ++seat) {
         Remote& r = remotes_[static_cast<std::size_t>(seat)];
-        if (!r.remote || r.sent.isEmpty()) continue;
-        const SeatView view(*game_, SlotOfSeat(seat));
-        // A walk or a money count is told once, at its start: the clients
-        // play it out themselves, not one message per 40 ms tick.
-        const bool animating = view.Walking() || view.CountingMoney();
+        if (!r.remote || !views_.Sent(seat)) continue;
         if (animating && r.animating) continue;
-        QCborMap now = net::EncodeView(view);
-        QCborMap change = net::ViewChange(r.sent, now);
+        if (!refreshed) {
+            views_.Refresh(any);
+            refreshed = true;
+        }
+        QCborMap change = views_.Change(seat, SeatView(*game_, SlotOfSeat(seat)));
         r.animating = animating;
         if (change.isEmpty()) continue;
-        r.sent = std::move(now);
         QCborMap m = net::Message(net::Kind::Change);
         m.insert(QLatin1String("version"), ++r.version);
         m.insert(QLatin1String("change"), change);
-        post([cb = callbacks_.view, seat, m] { cb(seat, m); });
+        frames.emplace_back(seat, net::Encode(m));
     }
+    if (!frames.empty())
+        post([cb = callbacks_.view, frames = std::move(frames)] {
+            for (const auto& [seat, frame] : frames) cb(seat, frame);
+        });
 }
 
 void TableRunner::sendWholeView(int seat) {
     if (!game_ || seat < 1 || seat > net::MaxSeats) return;
     Remote& r = remotes_[static_cast<std::size_t>(seat)];
+    catchUp();
     const SeatView view(*game_, SlotOfSeat(seat));
-    r.sent = net::EncodeView(view);
     r.animating = view.Walking() || view.CountingMoney();
     QCborMap m = net::Message(net::Kind::View);
     m.insert(QLatin1String("version"), ++r.version);
-    m.insert(QLatin1String("view"), r.sent);
-    post([cb = callbacks_.view, seat, m] { cb(seat, m); });
+    m.insert(QLatin1String("view"), views_.Whole(seat, view));
+    post([cb = callbacks_.view, seat, frame = net::Encode(m)] { cb(seat, frame); });
 }
 
 void TableRunner::operation(int seat, Op op) {
     if (stopped_ || finished_ || !game_) return;
+    catchUp();
     auto refuse = [&](const QString& why) { post([cb = callbacks_.refused, seat, why] { cb(seat, why); }); };
     // A box on the screen holds every window, as on the desktop.
     if (!waits_.empty()) return refuse(QStringLiteral("A message box is waiting for an answer."));
@@ -353,7 +425,10 @@ void TableRunner::setAway(int seat, bool away) {
     Remote& r = remotes_[static_cast<std::size_t>(seat)];
     if (!r.remote) return;
     r.awaySince = away ? clock_.elapsed() : -1;
+    // The check wakes the table only while somebody is away.
+    if (away && awayCheck_ && !stopped_ && !awayCheck_->isActive()) awayCheck_->start();
     if (away || !r.standIn) return;
+    catchUp();
     r.standIn = false;
     const int slot = SlotOfSeat(seat);
     if (slot == 0) return;
@@ -364,6 +439,11 @@ void TableRunner::setAway(int seat, bool away) {
 
 void TableRunner::checkAway() {
     if (stopped_ || finished_ || !game_ || !game_->S.GameInProgress) return;
+    if (std::none_of(remotes_.begin(), remotes_.end(), [](const Remote& r) { return r.remote && r.awaySince >= 0; })) {
+        awayCheck_->stop();
+        return;
+    }
+    catchUp();
     const qint64 limit = qint64{setup_.options.awaySeconds} * 1000;
     for (int seat = 1; seat <= net::MaxSeats; ++seat) {
         Remote& r = remotes_[static_cast<std::size_t>(seat)];
@@ -390,6 +470,7 @@ void TableRunner::computerStep() {
         hands_->stop();
         return;
     }
+    catchUp();
     // Nothing for a computer to do (a person's turn, an animation under
     // way): the hands rest until the next event wakes them.
     // A pause for reading is over: the hands go on at their pace.
@@ -403,6 +484,7 @@ bool TableRunner::NewsWorthAPause() {
 }
 
 std::string TableRunner::checkpointNow() {
+    if (!stopped_) catchUp();
     if (game_ && !finished_ && Idle()) lastCheckpoint_ = WriteSavedGame(SavedGameFrom(game_->S, game_->Draft.Slot()));
     return lastCheckpoint_;
 }

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "net/protocol.h"
+#include "net/view_codec.h"
 #include "rules/game.h"
 #include "rules/operations.h"
 #include "rules/ui.h"
@@ -61,8 +62,9 @@ struct TableCallbacks {
     std::function<void(const std::string& savedGame, int moves)> checkpoint;
     // A box for one seat (1..4, waits for its answer) or for everybody (0).
     std::function<void(int seat, qint64 id, const QCborMap& box)> box;
-    // A seat's view (kind "view", whole) or its change (kind "change").
-    std::function<void(int seat, const QCborMap& message)> view;
+    // A seat's view (kind "view", whole) or its change (kind "change"),
+    // encoded in the table's thread: the server's thread only sends it.
+    std::function<void(int seat, const QByteArray& frame)> view;
     // A seat's operation was refused, and why.
     std::function<void(int seat, const QString& why)> refused;
     // The results window opened: the names by finishing place.
@@ -110,7 +112,6 @@ private:
     // What the table knows of each remote seat's client.
     struct Remote {
         bool remote = false;
-        QCborMap sent;        // the view it was last sent
         qint64 version = 0;
         bool animating = false;  // that view had a walk or a count under way
         qint64 awaySince = -1;   // ms on the table's clock; -1 while present
@@ -135,6 +136,13 @@ private:
     // time to read before the next movement.
     bool NewsWorthAPause();
     void post(std::function<void()> f);
+    // The walk's 40 ms and the money count's 30 ms ticks: only a tick that
+    // may do more than move a figure wakes the table; the ones before it run
+    // when it comes, or before any other event needs the game as it is by now.
+    static bool Sparse(TimerId t) { return t == TimerId::MovePieces || t == TimerId::ChangeMoney; }
+    void tick(TimerId t);
+    void catchUp();
+    void scheduleTicks();
 
     TableSetup setup_;
     QObject* home_;
@@ -143,6 +151,13 @@ private:
     std::unique_ptr<Game> game_;
     std::unique_ptr<ai::Autopilot> pilot_;
     std::array<QTimer*, TimerCount> timers_{};
+    // A sparse timer's start (ms on clock_) and the ticks run since.
+    struct Ticks {
+        bool on = false;
+        qint64 start = 0;
+        qint64 run = 0;
+    };
+    std::array<Ticks, TimerCount> ticks_{};
     QTimer* hands_ = nullptr;
     std::map<qint64, Wait> waits_;
     qint64 nextBox_ = 0;
@@ -152,6 +167,8 @@ private:
     bool stopped_ = false;
     GameLog::Cursor logRead_;
     std::array<Remote, net::MaxSeats + 1> remotes_{};
+    // What each remote seat was last sent.
+    net::ViewEncoder views_;
     QTimer* awayCheck_ = nullptr;
     QElapsedTimer clock_;
 };

@@ -186,6 +186,8 @@ struct GameState {
     // ---- sound ----
     std::string CurrentSound;
     int MusicNumber = 0;
+
+    bool operator==(const GameState&) const = default;
 };
 
 }  // namespace zx

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -305,6 +306,52 @@ TEST(Walk, AWalkerWhoLeavesMidWalkTakesNobodysPieceWithHim) {
 }
 
 // ---------------------------------------------------------------- clocks
+
+// A server runs the ticks before TicksToNextStop late and in one go: they
+// must change nothing but the figure that moves, whatever the walk or count.
+TEST(Clock, TicksBeforeTheNextStopMoveOnlyTheFigures) {
+    TurnGame t(3);
+    auto same = [&t](GameState before, TimerId timer) {
+        const GameState& now = t.g.S;
+        if (timer == TimerId::MovePieces) {
+            before.PieceLeft = now.PieceLeft;
+            before.PieceTop = now.PieceTop;
+            before.MoveTick = now.MoveTick;
+        } else {
+            before.DisplayedCash = now.DisplayedCash;
+            before.MoneyChange = now.MoneyChange;
+        }
+        return before == now;
+    };
+    int longestQuietRun = 0;
+    auto play = [&](TimerId timer) {
+        for (int guard = 0; guard < 1000 && t.g.TimerEnabled(timer); ++guard) {
+            const int stop = t.g.TicksToNextStop(timer);
+            longestQuietRun = std::max(longestQuietRun, stop - 1);
+            for (int i = 1; i < stop; ++i) {
+                const GameState before = t.g.S;
+                const std::size_t lines = t.g.Log.Lines().size(), sounds = t.ui.sounds.size();
+                timer == TimerId::MovePieces ? t.g.tmrMovePieces_Timer() : t.g.tmrChangeMoney_Timer();
+                ASSERT_TRUE(same(before, timer)) << "tick " << i << " of " << stop;
+                ASSERT_TRUE(t.g.TimerEnabled(timer));
+                ASSERT_EQ(t.g.Log.Lines().size(), lines);
+                ASSERT_EQ(t.ui.sounds.size(), sounds);
+            }
+            timer == TimerId::MovePieces ? t.g.tmrMovePieces_Timer() : t.g.tmrChangeMoney_Timer();
+        }
+    };
+    for (int face : {5, 3, 6, 2, 4, 1}) {
+        t.rnd.pushDie(face);
+        t.g.cmdRollDice_Click();
+        play(TimerId::MovePieces);
+        play(TimerId::ChangeMoney);
+        t.g.S.Cash[1] -= 95'000;
+        t.g.S.Cash[2] += 1'000'000;
+        t.g.StartMoneyAnimation();
+        play(TimerId::ChangeMoney);
+    }
+    EXPECT_GE(longestQuietRun, 9);
+}
 
 TEST(Clock, GameTimeCountsMinutes) {
     TurnGame t(2);

@@ -1,5 +1,8 @@
 // A seat's view sent through the codec and drawn again on the other side.
 #include <QtTest>
+#include <array>
+#include <functional>
+#include <memory>
 
 #include "core/test_support.h"
 #include "net/view_codec.h"
@@ -69,6 +72,50 @@ private slots:
             g.SellForm.txtBid_Typed(1, "");
             g.Log.Clear();
             g.Log.Add(1, "Ann rolled a 4");
+        }
+    }
+
+    // The server's encoder: its whole view is EncodeView's, and a mirror
+    // that takes its changes (a field of the record, a bid, a log that grows
+    // or changes a line it had) stays the seat's view of the real game. A
+    // change of one field of the record carries that field alone.
+    void theEncodersChangesKeepAMirrorInStep() {
+        test::FakeUi ui, mirrorUi;
+        test::ScriptedRandom dice, mirrorDice;
+        Game g(ui, dice);
+        test::SetUpGame(g, 3);
+        g.S.SellingPlayer = 1;
+        g.SellForm.Form_Load();
+        g.Log.Add(1, "Ann rolled a 4");
+        net::ViewEncoder encoder;
+        std::array<std::unique_ptr<Game>, 4> mirrors;
+        for (int seat = 1; seat <= 3; ++seat) {
+            const QCborMap whole = encoder.Whole(seat, SeatView(g, seat));
+            QCOMPARE(whole, net::EncodeView(SeatView(g, seat)));
+            mirrors[seat] = std::make_unique<Game>(mirrorUi, mirrorDice);
+            QVERIFY(net::ApplyView(*mirrors[seat], whole));
+        }
+        const std::vector<std::function<void()>> steps{
+            [&] { g.S.GameTime += 1; },
+            [&] { g.SellForm.txtBid_Typed(2, "2712345"); g.Log.Add(2, "Bob bids"); },
+            [&] { g.Log.MarkComputerLineStanding(); g.Log.Add(2, "Cid bids"); g.S.Cash[1] -= 100; },
+            [&] { g.PlayerWindow(1).txtBankNum_Typed("0.5"); g.Main.lblMoves = "7"; },
+            [&] { g.Log.Clear(); g.Log.Add(3, "A new start"); },
+        };
+        for (std::size_t step = 0; step < steps.size(); ++step) {
+            steps[step]();
+            encoder.Refresh(SeatView(g, 0));
+            for (int seat = 1; seat <= 3; ++seat) {
+                const QCborMap change = encoder.Change(seat, SeatView(g, seat));
+                if (step == 0) {
+                    QCOMPARE(change.keys().size(), 1);
+                    QCOMPARE(change.value(QLatin1String("S")).toMap().keys().size(), 1);
+                }
+                if (seat != 3) QVERIFY(!change.toCborValue().toCbor().contains("2712345"));
+                QVERIFY(net::ApplyView(*mirrors[seat], change));
+                QCOMPARE(net::EncodeView(SeatView(*mirrors[seat], seat)), net::EncodeView(SeatView(g, seat)));
+            }
+            QVERIFY(encoder.Change(1, SeatView(g, 1)).isEmpty());
         }
     }
 };
