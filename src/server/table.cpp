@@ -179,6 +179,9 @@ void TableRunner::scheduleTicks() {
 }
 
 void TableRunner::startNewGame() {
+    // As Game > New does: the money, the pieces and the board start from the
+    // beginning before the new-game form is filled in.
+    game_->CloseGame();
     NewGameForm& f = game_->NewGame;
     f.Form_Load();
     const int n = static_cast<int>(setup_.seats.size());
