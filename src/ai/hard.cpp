@@ -2,7 +2,9 @@
 // company to buy, how much to bank, what to insure, where to jump, what to
 // bid, whom to sell to, whether to lend or borrow) it plays the game on from
 // each choice many times in instant play, every seat played by the normal
-// player, and takes the choice that brings it the best expected place. The
+// player, and takes the choice that brings it the best expected place (in
+// games of three and four: the best chance of winning), keeping to the
+// normal player's choice unless another is clearly better. The
 // continuations use its own dice, never the game's, and start from what its
 // seat can see: other players' hidden bids are guessed. An option is only a
 // decision presumed made; the continuation's hands carry it out with the
@@ -153,13 +155,13 @@ public:
         if (offers.front() != 0) offers.push_back(0);
         for (int b = 1; b <= s.NumOfPlayers; ++b) {
             if (b == me) continue;
-            for (const char* amount : {"0.5", "1"}) {
+            for (const char* amount : {"0.5", "1", "2"}) {
                 const Money dollars = MillionsToDollars(LeadingNumber(amount), 1).value_or(0);
                 if (dollars > s.Cash[At(me)]) continue;
                 // A loan that lifts the borrower's estate past the line hands him the game.
                 if (s.Estate[At(b)] + dollars > WinningEstate - 500'000 || CompaniesOwned(s, b) >= WinningCompanies - 1)
                     continue;
-                for (int terms : {1, 9, 10}) {
+                for (int terms : {9, 10}) {
                     const std::int64_t code = LoanCode(LoanOffer{b, amount, terms});
                     if (std::find(offers.begin(), offers.end(), code) == offers.end()) offers.push_back(code);
                 }
@@ -193,14 +195,28 @@ private:
         return *sim_;
     }
 
-    // How good the end of a continuation is for `name`: his expected
-    // finishing place, 1 for the first place and 0 for the last, so that
-    // in games of three and four the places behind the winner count too.
-    // A game still open is judged by how near each player is to one of the
-    // two winning lines: the places still open are shared out in proportion.
+    // How good the end of a continuation is for `name`. A game still open
+    // is judged by how near each player is to one of the two winning
+    // lines. In games of three and four only the first place counts: a
+    // player who plays for second place, safe behind a leader, gives the
+    // game away, so the score is his chance of winning. In a game of two
+    // that is his expected place, 1 for the first and 0 for the second.
     double Score(InstantGame& sim, const std::string& name, int players) {
         const GameState& s = sim.game().S;
         const double spread = std::max(1, players - 1);
+        if (players > 2) {
+            if (const int place = sim.PlaceOf(name)) return place == 1 ? 1.0 : 0.0;
+            if (s.WinnerCount > 0) return 0.0;
+            double mine = -1, total = 0;
+            for (int p = 1; p <= s.NumOfPlayers; ++p) {
+                const double progress = std::max(static_cast<double>(s.Estate[At(p)]) / WinningEstate,
+                                                 CompaniesOwned(s, p) / static_cast<double>(WinningCompanies));
+                const double weight = std::exp(8.0 * progress);
+                total += weight;
+                if (s.PlayerName[At(p)] == name) mine = weight;
+            }
+            return mine < 0 || total <= 0 ? 0.0 : mine / total;
+        }
         if (const int place = sim.PlaceOf(name)) return (players - place) / spread;
         // The places already taken are behind nobody still playing; he is
         // out when his name is gone from the seats.
@@ -269,6 +285,9 @@ private:
                 breathe();
             }
             played += static_cast<int>(n);
+            // Options that leave every continuation alike (a loan nobody
+            // takes) are not worth the rest of the budget.
+            if (rounds.size() == 4 && AllAlike(rounds)) break;
             if (rounds.size() >= 32 && rounds.size() % 16 == 0 && Settled(rounds, sum)) break;
             if (!timed) continue;
             // Whole rounds only, and none that would end past the budget: the
@@ -282,8 +301,31 @@ private:
         std::size_t best = 0;
         for (std::size_t i = 1; i < n; ++i)
             if (sum[i] > sum[best]) best = i;
+        // The first option is the normal judgement's. It keeps its place
+        // unless another beats it by more than twice the error of the
+        // difference: with a few hundred continuations most differences
+        // are chance, and following chance away from a sound rule loses.
+        if (best != 0 && !Beats(rounds, best, 0)) best = 0;
         if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(thought());
         return options[best];
+    }
+    static bool AllAlike(const std::vector<std::vector<double>>& rounds) {
+        for (const auto& round : rounds)
+            for (const double x : round)
+                if (x != round.front()) return false;
+        return true;
+    }
+    static bool Beats(const std::vector<std::vector<double>>& rounds, std::size_t a, std::size_t b) {
+        const double r = static_cast<double>(rounds.size());
+        double d = 0, dd = 0;
+        for (const auto& round : rounds) {
+            const double x = round[a] - round[b];
+            d += x;
+            dd += x * x;
+        }
+        const double mean = d / r;
+        const double error = std::sqrt(std::max(0.0, dd / r - mean * mean) / std::max(1.0, r - 1));
+        return mean > 2 * error;
     }
     static bool Settled(const std::vector<std::vector<double>>& rounds, const std::vector<double>& sum) {
         const std::size_t best = static_cast<std::size_t>(std::max_element(sum.begin(), sum.end()) - sum.begin());
