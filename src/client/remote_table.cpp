@@ -295,7 +295,6 @@ void RemoteTable::received(const QByteArray& bytes) {
             // A refused operation: the next view shows the game as it is.
             if (code == net::ErrorCodeName(net::ErrorCode::Refused)) return;
             if (code == net::ErrorCodeName(net::ErrorCode::BadToken)) {
-                token_.clear();
                 return fail(Failure::BadToken, text);
             }
             if (seated()) return;

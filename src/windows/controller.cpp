@@ -207,6 +207,8 @@ Controller::Controller(Random& random, QObject* parent)
         game_.mnuGameLoad_Click();
     }));
     connect(w->mnuGameJoin, &QAction::triggered, this, [this] { showJoinWindow(); });
+    connect(w->mnuGameResume, &QAction::triggered, this, [this] { resumeLastNetworkGame(); });
+    w->mnuGameResume->setVisible(!keptNetworkGames().isEmpty());
     connect(w->mnuGameClose, &QAction::triggered, this, forward([this] {
         if (networked()) leaveNetworkGame();
         else game_.mnuGameClose_Click();
@@ -904,6 +906,7 @@ bool Controller::joinNetworkGame(const QUrl& server, const QString& table, const
         games.removeAll(entry);
         games.prepend(entry);
         settings.setValue(kNetworkGamesKey, games.mid(0, 8));
+        main_->mnuGameResume->setVisible(true);
         updateNetworkStatus();
         emit networkGameJoined();
     });
@@ -913,6 +916,7 @@ bool Controller::joinNetworkGame(const QUrl& server, const QString& table, const
     connect(r, &client::RemoteTable::connectionChanged, this, [this] { updateNetworkStatus(); });
     connect(r, &client::RemoteTable::failed, this, [this, server, table](client::Failure why, const QString& text) {
         const bool hadSeat = remote_ && !remote_->table().isEmpty() && why == client::Failure::BadToken;
+        if (why == client::Failure::BadToken && remote_) forgetNetworkGame(remote_->token());
         const QString message = JoinWindow::failureText(why, text, server, table);
         // Left on the next turn of the event loop: this is its own signal.
         QMetaObject::invokeMethod(this, [this, hadSeat] {
@@ -966,6 +970,28 @@ void Controller::leaveNetworkGame() {
     if (networkStatusTimer_) networkStatusTimer_->stop();
     updateNetworkStatus();
     renderAll();
+}
+
+QStringList Controller::keptNetworkGames() { return QSettings().value(kNetworkGamesKey).toStringList(); }
+
+void Controller::forgetNetworkGame(const QString& token) {
+    QStringList games = keptNetworkGames();
+    const auto kept = std::remove_if(games.begin(), games.end(), [&token](const QString& g) { return g.endsWith(QLatin1Char(' ') + token); });
+    if (token.isEmpty() || kept == games.end()) return;
+    games.erase(kept, games.end());
+    QSettings().setValue(kNetworkGamesKey, games);
+    main_->mnuGameResume->setVisible(!games.isEmpty());
+}
+
+bool Controller::resumeLastNetworkGame() {
+    const QStringList games = keptNetworkGames();
+    if (games.isEmpty()) return false;
+    const QStringList parts = games.first().split(QLatin1Char(' '));
+    if (parts.size() != 3) {
+        forgetNetworkGame(games.first().section(QLatin1Char(' '), -1));
+        return false;
+    }
+    return resumeNetworkGame(QUrl(parts[0]), parts[2]);
 }
 
 JoinWindow* Controller::joinWindow() const { return join_; }
@@ -1087,6 +1113,8 @@ QString Controller::networkStatusText() const {
 }
 
 void Controller::updateNetworkStatus() {
+    // A finished game is not taken up again.
+    if (remote_ && remote_->status().value(QLatin1String("finished")).toBool()) forgetNetworkGame(remote_->token());
     if (remote_) {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const QCborValue& v : remote_->status().value(QLatin1String("seats")).toArray()) {

@@ -135,6 +135,9 @@ public:
     // screen is closed first, as Game > Close would; false when it stays.
     bool joinNetworkGame(const QUrl& server, const QString& table, const QString& name);
     bool resumeNetworkGame(const QUrl& server, const QString& token);
+    // Takes up the network game joined last on this machine, whose token is
+    // kept for that (after a crash, a reboot, or leaving it); false: none.
+    bool resumeLastNetworkGame();
     // Leaves the network game on this screen (the seat's token is kept).
     void leaveNetworkGame();
     // A link named on the command line: an invitation joins its table under
@@ -178,6 +181,9 @@ private:
     void networkViewChanged();
     void showServerBox(const client::Box& box);
     void updateNetworkStatus();
+    // The kept network games, newest first: "SERVER TABLE TOKEN".
+    static QStringList keptNetworkGames();
+    void forgetNetworkGame(const QString& token);
     QWidget* windowOf(WindowId w, int index) const;
     void onTimer(TimerId t);
     // One movement of a computer player's hand, when one may move now.

@@ -94,7 +94,7 @@ void JoinWindow::showTables() {
     connect(lister_.get(), &client::RemoteTable::tablesListed, this, [this](const QList<client::OpenTable>& tables) {
         lstTables_->clear();
         for (const client::OpenTable& t : tables) {
-            const QString text = tr("%1: %2 (%n free seat(s))", nullptr, t.freeSeats).arg(t.code, t.names.join(QStringLiteral(", ")));
+            const QString text = tr("%1: %2 (free seats: %3)").arg(t.code, t.names.join(QStringLiteral(", "))).arg(t.freeSeats);
             auto* item = new QListWidgetItem(text, lstTables_);
             item->setData(Qt::UserRole, t.code);
             if (t.code == wantedTable_) lstTables_->setCurrentItem(item);

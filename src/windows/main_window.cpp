@@ -82,6 +82,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     mnuGameNew = add(game, "mnuGameNew", tr("&New..."), QKeySequence(QStringLiteral("Ctrl+N")), true);
     mnuGameLoad = add(game, "mnuGameLoad", tr("&Load..."), QKeySequence(QStringLiteral("Ctrl+L")), true);
     mnuGameJoin = add(game, "mnuGameJoin", tr("&Join Network Game..."), {}, true);
+    mnuGameResume = add(game, "mnuGameResume", tr("&Resume Network Game"), {}, true);
+    mnuGameResume->setVisible(false);
     mnuGameClose = add(game, "mnuGameClose", tr("&Close"), {}, false);
     game->addSeparator()->setObjectName(QStringLiteral("mnuGameDash1"));
     mnuGameSave = add(game, "mnuGameSave", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")), false);

@@ -56,6 +56,8 @@ public:
     QAction* mnuGameNew = nullptr;
     QAction* mnuGameLoad = nullptr;
     QAction* mnuGameJoin = nullptr;
+    // Shown while a network game joined here may still be going on.
+    QAction* mnuGameResume = nullptr;
     QAction* mnuGameClose = nullptr;
     QAction* mnuGameSave = nullptr;
     QAction* mnuGameSaveAs = nullptr;

@@ -145,7 +145,7 @@ QString TestNetworkGame::createTable(const QStringList& names, std::uint64_t see
         if (kind == net::KindName(net::Kind::Created)) code = m.value(QLatin1String("table")).toString();
     });
     socket.open(url_);
-    QTest::qWaitFor([&] { return !code.isEmpty(); }, 10000);
+    if (!QTest::qWaitFor([&] { return !code.isEmpty(); }, 10000)) return {};
     return code;
 }
 
