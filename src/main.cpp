@@ -33,5 +33,6 @@ int main(int argc, char* argv[]) {
     zx::Controller controller(random);
     controller.start();
     if (!command.file.isEmpty()) controller.openAtStart(command.file);
+    if (!command.link.isEmpty()) controller.openLinkAtStart(command.link);
     return QApplication::exec();
 }

@@ -979,6 +979,10 @@
         <source>Only one saved game can be opened at a time.</source>
         <translation>Es lässt sich nur ein gespeichertes Spiel auf einmal öffnen.</translation>
     </message>
+    <message>
+        <source>Joins the network game at this link.</source>
+        <translation>Tritt dem Netzwerkspiel unter diesem Link bei.</translation>
+    </message>
 </context>
 <context>
     <name>zx::AboutWindow</name>
@@ -1036,6 +1040,37 @@
     <message>
         <source>Refuse to buy any companies</source>
         <translation>Keine Firma kaufen</translation>
+    </message>
+</context>
+<context>
+    <name>zx::Controller</name>
+    <message>
+        <source>Connection to %1 lost: trying again in %2 s</source>
+        <translation>Verbindung zu %1 verloren: neuer Versuch in %2 s</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Verbinde mit %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>%1: not here yet</source>
+        <translation>%1: noch nicht da</translation>
+    </message>
+    <message>
+        <source>%1: reconnecting, %2 s</source>
+        <translation>%1: verbindet neu, %2 s</translation>
+    </message>
+    <message>
+        <source>%1: played by the computer until he returns</source>
+        <translation>%1: spielt der Computer, bis er zurück ist</translation>
+    </message>
+    <message>
+        <source>%1: played by the computer until she returns</source>
+        <translation>%1: spielt der Computer, bis sie zurück ist</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1226,89 @@
     <message>
         <source>Seat %1: %2, away</source>
         <translation>Platz %1: %2, abwesend</translation>
+    </message>
+</context>
+<context>
+    <name>zx::JoinWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Netzwerkspiel</translation>
+    </message>
+    <message>
+        <source>Join a network game</source>
+        <translation>Einem Netzwerkspiel beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Server or invite link:</source>
+        <translation>&amp;Server oder Einladungslink:</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tables</source>
+        <translation>&amp;Tische anzeigen</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Dein &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Open tables and their free seats:</source>
+        <translation>Offene Tische und ihre freien Plätze:</translation>
+    </message>
+    <message>
+        <source>Open tables</source>
+        <translation>Offene Tische</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1: %2 (free seats: %3)</source>
+        <translation>%1: %2 (freie Plätze: %3)</translation>
+    </message>
+    <message>
+        <source>Choose a table from the list, or give an invite link with the table&apos;s code.</source>
+        <translation>Wähle einen Tisch aus der Liste, oder gib einen Einladungslink mit dem Code des Tisches an.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the address of a Zentrix server or table. An invite link looks like zentrix://HOST:PORT/CODE.</source>
+        <translation>„%1“ ist keine Adresse eines Zentrix-Servers oder -Tisches. Ein Einladungslink sieht so aus: zentrix://HOST:PORT/CODE.</translation>
+    </message>
+    <message>
+        <source>No Zentrix server answers at %1. Check the address, and that the server is running.</source>
+        <translation>Unter %1 antwortet kein Zentrix-Server. Prüfe die Adresse, und ob der Server läuft.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>Die Verbindung zu %1 ist abgebrochen.</translation>
+    </message>
+    <message>
+        <source>There is no table %1 at %2.</source>
+        <translation>Bei %2 gibt es keinen Tisch %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 has no free seat left.</source>
+        <translation>Am Tisch %1 ist kein Platz mehr frei.</translation>
+    </message>
+    <message>
+        <source>Somebody at this table has that name already. Please choose another name.</source>
+        <translation>Jemand an diesem Tisch hat diesen Namen schon. Bitte wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The server no longer knows this seat.</source>
+        <translation>Der Server kennt diesen Platz nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This server plays another version of Zentrix: %1</source>
+        <translation>Dieser Server spielt eine andere Version von Zentrix: %1</translation>
+    </message>
+    <message>
+        <source>The server says: %1</source>
+        <translation>Der Server meldet: %1</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1614,14 @@
     <message>
         <source>Press F1 for complete HTML Help!</source>
         <translation>F1 drücken für die ausführliche Hilfe!</translation>
+    </message>
+    <message>
+        <source>&amp;Join Network Game...</source>
+        <translation>&amp;Netzwerkspiel beitreten...</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Network Game</source>
+        <translation>Netzwerkspiel &amp;fortsetzen</translation>
     </message>
 </context>
 <context>

@@ -979,6 +979,10 @@
         <source>Only one saved game can be opened at a time.</source>
         <translation>Solo se puede abrir una partida guardada a la vez.</translation>
     </message>
+    <message>
+        <source>Joins the network game at this link.</source>
+        <translation>Se une a la partida en red de este enlace.</translation>
+    </message>
 </context>
 <context>
     <name>zx::AboutWindow</name>
@@ -1036,6 +1040,37 @@
     <message>
         <source>Refuse to buy any companies</source>
         <translation>No comprar ninguna empresa</translation>
+    </message>
+</context>
+<context>
+    <name>zx::Controller</name>
+    <message>
+        <source>Connection to %1 lost: trying again in %2 s</source>
+        <translation>Conexión con %1 perdida: nuevo intento en %2 s</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Conectando con %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Conectado a %1</translation>
+    </message>
+    <message>
+        <source>%1: not here yet</source>
+        <translation>%1: aún no ha llegado</translation>
+    </message>
+    <message>
+        <source>%1: reconnecting, %2 s</source>
+        <translation>%1: reconectando, %2 s</translation>
+    </message>
+    <message>
+        <source>%1: played by the computer until he returns</source>
+        <translation>%1: lo juega el ordenador hasta que vuelva</translation>
+    </message>
+    <message>
+        <source>%1: played by the computer until she returns</source>
+        <translation>%1: la juega el ordenador hasta que vuelva</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1226,89 @@
     <message>
         <source>Seat %1: %2, away</source>
         <translation>Puesto %1: %2, ausente</translation>
+    </message>
+</context>
+<context>
+    <name>zx::JoinWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Partida en red</translation>
+    </message>
+    <message>
+        <source>Join a network game</source>
+        <translation>Unirse a una partida en red</translation>
+    </message>
+    <message>
+        <source>&amp;Server or invite link:</source>
+        <translation>&amp;Servidor o enlace de invitación:</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tables</source>
+        <translation>Mostrar &amp;mesas</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Tu &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>Open tables and their free seats:</source>
+        <translation>Mesas abiertas y sus asientos libres:</translation>
+    </message>
+    <message>
+        <source>Open tables</source>
+        <translation>Mesas abiertas</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unirse</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1: %2 (free seats: %3)</source>
+        <translation>%1: %2 (asientos libres: %3)</translation>
+    </message>
+    <message>
+        <source>Choose a table from the list, or give an invite link with the table&apos;s code.</source>
+        <translation>Elige una mesa de la lista, o indica un enlace de invitación con el código de la mesa.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the address of a Zentrix server or table. An invite link looks like zentrix://HOST:PORT/CODE.</source>
+        <translation>&quot;%1&quot; no es la dirección de un servidor ni de una mesa de Zentrix. Un enlace de invitación tiene la forma zentrix://HOST:PORT/CODE.</translation>
+    </message>
+    <message>
+        <source>No Zentrix server answers at %1. Check the address, and that the server is running.</source>
+        <translation>Ningún servidor de Zentrix responde en %1. Comprueba la dirección y que el servidor esté en marcha.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>Se ha perdido la conexión con %1.</translation>
+    </message>
+    <message>
+        <source>There is no table %1 at %2.</source>
+        <translation>No hay ninguna mesa %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The table %1 has no free seat left.</source>
+        <translation>La mesa %1 ya no tiene ningún asiento libre.</translation>
+    </message>
+    <message>
+        <source>Somebody at this table has that name already. Please choose another name.</source>
+        <translation>Alguien en esta mesa ya tiene ese nombre. Elige otro nombre, por favor.</translation>
+    </message>
+    <message>
+        <source>The server no longer knows this seat.</source>
+        <translation>El servidor ya no conoce este asiento.</translation>
+    </message>
+    <message>
+        <source>This server plays another version of Zentrix: %1</source>
+        <translation>Este servidor juega otra versión de Zentrix: %1</translation>
+    </message>
+    <message>
+        <source>The server says: %1</source>
+        <translation>El servidor dice: %1</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1614,14 @@
     <message>
         <source>Press F1 for complete HTML Help!</source>
         <translation>¡Pulsa F1 para ver la ayuda completa!</translation>
+    </message>
+    <message>
+        <source>&amp;Join Network Game...</source>
+        <translation>&amp;Unirse a partida en red...</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Network Game</source>
+        <translation>&amp;Reanudar partida en red</translation>
     </message>
 </context>
 <context>

@@ -979,6 +979,10 @@
         <source>Only one saved game can be opened at a time.</source>
         <translation>On ne peut ouvrir qu&apos;une partie enregistrée à la fois.</translation>
     </message>
+    <message>
+        <source>Joins the network game at this link.</source>
+        <translation>Rejoint la partie en réseau de ce lien.</translation>
+    </message>
 </context>
 <context>
     <name>zx::AboutWindow</name>
@@ -1036,6 +1040,37 @@
     <message>
         <source>Refuse to buy any companies</source>
         <translation>N&apos;acheter aucune entreprise</translation>
+    </message>
+</context>
+<context>
+    <name>zx::Controller</name>
+    <message>
+        <source>Connection to %1 lost: trying again in %2 s</source>
+        <translation>Connexion à %1 perdue&#xa0;: nouvel essai dans %2&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Connexion à %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Connecté à %1</translation>
+    </message>
+    <message>
+        <source>%1: not here yet</source>
+        <translation>%1&#xa0;: pas encore là</translation>
+    </message>
+    <message>
+        <source>%1: reconnecting, %2 s</source>
+        <translation>%1&#xa0;: reconnexion, %2&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1: played by the computer until he returns</source>
+        <translation>%1&#xa0;: joué par l&apos;ordinateur jusqu&apos;à son retour</translation>
+    </message>
+    <message>
+        <source>%1: played by the computer until she returns</source>
+        <translation>%1&#xa0;: jouée par l&apos;ordinateur jusqu&apos;à son retour</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1226,89 @@
     <message>
         <source>Seat %1: %2, away</source>
         <translation>Place %1&#xa0;: %2, absent</translation>
+    </message>
+</context>
+<context>
+    <name>zx::JoinWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Partie en réseau</translation>
+    </message>
+    <message>
+        <source>Join a network game</source>
+        <translation>Rejoindre une partie en réseau</translation>
+    </message>
+    <message>
+        <source>&amp;Server or invite link:</source>
+        <translation>&amp;Serveur ou lien d&apos;invitation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tables</source>
+        <translation>Afficher les &amp;tables</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Ton &amp;nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open tables and their free seats:</source>
+        <translation>Tables ouvertes et leurs places libres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open tables</source>
+        <translation>Tables ouvertes</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Rejoindre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1: %2 (free seats: %3)</source>
+        <translation>%1&#xa0;: %2 (places libres&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>Choose a table from the list, or give an invite link with the table&apos;s code.</source>
+        <translation>Choisis une table dans la liste, ou donne un lien d&apos;invitation avec le code de la table.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the address of a Zentrix server or table. An invite link looks like zentrix://HOST:PORT/CODE.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas l&apos;adresse d&apos;un serveur ou d&apos;une table Zentrix. Un lien d&apos;invitation ressemble à zentrix://HOST:PORT/CODE.</translation>
+    </message>
+    <message>
+        <source>No Zentrix server answers at %1. Check the address, and that the server is running.</source>
+        <translation>Aucun serveur Zentrix ne répond à %1. Vérifie l&apos;adresse, et que le serveur fonctionne.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>La connexion à %1 a été perdue.</translation>
+    </message>
+    <message>
+        <source>There is no table %1 at %2.</source>
+        <translation>Il n&apos;y a pas de table %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>The table %1 has no free seat left.</source>
+        <translation>La table %1 n&apos;a plus de place libre.</translation>
+    </message>
+    <message>
+        <source>Somebody at this table has that name already. Please choose another name.</source>
+        <translation>Quelqu&apos;un à cette table porte déjà ce nom. Choisis un autre nom, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The server no longer knows this seat.</source>
+        <translation>Le serveur ne connaît plus cette place.</translation>
+    </message>
+    <message>
+        <source>This server plays another version of Zentrix: %1</source>
+        <translation>Ce serveur joue une autre version de Zentrix&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The server says: %1</source>
+        <translation>Le serveur dit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1614,14 @@
     <message>
         <source>Press F1 for complete HTML Help!</source>
         <translation>Appuie sur F1 pour l&apos;aide complète en HTML&#xa0;!</translation>
+    </message>
+    <message>
+        <source>&amp;Join Network Game...</source>
+        <translation>&amp;Rejoindre une partie en réseau...</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Network Game</source>
+        <translation>&amp;Reprendre la partie en réseau</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                   QCoreApplication::translate("main", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption connect(QStringLiteral("connect"),
+                                     QCoreApplication::translate("main", "Joins the network game at this link."),
+                                     QStringLiteral("URL"));
+    parser.addOption(connect);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QCoreApplication::translate("main", "A saved game (.znx) to open."),
                                  QStringLiteral("[FILE.znx]"));
@@ -45,20 +49,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version))
         return finish(EXIT_SUCCESS, name + u' ' + QCoreApplication::applicationVersion() + u'\n', false);
     if (parser.isSet(help)) return finish(EXIT_SUCCESS, parser.helpText(), false);
-    const QStringList files = parser.positionalArguments();
+    QStringList files = parser.positionalArguments();
+    // A link given where a file would be is what a desktop's link handler
+    // passes on.
+    for (const QString& f : files)
+        if (f.startsWith(QLatin1String("zentrix://")) || f.startsWith(QLatin1String("zentrix+tls://"))) result.link = f;
+    files.removeAll(result.link);
+    if (parser.isSet(connect)) result.link = parser.value(connect);
     if (files.size() > 1)
         return finish(EXIT_FAILURE,
                       name + QStringLiteral(": ") +
                           QCoreApplication::translate("main", "Only one saved game can be opened at a time.") + u'\n',
                       true);
-    // The desktop hands over a clicked invite link, and may hand over a
-    // saved game as a file: URL instead of its path.
+    // The desktop may hand over a saved game as a file: URL instead of its path.
     if (!files.isEmpty()) {
         const QUrl url(files.first(), QUrl::StrictMode);
-        if (url.scheme() == QLatin1String("zentrix")) {
-            result.invite = files.first();
-            return result;
-        }
         const QString path = url.isLocalFile() ? url.toLocalFile() : files.first();
         // The game keeps the path to save back to it, whatever the folder
         // it was started from.

@@ -12,13 +12,13 @@ namespace zx {
 // Names the application once, before any window or setting is made.
 void describeApplication();
 
-// What `zentrix [FILE.znx | zentrix://HOST:PORT/CODE]` asks for.
+// What `zentrix [FILE.znx | LINK]` asks for.
 struct CommandLine {
     // The saved game to open at start, as an absolute path; empty for none.
     QString file;
-    // An invite link to a network game (zentrix://HOST:PORT/CODE), as the
-    // desktop passes a clicked one; empty for none.
-    QString invite;
+    // A network game to join at start: `zentrix zentrix://HOST:PORT/CODE`
+    // or `zentrix --connect URL`; empty for none.
+    QString link;
     // Set when the program must end at once (--help, --version, a mistake):
     // what to print and the exit code. Mistakes go to standard error.
     std::optional<int> exitCode;

@@ -1,7 +1,10 @@
 #include "windows/controller.h"
 
 #include <QApplication>
+#include <QCborArray>
+#include <QCborMap>
 #include <QDate>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "ai/autopilot.h"
+#include "client/remote_table.h"
 #include "media/sound_system.h"
 #include "windows/about_window.h"
 #include "windows/board_view.h"
@@ -23,6 +27,7 @@
 #include "windows/file_dialogs.h"
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
+#include "windows/join_window.h"
 #include "windows/key_guard.h"
 #include "windows/loan_window.h"
 #include "windows/log_window.h"
@@ -55,9 +60,66 @@ constexpr std::array<Pacing, 3> Pacings{{
 }};
 const QString kSpeedKey = QStringLiteral("computers/speed");
 
+// The ticks of a walk from one cell to the next, as the rules walk.
+constexpr int WalkTicksPerCell = 10;
+// How long a seat's person may be away before the server's computer plays
+// for him, unless the table says otherwise.
+constexpr int AwaySeconds = 60;
+const QString kNetworkGamesKey = QStringLiteral("network/games");
+
 std::uint64_t deviceSeed() {
     std::random_device device;
     return (std::uint64_t{device()} << 32) ^ device();
+}
+
+// A game's message box as a QMessageBox.
+void prepareBox(QMessageBox& box, const Message& m) {
+    box.setWindowTitle(toQt(m.title));
+    box.setText(toQt(m.text));
+    switch (m.icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    QMessageBox::StandardButtons buttons;
+    switch (m.buttons) {
+        case MsgButtons::Ok: buttons = QMessageBox::Ok; break;
+        case MsgButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+        case MsgButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+        case MsgButtons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    }
+    box.setStandardButtons(buttons);
+    auto toStandard = [](MsgAnswer a) {
+        switch (a) {
+            case MsgAnswer::Ok: return QMessageBox::Ok;
+            case MsgAnswer::Cancel: return QMessageBox::Cancel;
+            case MsgAnswer::Yes: return QMessageBox::Yes;
+            case MsgAnswer::No: return QMessageBox::No;
+        }
+        return QMessageBox::Ok;
+    };
+    if (buttons.testFlag(toStandard(m.defaultAnswer))) box.setDefaultButton(toStandard(m.defaultAnswer));
+}
+
+// The button pressed, or the escape answer when the box was closed without one.
+MsgAnswer boxAnswer(QMessageBox& box, const Message& m) {
+    auto* clicked = box.clickedButton();
+    QMessageBox::StandardButton pressed = clicked ? box.standardButton(clicked) : QMessageBox::NoButton;
+    switch (pressed) {
+        case QMessageBox::Ok: return MsgAnswer::Ok;
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        default: break;
+    }
+    // Closed without a button (Esc or the close box): the escape answer.
+    switch (m.buttons) {
+        case MsgButtons::Ok: return MsgAnswer::Ok;
+        case MsgButtons::YesNo: return MsgAnswer::No;
+        default: return MsgAnswer::Cancel;
+    }
 }
 
 }  // namespace
@@ -112,6 +174,8 @@ Controller::Controller(Random& random, QObject* parent)
         // one may be the dice: only the newest sound's end counts, and the
         // dice sound's end always does, so a cut-off roll still goes on.
         if (file != lastSound_ && file != QLatin1String("Dice.wav")) return;
+        // In a network game the roll goes on at the server.
+        if (networked()) return;
         whenNotThinking([this] {
             game_.mmcSounds_Done();
             renderAll();
@@ -133,18 +197,38 @@ Controller::Controller(Random& random, QObject* parent)
     };
     connect(w->rollDice(), &QPushButton::clicked, this, [this] { act({.kind = OpKind::RollDice}); });
     connect(w->showGraph(), &QPushButton::clicked, this, forward([this] { game_.cmdShowGraph_Click(); }));
-    connect(w->mnuGameNew, &QAction::triggered, this, forward([this] { game_.mnuGameNew_Click(); }));
-    connect(w->mnuGameLoad, &QAction::triggered, this, forward([this] { game_.mnuGameLoad_Click(); }));
-    connect(w->mnuGameClose, &QAction::triggered, this, forward([this] { game_.mnuGameClose_Click(); }));
+    // A new or loaded game takes the place of a network game on this screen.
+    connect(w->mnuGameNew, &QAction::triggered, this, forward([this] {
+        if (networked()) leaveNetworkGame();
+        game_.mnuGameNew_Click();
+    }));
+    connect(w->mnuGameLoad, &QAction::triggered, this, forward([this] {
+        if (networked()) leaveNetworkGame();
+        game_.mnuGameLoad_Click();
+    }));
+    connect(w->mnuGameJoin, &QAction::triggered, this, [this] { showJoinWindow(); });
+    connect(w->mnuGameResume, &QAction::triggered, this, [this] { resumeLastNetworkGame(); });
+    w->mnuGameResume->setVisible(!keptNetworkGames().isEmpty());
+    connect(w->mnuGameClose, &QAction::triggered, this, forward([this] {
+        if (networked()) leaveNetworkGame();
+        else game_.mnuGameClose_Click();
+    }));
     connect(w->mnuGameSave, &QAction::triggered, this, forward([this] { game_.mnuGameSave_Click(); }));
     connect(w->mnuGameSaveAs, &QAction::triggered, this, forward([this] { game_.mnuGameSaveAs_Click(); }));
-    connect(w->mnuGameExit, &QAction::triggered, this, forward([this] { game_.mnuGameExit_Click(); }));
+    connect(w->mnuGameExit, &QAction::triggered, this, forward([this] {
+        if (networked()) leaveNetworkGame();
+        game_.mnuGameExit_Click();
+    }));
     connect(w->mnuHelpHelp, &QAction::triggered, this, forward([this] { game_.mnuHelpHelp_Click(); }));
     connect(w->mnuHelpAbout, &QAction::triggered, this, forward([this] { game_.mnuHelpAbout_Click(); }));
-    connect(w, &MainWindow::closeRequested, this, forward([this] { game_.mnuGameExit_Click(); }));
+    connect(w, &MainWindow::closeRequested, this, forward([this] {
+        if (networked()) leaveNetworkGame();
+        game_.mnuGameExit_Click();
+    }));
     connect(w, &MainWindow::seatsMoved, this, [this] { placePlayerWindows(); });
     connect(w->board(), &BoardView::cellClicked, this, [this](int i) { act({.kind = OpKind::BoardClick, .index = i}); });
     connect(w->board(), &BoardView::cellDoubleClicked, this, [this](int i) {
+        if (networked()) return;
         game_.Box_DblClick(i);
         renderAll();
     });
@@ -162,6 +246,7 @@ Controller::Controller(Random& random, QObject* parent)
 }
 
 Controller::~Controller() {
+    remote_.reset();
     for (auto* t : timers_) t->stop();
     computerTimer_->stop();
 }
@@ -246,7 +331,7 @@ void Controller::computerStep() {
 
 void Controller::syncComputers() {
     const GameState& s = game_.S;
-    const bool playing = s.GameInProgress && !game_.Results.Loaded && pilot_->AnyComputer();
+    const bool playing = s.GameInProgress && !game_.Results.Loaded && pilot_->AnyComputer() && !networked();
     if (playing && !computerTimer_->isActive()) computerTimer_->start();
     if (!playing && computerTimer_->isActive()) computerTimer_->stop();
     // What the players had in mind belongs to the game that has ended; a
@@ -255,6 +340,7 @@ void Controller::syncComputers() {
 }
 
 bool Controller::peopleMayRoll() const {
+    if (networked()) return Check(game_, {.kind = OpKind::RollDice, .seatId = remote_->seatId()}) == OpRefusal::None;
     if (!game_.S.GameInProgress) return true;
     if (pilot_->WeighingFreeMove(game_.S.CurrentPlayer)) return false;
     // A computer's roll is its own hand's; the button's other conditions
@@ -280,6 +366,20 @@ int Controller::peopleSeat(const Op& op) const {
 }
 
 bool Controller::act(Op op) {
+    if (networked()) {
+        op.seatId = remote_->seatId();
+        const OpRefusal r = Check(game_, op);
+        // Another seat's control: worked on another screen.
+        const bool mine = r != OpRefusal::NotSeated && r != OpRefusal::NotYourSeat;
+        if (mine) {
+            remote_->send(op);
+            // What is typed shows at once; the server's view follows.
+            if (r == OpRefusal::None && (op.kind == OpKind::SaleBid || op.kind == OpKind::DeskType || op.kind == OpKind::LoanType))
+                Apply(game_, op);
+        }
+        renderAll();
+        return mine;
+    }
     op.seatId = op.kind == OpKind::RollDice && !peopleMayRoll() ? 0 : peopleSeat(op);
     const bool applied = op.seatId != 0 && Apply(game_, op) == OpRefusal::None;
     renderAll();
@@ -301,7 +401,11 @@ int Controller::ownerOf(WindowId w, int index) const {
     }
 }
 
-bool Controller::computerSeat(int p) const { return game_.S.GameInProgress && pilot_->IsComputer(p); }
+bool Controller::computerSeat(int p) const {
+    // In a network game every seat but this screen's is worked elsewhere.
+    if (networked()) return p != remote_->slot();
+    return game_.S.GameInProgress && pilot_->IsComputer(p);
+}
 
 bool Controller::computersWindow(WindowId w, int index) const { return computerSeat(ownerOf(w, index)); }
 
@@ -355,6 +459,22 @@ void Controller::onTimer(TimerId t) {
         }
         return;
     }
+    if (networked()) {
+        // The rules run at the server: here a walk and a money count are
+        // played out between its changes, short of the last step, whose
+        // consequences the server sends; the music's pauses are this
+        // screen's own; every other clock is the server's.
+        const GameState& s = game_.S;
+        const int cp = s.CurrentPlayer;
+        const bool walker = s.GameInProgress && cp >= 1 && cp <= s.NumOfPlayers &&
+                            (game_.MovingPlayerId == 0 || game_.MovingPlayerId == game_.IdOf(cp));
+        if (t == TimerId::MovePieces && walker && !(s.MoveTick >= WalkTicksPerCell && s.CellsMoved >= s.Dice)) game_.tmrMovePieces_Timer();
+        else if (t == TimerId::ChangeMoney && s.GameInProgress && s.MoneyChanging) game_.tmrChangeMoney_Timer();
+        else if (t == TimerId::MusicDelay) game_.tmrMusicDelay_Timer();
+        else timers_[static_cast<std::size_t>(t)]->stop();
+        renderAll();
+        return;
+    }
     switch (t) {
         case TimerId::MovePieces: game_.tmrMovePieces_Timer(); break;
         case TimerId::ChangeMoney: game_.tmrChangeMoney_Timer(); break;
@@ -372,6 +492,12 @@ void Controller::renderAll() {
     rendering_ = true;
     main_->setComputersPlaying(game_.S.GameInProgress && pilot_->AnyComputer());
     main_->render(game_, peopleMayRoll());
+    if (networked()) {
+        // The game is kept at the server: nothing of it is saved here.
+        main_->mnuGameSave->setEnabled(false);
+        main_->mnuGameSaveAs->setEnabled(false);
+        main_->mnuGameClose->setEnabled(true);
+    }
     for (auto& w : players_)
         if (w) w->render();
     placePlayerWindows();
@@ -497,54 +623,14 @@ MsgAnswer Controller::message(const Message& m) {
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : main_.get();
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MessageBox"));
-    box.setWindowTitle(toQt(m.title));
-    box.setText(toQt(m.text));
-    switch (m.icon) {
-        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    }
-    QMessageBox::StandardButtons buttons;
-    switch (m.buttons) {
-        case MsgButtons::Ok: buttons = QMessageBox::Ok; break;
-        case MsgButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
-        case MsgButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
-        case MsgButtons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
-    }
-    box.setStandardButtons(buttons);
-    auto toStandard = [](MsgAnswer a) {
-        switch (a) {
-            case MsgAnswer::Ok: return QMessageBox::Ok;
-            case MsgAnswer::Cancel: return QMessageBox::Cancel;
-            case MsgAnswer::Yes: return QMessageBox::Yes;
-            case MsgAnswer::No: return QMessageBox::No;
-        }
-        return QMessageBox::Ok;
-    };
-    if (buttons.testFlag(toStandard(m.defaultAnswer))) box.setDefaultButton(toStandard(m.defaultAnswer));
+    prepareBox(box, m);
     // Nobody types an answer to a box before it is there.
     KeyGuard::arm(&box);
     {
         ModalLoop loop(*this, true);
         box.exec();
     }
-    auto* clicked = box.clickedButton();
-    QMessageBox::StandardButton pressed = clicked ? box.standardButton(clicked) : QMessageBox::NoButton;
-    switch (pressed) {
-        case QMessageBox::Ok: return MsgAnswer::Ok;
-        case QMessageBox::Yes: return MsgAnswer::Yes;
-        case QMessageBox::No: return MsgAnswer::No;
-        case QMessageBox::Cancel: return MsgAnswer::Cancel;
-        default: break;
-    }
-    // Closed without a button (Esc or the close box): the escape answer.
-    switch (m.buttons) {
-        case MsgButtons::Ok: return MsgAnswer::Ok;
-        case MsgButtons::YesNo: return MsgAnswer::No;
-        default: return MsgAnswer::Cancel;
-    }
+    return boxAnswer(box, m);
 }
 
 void Controller::playSound(const std::string& file) {
@@ -802,6 +888,245 @@ void Controller::quit() {
 Date Controller::today() {
     QDate d = QDate::currentDate();
     return Date{d.day(), d.month(), d.year()};
+}
+
+// ---- a network game ----
+
+bool Controller::joinNetworkGame(const QUrl& server, const QString& table, const QString& name) {
+    if (networked()) leaveNetworkGame();
+    if (game_.S.GameInProgress) game_.mnuGameClose_Click();
+    if (game_.S.GameInProgress) return false;
+    remote_ = std::make_unique<client::RemoteTable>(game_);
+    client::RemoteTable* r = remote_.get();
+    connect(r, &client::RemoteTable::seatTaken, this, [this](const QString& code, int, const QString& token) {
+        // Kept so that the game can be taken up again after a crash.
+        QSettings settings;
+        QStringList games = settings.value(kNetworkGamesKey).toStringList();
+        const QString entry = remote_->server().toString() + QLatin1Char(' ') + code + QLatin1Char(' ') + token;
+        games.removeAll(entry);
+        games.prepend(entry);
+        settings.setValue(kNetworkGamesKey, games.mid(0, 8));
+        main_->mnuGameResume->setVisible(true);
+        updateNetworkStatus();
+        emit networkGameJoined();
+    });
+    connect(r, &client::RemoteTable::viewChanged, this, [this] { networkViewChanged(); });
+    connect(r, &client::RemoteTable::boxArrived, this, [this](const client::Box& b) { showServerBox(b); });
+    connect(r, &client::RemoteTable::statusChanged, this, [this] { updateNetworkStatus(); });
+    connect(r, &client::RemoteTable::connectionChanged, this, [this] { updateNetworkStatus(); });
+    connect(r, &client::RemoteTable::failed, this, [this, server, table](client::Failure why, const QString& text) {
+        const bool hadSeat = remote_ && !remote_->table().isEmpty() && why == client::Failure::BadToken;
+        if (why == client::Failure::BadToken && remote_) forgetNetworkGame(remote_->token());
+        const QString message = JoinWindow::failureText(why, text, server, table);
+        // Left on the next turn of the event loop: this is its own signal.
+        QMetaObject::invokeMethod(this, [this, hadSeat] {
+            if (hadSeat) leaveNetworkGame();
+            else {
+                remote_.reset();
+                updateNetworkStatus();
+            }
+        }, Qt::QueuedConnection);
+        networkMessage(message);
+        emit networkGameFailed();
+    });
+    if (!networkStatusTimer_) {
+        networkStatusTimer_ = new QTimer(this);
+        networkStatusTimer_->setInterval(1000);
+        connect(networkStatusTimer_, &QTimer::timeout, this, [this] { updateNetworkStatus(); });
+    }
+    networkStatusTimer_->start();
+    seatLostAt_.clear();
+    heardSound_.clear();
+    heardMusic_ = game_.S.MusicNumber;
+    heardMoney_ = false;
+    if (!name.isEmpty() || !table.isEmpty()) r->join(server, table, name);
+    updateNetworkStatus();
+    return true;
+}
+
+bool Controller::resumeNetworkGame(const QUrl& server, const QString& token) {
+    if (!joinNetworkGame(server, {}, {})) return false;
+    remote_->resume(server, token);
+    updateNetworkStatus();
+    return true;
+}
+
+void Controller::leaveNetworkGame() {
+    if (!remote_) return;
+    remote_->leave();
+    // Deleted later: this may run inside one of its signals.
+    remote_.release()->deleteLater();
+    // The mirror's windows and board are closed as a game at one screen closes.
+    game_.BuyForm.Unload();
+    game_.SellForm.Unload();
+    game_.LoanDialog.Unload();
+    game_.Wait.Unload();
+    if (game_.Results.Loaded) {
+        game_.Results.Loaded = false;
+        closeWindow(WindowId::Results, 0);
+    }
+    game_.CloseGame();
+    stopSounds();
+    if (networkStatusTimer_) networkStatusTimer_->stop();
+    updateNetworkStatus();
+    renderAll();
+}
+
+QStringList Controller::keptNetworkGames() { return QSettings().value(kNetworkGamesKey).toStringList(); }
+
+void Controller::forgetNetworkGame(const QString& token) {
+    QStringList games = keptNetworkGames();
+    const auto kept = std::remove_if(games.begin(), games.end(), [&token](const QString& g) { return g.endsWith(QLatin1Char(' ') + token); });
+    if (token.isEmpty() || kept == games.end()) return;
+    games.erase(kept, games.end());
+    QSettings().setValue(kNetworkGamesKey, games);
+    main_->mnuGameResume->setVisible(!games.isEmpty());
+}
+
+bool Controller::resumeLastNetworkGame() {
+    const QStringList games = keptNetworkGames();
+    if (games.isEmpty()) return false;
+    const QStringList parts = games.first().split(QLatin1Char(' '));
+    if (parts.size() != 3) {
+        forgetNetworkGame(games.first().section(QLatin1Char(' '), -1));
+        return false;
+    }
+    return resumeNetworkGame(QUrl(parts[0]), parts[2]);
+}
+
+JoinWindow* Controller::joinWindow() const { return join_; }
+
+void Controller::openLinkAtStart(const QString& link) {
+    const auto parsed = client::ParseLink(link);
+    if (!parsed) return networkMessage(JoinWindow::badLinkText(link));
+    if (parsed->table.isEmpty()) return showJoinWindow(link);
+    joinNetworkGame(parsed->server, parsed->table, QSettings().value(QStringLiteral("network/name")).toString());
+}
+
+void Controller::showJoinWindow(const QString& link) {
+    if (!join_) join_ = new JoinWindow(*this, main_.get());
+    if (!link.isEmpty()) join_->setLink(link);
+    join_->show();
+    join_->raise();
+    join_->activateWindow();
+}
+
+void Controller::networkMessage(const QString& text) {
+    Message m;
+    m.text = fromQt(text);
+    m.title = fromQt(JoinWindow::tr("Network game"));
+    m.icon = MsgIcon::Exclamation;
+    if (hooks_ && hooks_->message(m)) return;
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : main_.get();
+    QMessageBox box(QMessageBox::Warning, toQt(m.title), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    ModalLoop loop(*this, true);
+    box.exec();
+}
+
+void Controller::networkViewChanged() {
+    if (!remote_) return;
+    // The windows the mirror's models have open, and only those.
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const bool open = game_.PlayerWindowIfLoaded(p) != nullptr;
+        if (open && !players_[static_cast<std::size_t>(p)]) showWindow(WindowId::Player, p, false);
+        if (!open && players_[static_cast<std::size_t>(p)]) closeWindow(WindowId::Player, p);
+    }
+    const std::array<std::pair<WindowId, bool>, 5> dialogs{{
+        {WindowId::BuyCompany, game_.BuyForm.Loaded},
+        {WindowId::Wait, game_.Wait.Loaded},
+        {WindowId::SellCompanies, game_.SellForm.Loaded},
+        {WindowId::Loan, game_.LoanDialog.Loaded},
+        {WindowId::Results, game_.Results.Loaded},
+    }};
+    for (const auto& [id, open] : dialogs) {
+        QWidget* w = windowOf(id, 0);
+        if (open && !w) showWindow(id, 0, false);
+        if (!open && w) closeWindow(id, 0);
+    }
+    // The sounds of what began since the last view, heard here.
+    const GameState& s = game_.S;
+    if (s.Sounds) {
+        if (s.CurrentSound == "Dice" && heardSound_ != "Dice") playSound("Dice.wav");
+        if (s.MoneyChanging && !heardMoney_) playSound("Money.wav");
+    }
+    heardSound_ = s.CurrentSound;
+    heardMoney_ = s.MoneyChanging;
+    if (s.BackgroundMusic && s.MusicNumber != heardMusic_ && s.MusicNumber >= 1)
+        playMusic("Music/Music" + std::to_string(s.MusicNumber) + ".mid");
+    if (!s.BackgroundMusic && heardMusic_ != 0) stopMusic();
+    heardMusic_ = s.BackgroundMusic ? s.MusicNumber : 0;
+    renderAll();
+    updateNetworkStatus();
+}
+
+void Controller::showServerBox(const client::Box& b) {
+    if (!remote_) return;
+    renderAll();
+    auto answer = [this, id = b.id, mine = b.mine](MsgAnswer a) {
+        if (mine && remote_) remote_->answer(id, a);
+    };
+    if (hooks_) {
+        if (auto a = hooks_->message(b.message)) return answer(*a);
+    }
+    // Not waited for here: the views and the other boxes go on arriving.
+    auto* box = new QMessageBox(main_.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("MessageBox"));
+    prepareBox(*box, b.message);
+    connect(box, &QMessageBox::finished, this, [box, answer, m = b.message] { answer(boxAnswer(*box, m)); });
+    KeyGuard::arm(box);
+    box->open();
+}
+
+QString Controller::networkStatusText() const {
+    if (!remote_) return {};
+    const QString host = remote_->server().host();
+    if (remote_->reconnecting())
+        return tr("Connection to %1 lost: trying again in %2 s").arg(host).arg(remote_->secondsToNextTry());
+    if (!remote_->connected()) return tr("Connecting to %1").arg(host);
+    QStringList parts{tr("Connected to %1").arg(host)};
+    const QCborArray seats = remote_->status().value(QLatin1String("seats")).toArray();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (const QCborValue& v : seats) {
+        const QCborMap seat = v.toMap();
+        const QString name = seat.value(QLatin1String("name")).toString();
+        if (seat.value(QLatin1String("type")).toString() != QLatin1String("remote")) continue;
+        if (seat.value(QLatin1String("free")).toBool()) {
+            parts << tr("%1: not here yet").arg(name);
+            continue;
+        }
+        if (seat.value(QLatin1String("connected")).toBool()) continue;
+        auto it = seatLostAt_.find(name);
+        const qint64 away = it == seatLostAt_.end() ? 0 : (now - it->second) / 1000;
+        if (away < AwaySeconds) {
+            parts << tr("%1: reconnecting, %2 s").arg(name).arg(AwaySeconds - away);
+            continue;
+        }
+        bool male = false;
+        for (int p = 1; p <= game_.S.NumOfPlayers && p <= MaxPlayers; ++p)
+            if (toQt(game_.Name(p)) == name) male = game_.S.PlayerSex[static_cast<std::size_t>(p)] == "Male";
+        parts << (male ? tr("%1: played by the computer until he returns").arg(name)
+                       : tr("%1: played by the computer until she returns").arg(name));
+    }
+    return parts.join(QStringLiteral(" \u2014 "));
+}
+
+void Controller::updateNetworkStatus() {
+    // A finished game is not taken up again.
+    if (remote_ && remote_->status().value(QLatin1String("finished")).toBool()) forgetNetworkGame(remote_->token());
+    if (remote_) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        for (const QCborValue& v : remote_->status().value(QLatin1String("seats")).toArray()) {
+            const QCborMap seat = v.toMap();
+            const QString name = seat.value(QLatin1String("name")).toString();
+            const bool gone = seat.value(QLatin1String("type")).toString() == QLatin1String("remote") &&
+                              !seat.value(QLatin1String("free")).toBool() && !seat.value(QLatin1String("connected")).toBool();
+            if (!gone) seatLostAt_.erase(name);
+            else seatLostAt_.try_emplace(name, now);
+        }
+    }
+    main_->setNetworkStatus(networkStatusText());
 }
 
 }  // namespace zx

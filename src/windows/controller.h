@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
+#include <map>
 #include <array>
 #include <functional>
 #include <vector>
@@ -31,8 +33,13 @@ class AboutWindow;
 class HelpWindow;
 class LogWindow;
 class SoundSystem;
+class JoinWindow;
 namespace ai {
 class Autopilot;
+}
+namespace client {
+class RemoteTable;
+struct Box;
 }
 
 // Lets tests (and the headless checks) answer what a person would answer.
@@ -116,6 +123,35 @@ public:
     // redraw takes back whatever the widget showed of it. True when applied.
     bool act(Op op);
 
+    // ---- a network game ----
+    // In a network game the game is the mirror of this seat's view at the
+    // server's table: the windows draw it as they draw a game at one screen,
+    // and act() sends this seat's operations to the server instead of
+    // applying them. Every other seat is worked elsewhere, as a computer's
+    // is at one screen.
+    bool networked() const { return remote_ != nullptr; }
+    client::RemoteTable* remote() const { return remote_.get(); }
+    // Takes a seat at a table (or back with a token). A game at this
+    // screen is closed first, as Game > Close would; false when it stays.
+    bool joinNetworkGame(const QUrl& server, const QString& table, const QString& name);
+    bool resumeNetworkGame(const QUrl& server, const QString& token);
+    // Takes up the network game joined last on this machine, whose token is
+    // kept for that (after a crash, a reboot, or leaving it); false: none.
+    bool resumeLastNetworkGame();
+    // Leaves the network game on this screen (the seat's token is kept).
+    void leaveNetworkGame();
+    // A link named on the command line: an invitation joins its table under
+    // the name last used; a server's address opens the join window on it.
+    void openLinkAtStart(const QString& link);
+    // Game > Join Network Game..., with a link to put in it.
+    void showJoinWindow(const QString& link = {});
+    JoinWindow* joinWindow() const;
+    // A message box about the network (not the game's own): through the
+    // tests' hooks, or a real box.
+    void networkMessage(const QString& text);
+    // What the line at the bottom of the main window says now.
+    QString networkStatusText() const;
+
     // ---- Ui ----
     MsgAnswer message(const Message& m) override;
     void playSound(const std::string& file) override;
@@ -134,7 +170,20 @@ public:
     void quit() override;
     Date today() override;
 
+signals:
+    // A seat was taken at a network table, or the try failed (said already).
+    void networkGameJoined();
+    void networkGameFailed();
+
 private:
+    // The view changed: the windows open and close as the mirror's models
+    // say, the sounds of what began play here, and everything is redrawn.
+    void networkViewChanged();
+    void showServerBox(const client::Box& box);
+    void updateNetworkStatus();
+    // The kept network games, newest first: "SERVER TABLE TOKEN".
+    static QStringList keptNetworkGames();
+    void forgetNetworkGame(const QString& token);
     QWidget* windowOf(WindowId w, int index) const;
     void onTimer(TimerId t);
     // One movement of a computer player's hand, when one may move now.
@@ -187,6 +236,15 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<HelpWindow> help_;
     QPointer<LogWindow> log_;
+    QPointer<JoinWindow> join_;
+    std::unique_ptr<client::RemoteTable> remote_;
+    QTimer* networkStatusTimer_ = nullptr;
+    // When each other seat's connection was seen lost (by name).
+    std::map<QString, qint64> seatLostAt_;
+    // What the last view had begun, so that only a new start is heard.
+    std::string heardSound_;
+    int heardMusic_ = 0;
+    bool heardMoney_ = false;
     DialogHooks* hooks_ = nullptr;
     std::unique_ptr<ai::Autopilot> pilot_;
     QTimer* computerTimer_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -80,6 +81,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     };
     mnuGameNew = add(game, "mnuGameNew", tr("&New..."), QKeySequence(QStringLiteral("Ctrl+N")), true);
     mnuGameLoad = add(game, "mnuGameLoad", tr("&Load..."), QKeySequence(QStringLiteral("Ctrl+L")), true);
+    mnuGameJoin = add(game, "mnuGameJoin", tr("&Join Network Game..."), {}, true);
+    mnuGameResume = add(game, "mnuGameResume", tr("&Resume Network Game"), {}, true);
+    mnuGameResume->setVisible(false);
     mnuGameClose = add(game, "mnuGameClose", tr("&Close"), {}, false);
     game->addSeparator()->setObjectName(QStringLiteral("mnuGameDash1"));
     mnuGameSave = add(game, "mnuGameSave", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")), false);
@@ -359,6 +363,18 @@ void MainWindow::showRecentEvents(const Game& game) {
         QAccessibleEvent event(lstRecentEvents_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void MainWindow::setNetworkStatus(const QString& text) {
+    if (!lblNetworkStatus_) {
+        if (text.isEmpty()) return;
+        lblNetworkStatus_ = new QLabel(this);
+        lblNetworkStatus_->setObjectName(QStringLiteral("lblNetworkStatus"));
+        lblNetworkStatus_->setTextFormat(Qt::PlainText);
+        statusBar()->addWidget(lblNetworkStatus_, 1);
+    }
+    if (lblNetworkStatus_->text() != text) lblNetworkStatus_->setText(text);
+    statusBar()->setVisible(!text.isEmpty());
 }
 
 void MainWindow::render(const Game& game, bool peopleMayRoll) {

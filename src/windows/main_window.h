@@ -42,6 +42,11 @@ public:
     // of the game may cover it while a game goes on.
     QRect boardArea() const;
     QListWidget* recentEvents() const { return lstRecentEvents_; }
+    // The line at the bottom that tells a network game's connection and the
+    // others' state; it is made on the first such text, so a game at one
+    // screen has no such line. Null until then.
+    void setNetworkStatus(const QString& text);
+    QLabel* networkStatus() const { return lblNetworkStatus_; }
 
     // The "Recent events" panel: shown when the user asked for it, or, while
     // he has not said, when a computer plays (`computersPlaying`).
@@ -50,6 +55,9 @@ public:
 
     QAction* mnuGameNew = nullptr;
     QAction* mnuGameLoad = nullptr;
+    QAction* mnuGameJoin = nullptr;
+    // Shown while a network game joined here may still be going on.
+    QAction* mnuGameResume = nullptr;
     QAction* mnuGameClose = nullptr;
     QAction* mnuGameSave = nullptr;
     QAction* mnuGameSaveAs = nullptr;
@@ -92,6 +100,7 @@ private:
     QLabel* lblGameTime_ = nullptr;
     QLabel* lblMoves_ = nullptr;
     QLabel* lblReactionTime_ = nullptr;
+    QLabel* lblNetworkStatus_ = nullptr;
     std::array<QFrame*, 5> seats_{};
     QWidget* leftColumn_ = nullptr;
     QWidget* rightColumn_ = nullptr;

@@ -133,7 +133,7 @@ void TestDesktop::commandLine() {
     const CommandLine invite = parse({QStringLiteral("zentrix://192.168.1.20:7341/ABC234")});
     QVERIFY(!invite.exitCode);
     QVERIFY(invite.file.isEmpty());
-    QCOMPARE(invite.invite, QStringLiteral("zentrix://192.168.1.20:7341/ABC234"));
+    QCOMPARE(invite.link, QStringLiteral("zentrix://192.168.1.20:7341/ABC234"));
 }
 
 void TestDesktop::savedGameOpenedAtStart() {
