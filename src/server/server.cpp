@@ -15,6 +15,7 @@
 #include <QWebSocket>
 #include <QWebSocketServer>
 #include <array>
+#include <cstdio>
 
 #include "server/table.h"
 
@@ -335,6 +336,9 @@ void Server::create(QWebSocket* socket, Client& c, const net::Request& r) {
                 return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Two seats are named %1.").arg(s.choice.name));
         rec.seats.push_back(s);
     }
+    // The code is told to the client only once the table is on disk: a
+    // server killed now must still know it when its clients come back.
+    if (!saveNow(rec)) return refuse(socket, net::ErrorCode::Busy, QStringLiteral("The table could not be saved; try again later."));
     Table& table = *t;
     tables_[rec.code] = std::move(t);
     ++c.created;
@@ -343,8 +347,10 @@ void Server::create(QWebSocket* socket, Client& c, const net::Request& r) {
     send(socket, created);
     const bool anyRemote = std::any_of(rec.seats.begin(), rec.seats.end(),
                                        [](const SeatRecord& s) { return s.choice.type == net::SeatType::Remote; });
-    if (!anyRemote) startTable(table);
-    markDirty(rec.code);
+    if (!anyRemote) {
+        startTable(table);
+        markDirty(table.record.code);
+    }
 }
 
 void Server::list(QWebSocket* socket) {
@@ -372,13 +378,28 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     if (!seat) return refuse(socket, net::ErrorCode::TableFull, QStringLiteral("The table %1 has no free seat.").arg(r.table));
     SeatRecord& s = seats[static_cast<std::size_t>(seat - 1)];
     const QString name = r.name.trimmed();
-    if (!name.isEmpty()) {
+    if (!name.isEmpty())
         for (std::size_t i = 0; i < seats.size(); ++i)
             if (static_cast<int>(i) + 1 != seat && seats[i].choice.name == name)
                 return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Somebody at this table is named %1 already.").arg(name));
-        s.choice.name = name;
-    }
+    // The token is the seat for ever after, also across a crash of the
+    // server: it is on disk before the client hears of it. A batched
+    // checkpoint could come after a kill, and the client would then hold a
+    // token nobody knows.
+    // The last seat taken starts the game, and that is on disk too, or a
+    // restarted server would wait for joins that came long ago.
+    const SeatRecord before = s;
+    if (!name.isEmpty()) s.choice.name = name;
     s.token = NewToken();
+    const bool full = std::none_of(seats.begin(), seats.end(), [](const SeatRecord& x) {
+        return x.choice.type == net::SeatType::Remote && x.token.isEmpty();
+    });
+    if (full) t->record.state = TableState::Running;
+    if (!saveNow(t->record)) {
+        s = before;
+        t->record.state = TableState::Open;
+        return refuse(socket, net::ErrorCode::Busy, QStringLiteral("The seat could not be saved; try again later."));
+    }
     tokens_[s.token] = {t->record.code, seat};
     c.table = t->record.code;
     c.seat = seat;
@@ -388,11 +409,7 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     joined.insert(QLatin1String("seat"), seat);
     joined.insert(QLatin1String("token"), s.token);
     send(socket, joined);
-    const bool full = std::none_of(seats.begin(), seats.end(), [](const SeatRecord& x) {
-        return x.choice.type == net::SeatType::Remote && x.token.isEmpty();
-    });
     if (full) startTable(*t);
-    markDirty(t->record.code);
     broadcastStatus(*t);
 }
 
@@ -507,7 +524,10 @@ void Server::startTable(Table& t) {
         t->record.results = results;
         t->boxes.clear();
         stopTable(*t);
-        markDirty(code);
+        // The clients leave once they have the results: these must not be
+        // lost behind them.
+        dirty_.erase(code);
+        if (!saveNow(t->record)) markDirty(code);
         broadcastStatus(*t);
     };
     t.thread = std::make_unique<QThread>();
@@ -571,6 +591,13 @@ void Server::broadcastStatus(const Table& t) {
     for (QWebSocket* s : listeners) send(s, m);
 }
 
+bool Server::saveNow(const TableRecord& record) {
+    QString error;
+    if (store_.save({&record}, &error)) return true;
+    qWarning("zentrix-server: table %s not written: %s", qPrintable(record.code), qPrintable(error));
+    return false;
+}
+
 void Server::markDirty(const QString& code) {
     dirty_.insert(code);
     if (!flushTimer_.isActive()) flushTimer_.start();
@@ -578,6 +605,7 @@ void Server::markDirty(const QString& code) {
 
 void Server::flush() {
     flushTimer_.stop();
+    if (qEnvironmentVariableIntValue("ZENTRIX_TRACE")) std::fprintf(stderr, "flush %d tables\n", static_cast<int>(dirty_.size()));
     std::vector<const TableRecord*> records;
     for (const QString& code : dirty_)
         if (const Table* t = find(code)) records.push_back(&t->record);

@@ -81,6 +81,8 @@ private:
     void stopTable(Table& t);
     QCborMap status(const Table& t) const;
     void broadcastStatus(const Table& t);
+    // Writes one table at once, outside the batches; false when it could not.
+    bool saveNow(const TableRecord& record);
     void markDirty(const QString& code);
     void flush();
 

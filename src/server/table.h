@@ -135,6 +135,8 @@ private:
     // time to read before the next movement.
     bool NewsWorthAPause();
     void post(std::function<void()> f);
+    void trace(const QString& what) const;
+    void traceState() const;
 
     TableSetup setup_;
     QObject* home_;
@@ -154,6 +156,7 @@ private:
     std::array<Remote, net::MaxSeats + 1> remotes_{};
     QTimer* awayCheck_ = nullptr;
     QElapsedTimer clock_;
+    qint64 lastTrace_ = 0;
 };
 
 }  // namespace zx::server
