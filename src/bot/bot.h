@@ -65,6 +65,7 @@ public:
     Bot(QUrl server, Mode mode, PlayerType strength)
         : server_(std::move(server)), mode_(mode), strength_(strength), mirror_(ui_, chance_), pilot_(mirror_, 7) {
         pilot_.PlayOnlyChosenSeats();
+        pilot_.PlayAtSeveralScreens();
         pilot_.SendMovesTo([this](const Op& op) {
             sent_ = true;
             waitingForChange_ = true;

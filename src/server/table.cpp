@@ -127,6 +127,8 @@ void TableRunner::start() {
     chance_ = std::make_unique<ai::FastRandom>(seed);
     game_ = std::make_unique<Game>(*this, *chance_);
     pilot_ = std::make_unique<ai::Autopilot>(*game_, seed ^ 0x5DEECE66Dull);
+    // Every person of a table is at a screen of his own.
+    pilot_->PlayAtSeveralScreens();
     game_->Instant = setup_.instant;
     for (int i = 0; i < TimerCount; ++i) {
         const auto id = static_cast<TimerId>(i);
