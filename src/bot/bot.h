@@ -18,6 +18,8 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "ai/autopilot.h"
 #include "ai/instant_game.h"
@@ -210,6 +212,10 @@ private:
                 version_ = m.value(QLatin1String("version")).toInteger();
                 noteSlot(m.value(QLatin1String("view")).toMap());
                 net::ApplyView(mirror_, m.value(QLatin1String("view")).toMap());
+                if (slot_ >= 1) {
+                    pilot_.PlaySeat(mirror_.IdOf(slot_), strength_);
+                    for (const QCborMap& early : std::exchange(early_, {})) box(early);
+                }
                 return changed();
             case net::Kind::Change: {
                 const qint64 v = m.value(QLatin1String("version")).toInteger();
@@ -279,17 +285,27 @@ private:
 
     void box(const QCborMap& m) {
         if (!m.value(QLatin1String("mine")).toBool()) return;
+        // A seat taken back gets its waiting boxes before its view: the
+        // answer comes from the view, so it waits for it.
+        if (slot_ < 1) {
+            early_.push_back(m);
+            return;
+        }
         Message msg;
         msg.text = m.value(QLatin1String("text")).toString().toStdString();
         msg.title = m.value(QLatin1String("title")).toString().toStdString();
         msg.id = m.value(QLatin1String("about")).toString().toStdString();
         msg.buttons = ButtonsFrom(m.value(QLatin1String("buttons")).toString()).value_or(MsgButtons::Ok);
         msg.player = slot_;
-        const MsgAnswer a = pilot_.Answer(msg).value_or(MsgAnswer::Ok);
-        if (Tracing()) trace("answer %s", qPrintable(net::BoxAnswerName(ToBoxAnswer(a))));
+        // A box this seat's player does not answer itself gets the box's own
+        // default: a button it has, which the server takes.
+        const auto fallback = net::BoxAnswerFromName(m.value(QLatin1String("default")).toString()).value_or(net::BoxAnswer::Ok);
+        const auto mine = pilot_.Answer(msg);
+        const net::BoxAnswer a = mine ? ToBoxAnswer(*mine) : fallback;
+        if (Tracing()) trace("answer %s", qPrintable(net::BoxAnswerName(a)));
         QCborMap answer = net::Message(net::Kind::Answer);
         answer.insert(QLatin1String("box"), m.value(QLatin1String("box")));
-        answer.insert(QLatin1String("answer"), net::BoxAnswerName(ToBoxAnswer(a)));
+        answer.insert(QLatin1String("answer"), net::BoxAnswerName(a));
         send(answer);
     }
 
@@ -329,6 +345,7 @@ private:
     QTimer retry_;
     QTimer drain_;
     std::deque<QByteArray> queue_;
+    std::vector<QCborMap> early_;  // boxes that came before the first view
     double allowance_ = SafeBurst;
     QElapsedTimer sinceRefill_;
     QElapsedTimer lostAt_;
