@@ -605,7 +605,8 @@ void Server::markDirty(const QString& code) {
 
 void Server::flush() {
     flushTimer_.stop();
-    if (qEnvironmentVariableIntValue("ZENTRIX_TRACE")) std::fprintf(stderr, "flush %d tables\n", static_cast<int>(dirty_.size()));
+    static const bool tracing = qEnvironmentVariableIntValue("ZENTRIX_TRACE") != 0;
+    if (tracing) std::fprintf(stderr, "checkpoints of %d tables written\n", static_cast<int>(dirty_.size()));
     std::vector<const TableRecord*> records;
     for (const QString& code : dirty_)
         if (const Table* t = find(code)) records.push_back(&t->record);

@@ -236,13 +236,15 @@ MsgAnswer TableRunner::message(const Message& m) {
     box.insert(QLatin1String("default"), AnswerName(m.defaultAnswer));
     box.insert(QLatin1String("about"), QString::fromStdString(m.id));
     const int seat = m.player ? SeatOfSlot(m.player) : 0;
+    // The screen the box is about goes first: a client answers from what it
+    // shows (a loan's amount and terms).
+    publishViews();
     post([cb = callbacks_.box, seat, id, box] { cb(seat, id, box); });
     // A box for everybody is shown to all and keeps nobody waiting.
     if (seat == 0) return m.defaultAnswer;
     trace(QStringLiteral("box %1 for seat %2 (%3): %4").arg(id).arg(seat).arg(ButtonsName(m.buttons), QString::fromStdString(m.text).left(80)));
     QEventLoop loop;
     waits_[id] = Wait{seat, &loop, std::nullopt, m};
-    publishViews();
     hands_->stop();
     loop.exec();
     const std::optional<MsgAnswer> answer = waits_[id].answer;
