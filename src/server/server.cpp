@@ -383,11 +383,10 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
             if (static_cast<int>(i) + 1 != seat && seats[i].choice.name == name)
                 return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Somebody at this table is named %1 already.").arg(name));
     // The token is the seat for ever after, also across a crash of the
-    // server: it is on disk before the client hears of it. A batched
-    // checkpoint could come after a kill, and the client would then hold a
-    // token nobody knows.
-    // The last seat taken starts the game, and that is on disk too, or a
-    // restarted server would wait for joins that came long ago.
+    // server: it is on disk before the client hears of it (a batched
+    // checkpoint could come after a kill, and the client would hold a token
+    // nobody knows). So is the start of the game by the last seat taken, or
+    // a restarted server would wait for joins that came long ago.
     const SeatRecord before = s;
     if (!name.isEmpty()) s.choice.name = name;
     s.token = NewToken();
@@ -606,7 +605,7 @@ void Server::markDirty(const QString& code) {
 void Server::flush() {
     flushTimer_.stop();
     static const bool tracing = qEnvironmentVariableIntValue("ZENTRIX_TRACE") != 0;
-    if (tracing) std::fprintf(stderr, "checkpoints of %d tables written\n", static_cast<int>(dirty_.size()));
+    if (tracing) std::fprintf(stderr, "writing the checkpoints of %d tables\n", static_cast<int>(dirty_.size()));
     std::vector<const TableRecord*> records;
     for (const QString& code : dirty_)
         if (const Table* t = find(code)) records.push_back(&t->record);
