@@ -295,6 +295,10 @@ bool Autopilot::MoveAnywhereStep(int p) {
     }
     // Giving the offer up is letting the next roll go ahead.
     if (!g_.Main.cmdRollDiceEnabled) return false;
+    if (apart_ && !IsComputer(g_.NextRoller())) {
+        if (!Sent(OpKind::RollDice, p)) g_.cmdRollDice_Click();
+        return true;
+    }
     return BetweenTurnsStep();
 }
 
@@ -408,23 +412,41 @@ bool Autopilot::SaleStep() {
                 return true;
             }
         }
+        // Bids wait for the company: choosing it empties their boxes.
+        const bool chosen = std::find(f.optNameValue.begin(), f.optNameValue.end(), true) != f.optNameValue.end();
+        if (apart_ && !chosen) return false;
         bool allComputers = true;
+        bool allIn = true;  // every bidder's box filled in
+        int ourBidder = 0;
         for (int r = 1; r <= 3; ++r) {
             if (!f.optPlayerVisible[At(r)] || f.txtBidReadOnly[At(r)]) continue;
             const int bidder = g_.SlotOf(f.optPlayerId[At(r)]);
             if (!IsComputer(bidder)) {
                 allComputers = false;
+                allIn = allIn && !f.txtBid[At(r)].empty();
                 continue;
             }
+            if (!ourBidder) ourBidder = bidder;
             Seat& seat = SeatOf(bidder);
             const std::int64_t key = BidKey(g_);
             const std::int64_t bid = seat.Decide(key, [&] { return seat.strategy->Bid(SeatView(g_, bidder)); });
-            if (bid <= 0 || !f.txtBid[At(r)].empty()) continue;
+            if (!f.txtBid[At(r)].empty()) continue;
             // A bid refused at Submit (two equal bids) is raised a step.
-            const int tries = seat.Try(key);
-            if (tries >= MaxTries) continue;
-            const std::string typed = std::to_string(bid + 10'000 * tries);
+            const int tries = bid > 0 ? seat.Try(key) : MaxTries;
+            if (tries >= MaxTries && !apart_) continue;
+            const std::string typed = tries >= MaxTries ? std::string("0") : std::to_string(bid + 10'000 * tries);
             if (!Sent(OpKind::SaleBid, bidder, r, 0, typed)) f.txtBid_Typed(r, typed);
+            return true;
+        }
+        if (apart_) {
+            const int presser = computerSeller ? seller : ourBidder;
+            if (!allIn || presser == 0) return false;
+            if (SeatOf(presser).Try(SubmitThought) >= MaxTries) {
+                if (!computerSeller) return false;
+                if (!Sent(OpKind::SaleClose, seller)) f.Form_QueryUnload();
+                return true;
+            }
+            if (!Sent(OpKind::SaleSubmit, presser)) f.cmdSubmit_Click();
             return true;
         }
         if (!allComputers || !computerSeller) return false;

@@ -98,6 +98,13 @@ public:
     // over as an operation instead and the game is left alone (a bot's
     // mirror of a game that runs on a server).
     void SendMovesTo(std::function<void(const Op&)> sink) { sink_ = std::move(sink); }
+    // The other seats sit at other screens (a network game), each played by
+    // its own person or program, none of which sees what this one has in
+    // mind. A decision that leaves the screen as it was is then shown by a
+    // click the others can see, or they would wait for it for ever: no bid
+    // is a bid of 0, a free move given up is Roll Dice; and whoever plays a
+    // seat of the sale presses Submit once every bidder's box is filled in.
+    void PlayAtSeveralScreens() { apart_ = true; }
     // Whether the person in slot p is busy with something only the windows
     // know of (a window of his in front, a box open): no computer makes him
     // an offer then.
@@ -148,6 +155,7 @@ private:
     std::function<bool(int)> personBusy_;
     std::array<PlayerType, MaxPlayers + 1> chosen_{};  // by PlayerId; Human: not chosen
     bool onlyChosen_ = false;
+    bool apart_ = false;
     std::function<void(const Op&)> sink_;
     // Hands the movement to the sink; false when there is none and the
     // caller works the control itself.

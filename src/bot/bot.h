@@ -18,6 +18,8 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "ai/autopilot.h"
 #include "ai/instant_game.h"
@@ -33,6 +35,13 @@ constexpr int RetryMs = 1500;
 // Below the server's limits (net::RatePerSecond, net::RateBurst), whose clock is not ours.
 constexpr int SafeRate = net::RatePerSecond * 4 / 5;
 constexpr int SafeBurst = net::RateBurst / 2;
+
+// ZENTRIX_TRACE=1: every message and movement on stderr, to find where a
+// game stands still.
+inline bool Tracing() {
+    static const bool on = qEnvironmentVariableIntValue("ZENTRIX_TRACE") != 0;
+    return on;
+}
 
 inline std::optional<MsgButtons> ButtonsFrom(const QString& s) {
     if (s == QLatin1String("ok")) return MsgButtons::Ok;
@@ -58,11 +67,13 @@ public:
     Bot(QUrl server, Mode mode, PlayerType strength)
         : server_(std::move(server)), mode_(mode), strength_(strength), mirror_(ui_, chance_), pilot_(mirror_, 7) {
         pilot_.PlayOnlyChosenSeats();
+        pilot_.PlayAtSeveralScreens();
         pilot_.SendMovesTo([this](const Op& op) {
             sent_ = true;
             waitingForChange_ = true;
             if (!sentAt_.isValid()) sentAt_.start();
             retry_.start(RetryMs);
+            if (Tracing()) trace("op %s index %d value %d text '%s'", qPrintable(net::OpKindName(op.kind)), op.index, op.value, op.text.c_str());
             sendFrame(net::OperationFrame(op));
         });
         drain_.setInterval(1000 / SafeRate);
@@ -153,12 +164,43 @@ private:
         QTimer::singleShot(1000, this, [this] { socket_.open(server_); });
     }
 
+    template <typename... A>
+    void trace(const char* format, A... a) {
+        if (!clock_.isValid()) clock_.start();
+        std::fprintf(stderr, "%8lld bot%d ", static_cast<long long>(clock_.elapsed()), seat_);
+        if constexpr (sizeof...(A) == 0) std::fputs(format, stderr);
+        else std::fprintf(stderr, format, a...);
+        std::fputc('\n', stderr);
+    }
+
+    void traceStep(bool acted) {
+        const GameState& s = mirror_.S;
+        const SellCompaniesControls& f = mirror_.SellForm;
+        trace("step: %s; slot %d current %d roller %d rollEnabled %d buy%d dep%d ins%d any%d wait%d waitform%d debtor %d "
+              "sale%d seller %d(%s) submit%d sell%d rows %d%d%d%d%d bids [%s|%s|%s|%s] loan%d",
+              acted ? "thought" : "nothing to do", slot_, s.CurrentPlayer, mirror_.NextRoller(), mirror_.Main.cmdRollDiceEnabled,
+              s.BuyMode, s.DepositMode, s.InsuranceMode, s.MoveAnywhereMode, s.WaitingMode, mirror_.Wait.Loaded,
+              mirror_.Wait.Debtor, f.Loaded, s.SellingPlayer, pilot_.IsComputer(s.SellingPlayer) ? "mine" : "not mine",
+              f.cmdSubmitEnabled, f.cmdSellEnabled, f.optNameValue[0], f.optNameValue[1], f.optNameValue[2], f.optNameValue[3],
+              f.optNameValue[4], f.txtBid[0].c_str(), f.txtBid[1].c_str(), f.txtBid[2].c_str(), f.txtBid[3].c_str(),
+              mirror_.LoanDialog.Loaded);
+    }
+
     void received(const QByteArray& bytes) {
         const auto frame = net::DecodeFrame(bytes);
         if (!frame) return;
         const QCborMap& m = *frame;
         const auto kind = net::KindFromName(m.value(QLatin1String("kind")).toString());
         if (!kind) return;
+        if (Tracing()) {
+            const QString k = m.value(QLatin1String("kind")).toString();
+            QString what;
+            if (*kind == net::Kind::Change)
+                for (const QCborValue& key : m.value(QLatin1String("change")).toMap().keys()) what += key.toString() + QLatin1Char(' ');
+            else if (*kind == net::Kind::Box || *kind == net::Kind::Error) what = m.value(QLatin1String("text")).toString().left(80);
+            trace("got %s v%lld (mine %lld) %s", qPrintable(k), static_cast<long long>(m.value(QLatin1String("version")).toInteger()),
+                  static_cast<long long>(version_), qPrintable(what));
+        }
         switch (*kind) {
             case net::Kind::Welcome: return greeted();
             case net::Kind::Created:
@@ -182,6 +224,10 @@ private:
                 version_ = m.value(QLatin1String("version")).toInteger();
                 noteSlot(m.value(QLatin1String("view")).toMap());
                 net::ApplyView(mirror_, m.value(QLatin1String("view")).toMap());
+                if (slot_ >= 1) {
+                    pilot_.PlaySeat(mirror_.IdOf(slot_), strength_);
+                    for (const QCborMap& early : std::exchange(early_, {})) box(early);
+                }
                 return changed();
             case net::Kind::Change: {
                 const qint64 v = m.value(QLatin1String("version")).toInteger();
@@ -252,6 +298,7 @@ private:
         for (int i = 0; i < 20; ++i) {
             sent_ = false;
             const bool acted = pilot_.Step();
+            if (Tracing() && !sent_) traceStep(acted);
             if (sent_ || !acted) return;
         }
         QTimer::singleShot(0, this, [this] { step(); });
@@ -259,16 +306,27 @@ private:
 
     void box(const QCborMap& m) {
         if (!m.value(QLatin1String("mine")).toBool()) return;
+        // A seat taken back gets its waiting boxes before its view: the
+        // answer comes from the view, so it waits for it.
+        if (slot_ < 1) {
+            early_.push_back(m);
+            return;
+        }
         Message msg;
         msg.text = m.value(QLatin1String("text")).toString().toStdString();
         msg.title = m.value(QLatin1String("title")).toString().toStdString();
         msg.id = m.value(QLatin1String("about")).toString().toStdString();
         msg.buttons = ButtonsFrom(m.value(QLatin1String("buttons")).toString()).value_or(MsgButtons::Ok);
         msg.player = slot_;
-        const MsgAnswer a = pilot_.Answer(msg).value_or(MsgAnswer::Ok);
+        // A box this seat's player does not answer itself gets the box's own
+        // default: a button it has, which the server takes.
+        const auto fallback = net::BoxAnswerFromName(m.value(QLatin1String("default")).toString()).value_or(net::BoxAnswer::Ok);
+        const auto mine = pilot_.Answer(msg);
+        const net::BoxAnswer a = mine ? ToBoxAnswer(*mine) : fallback;
+        if (Tracing()) trace("answer %s", qPrintable(net::BoxAnswerName(a)));
         QCborMap answer = net::Message(net::Kind::Answer);
         answer.insert(QLatin1String("box"), m.value(QLatin1String("box")));
-        answer.insert(QLatin1String("answer"), net::BoxAnswerName(ToBoxAnswer(a)));
+        answer.insert(QLatin1String("answer"), net::BoxAnswerName(a));
         send(answer);
     }
 
@@ -309,9 +367,11 @@ private:
     QTimer retry_;
     QTimer drain_;
     std::deque<QByteArray> queue_;
+    std::vector<QCborMap> early_;  // boxes that came before the first view
     double allowance_ = SafeBurst;
     QElapsedTimer sinceRefill_;
     QElapsedTimer lostAt_;
+    QElapsedTimer clock_;
     qint64 version_ = 0;
     int seat_ = 0;
     int slot_ = 0;

@@ -16,6 +16,7 @@
 #include <QWebSocket>
 #include <QWebSocketServer>
 #include <array>
+#include <cstdio>
 
 #include "server/table.h"
 
@@ -357,22 +358,22 @@ void Server::create(QWebSocket* socket, Client& c, const net::Request& r) {
                 return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Two seats are named %1.").arg(s.choice.name));
         rec.seats.push_back(s);
     }
+    // The code is told to the client only once the table is on disk: a
+    // server killed now must still know it when its clients come back.
+    if (!saveNow(rec)) return refuse(socket, net::ErrorCode::Busy, QStringLiteral("The table could not be saved; try again later."));
     Table& table = *t;
     const QString code = rec.code;
     tables_[code] = std::move(t);
     ++c.created;
     const bool anyRemote = std::any_of(table.record.seats.begin(), table.record.seats.end(),
                                        [](const SeatRecord& s) { return s.choice.type == net::SeatType::Remote; });
-    if (!anyRemote) startTable(table);
-    // Written before the client hears of it: another server, or this one
-    // after a crash, knows every table a client was given the code of.
-    markDirty(code);
-    flush();
-    // Lost at once: another server made a table with the same code.
-    if (!find(code)) return refuse(socket, net::ErrorCode::Busy, QStringLiteral("The table could not be made; try again."));
     QCborMap created = net::Message(net::Kind::Created);
     created.insert(QLatin1String("table"), code);
     send(socket, created);
+    if (!anyRemote) {
+        startTable(table);
+        markDirty(code);
+    }
 }
 
 void Server::list(QWebSocket* socket) {
@@ -414,32 +415,37 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     if (!seat) return refuse(socket, net::ErrorCode::TableFull, QStringLiteral("The table %1 has no free seat.").arg(r.table));
     SeatRecord& s = seats[static_cast<std::size_t>(seat - 1)];
     const QString name = r.name.trimmed();
-    if (!name.isEmpty()) {
+    if (!name.isEmpty())
         for (std::size_t i = 0; i < seats.size(); ++i)
             if (static_cast<int>(i) + 1 != seat && seats[i].choice.name == name)
                 return refuse(socket, net::ErrorCode::BadName, QStringLiteral("Somebody at this table is named %1 already.").arg(name));
-        s.choice.name = name;
-    }
+    // The token is the seat for ever after, also across a crash of the
+    // server: it is on disk before the client hears of it (a batched
+    // checkpoint could come after a kill, and the client would hold a token
+    // nobody knows). So is the start of the game by the last seat taken, or
+    // a restarted server would wait for joins that came long ago.
+    const SeatRecord before = s;
+    if (!name.isEmpty()) s.choice.name = name;
     s.token = NewToken();
+    const bool full = std::none_of(seats.begin(), seats.end(), [](const SeatRecord& x) {
+        return x.choice.type == net::SeatType::Remote && x.token.isEmpty();
+    });
+    if (full) t->record.state = TableState::Running;
+    if (!saveNow(t->record)) {
+        s = before;
+        t->record.state = TableState::Open;
+        return refuse(socket, net::ErrorCode::Busy, QStringLiteral("The seat could not be saved; try again later."));
+    }
     tokens_[s.token] = {t->record.code, seat};
     c.table = t->record.code;
     c.seat = seat;
     t->seatClient[static_cast<std::size_t>(seat)] = socket;
-    const QString code = t->record.code, token = s.token;
-    const bool full = std::none_of(seats.begin(), seats.end(), [](const SeatRecord& x) {
-        return x.choice.type == net::SeatType::Remote && x.token.isEmpty();
-    });
-    if (full) startTable(*t);
-    // The token is written before the client has it: a seat it was given
-    // is found again by any server.
-    markDirty(code);
-    flush();
-    if (!(t = find(code))) return;
     QCborMap joined = net::Message(net::Kind::Joined);
-    joined.insert(QLatin1String("table"), code);
+    joined.insert(QLatin1String("table"), t->record.code);
     joined.insert(QLatin1String("seat"), seat);
-    joined.insert(QLatin1String("token"), token);
+    joined.insert(QLatin1String("token"), s.token);
     send(socket, joined);
+    if (full) startTable(*t);
     broadcastStatus(*t);
 }
 
@@ -645,6 +651,16 @@ void Server::broadcastStatus(const Table& t) {
     for (QWebSocket* s : listeners) send(s, m);
 }
 
+bool Server::saveNow(TableRecord& record) {
+    QString error;
+    std::vector<QString> lost;
+    if (store_.save({&record}, &error, &lost) && lost.empty()) return true;
+    // Another server holds the table now; its lease check drops it here.
+    if (!lost.empty()) error = QStringLiteral("the table is held by another server");
+    qWarning("zentrix-server: table %s not written: %s", qPrintable(record.code), qPrintable(error));
+    return false;
+}
+
 void Server::markDirty(const QString& code) {
     dirty_.insert(code);
     if (!flushTimer_.isActive()) flushTimer_.start();
@@ -652,6 +668,8 @@ void Server::markDirty(const QString& code) {
 
 void Server::flush() {
     flushTimer_.stop();
+    static const bool tracing = qEnvironmentVariableIntValue("ZENTRIX_TRACE") != 0;
+    if (tracing) std::fprintf(stderr, "writing the checkpoints of %d tables\n", static_cast<int>(dirty_.size()));
     std::vector<TableRecord*> records;
     for (const QString& code : dirty_)
         if (Table* t = find(code)) records.push_back(&t->record);

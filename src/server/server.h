@@ -89,6 +89,8 @@ private:
     void stopTable(Table& t);
     QCborMap status(const Table& t) const;
     void broadcastStatus(const Table& t);
+    // Writes one table at once, outside the batches; false when it could not.
+    bool saveNow(TableRecord& record);
     void markDirty(const QString& code);
     void flush();
     // A checkpoint of the table waiting to be written is written now: before

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 
 #include "ai/autopilot.h"
@@ -74,12 +75,47 @@ MsgAnswer EscapeAnswer(MsgButtons b) {
     }
 }
 
+// ZENTRIX_TRACE=1: the table's boxes, operations and, each second, where
+// its game stands, on stderr.
+bool Tracing() {
+    static const bool on = qEnvironmentVariableIntValue("ZENTRIX_TRACE") != 0;
+    return on;
+}
+
 }  // namespace
 
 TableRunner::TableRunner(TableSetup setup, QObject* home, TableCallbacks callbacks)
     : setup_(std::move(setup)), home_(home), callbacks_(std::move(callbacks)) {}
 
 TableRunner::~TableRunner() = default;
+
+void TableRunner::trace(const QString& what) const {
+    if (!Tracing()) return;
+    std::fprintf(stderr, "%8lld table %s: %s\n", static_cast<long long>(clock_.elapsed()), qPrintable(setup_.code),
+                 qPrintable(what));
+}
+
+void TableRunner::traceState() const {
+    if (!Tracing() || !game_) return;
+    const Game& g = *game_;
+    QString waits;
+    for (const auto& [id, w] : waits_) waits += QStringLiteral(" box%1:seat%2%3").arg(id).arg(w.seat).arg(w.answer ? QStringLiteral("(answered)") : QString());
+    QString due;
+    for (int seat = 1; seat <= net::MaxSeats; ++seat) {
+        const Remote& r = remotes_[static_cast<std::size_t>(seat)];
+        if (!r.remote) continue;
+        due += QStringLiteral(" seat%1[slot%2 v%3%4%5%6]").arg(seat).arg(SlotOfSeat(seat)).arg(r.version)
+                   .arg(Due(SlotOfSeat(seat)) ? QStringLiteral(" due") : QString())
+                   .arg(r.awaySince >= 0 ? QStringLiteral(" away") : QString())
+                   .arg(r.standIn ? QStringLiteral(" standin") : QString());
+    }
+    trace(QStringLiteral("moves %1 current %2 roller %3 rollEnabled %4 modes buy%5 dep%6 ins%7 any%8 wait%9 forms sell%10 loan%11 "
+                         "buyform%12 waitform%13 hands %14 idle %15 waits%16%17")
+              .arg(g.S.Moves).arg(g.S.CurrentPlayer).arg(g.NextRoller()).arg(g.Main.cmdRollDiceEnabled)
+              .arg(g.S.BuyMode).arg(g.S.DepositMode).arg(g.S.InsuranceMode).arg(g.S.MoveAnywhereMode).arg(g.S.WaitingMode)
+              .arg(g.SellForm.Loaded).arg(g.LoanDialog.Loaded).arg(g.BuyForm.Loaded).arg(g.Wait.Loaded)
+              .arg(hands_ && hands_->isActive()).arg(Idle()).arg(waits, due));
+}
 
 void TableRunner::post(std::function<void()> f) { QMetaObject::invokeMethod(home_, std::move(f), Qt::QueuedConnection); }
 
@@ -92,6 +128,8 @@ void TableRunner::start() {
     chance_ = std::make_unique<ai::FastRandom>(seed);
     game_ = std::make_unique<Game>(*this, *chance_);
     pilot_ = std::make_unique<ai::Autopilot>(*game_, seed ^ 0x5DEECE66Dull);
+    // Every person of a table is at a screen of his own.
+    pilot_->PlayAtSeveralScreens();
     game_->Instant = setup_.instant;
     for (int i = 0; i < TimerCount; ++i) {
         const auto id = static_cast<TimerId>(i);
@@ -125,7 +163,13 @@ void TableRunner::start() {
         if (r.remote) r.awaySince = 0;
     awayCheck_ = new QTimer(this);
     awayCheck_->setInterval(std::clamp(setup_.options.awaySeconds * 250, 100, 1000));
-    connect(awayCheck_, &QTimer::timeout, this, [this] { checkAway(); });
+    connect(awayCheck_, &QTimer::timeout, this, [this] {
+        checkAway();
+        if (Tracing() && clock_.elapsed() - lastTrace_ >= 1000) {
+            lastTrace_ = clock_.elapsed();
+            traceState();
+        }
+    });
     awayCheck_->start();
 
     game_->Form_Load();
@@ -242,21 +286,26 @@ MsgAnswer TableRunner::message(const Message& m) {
     box.insert(QLatin1String("default"), AnswerName(m.defaultAnswer));
     box.insert(QLatin1String("about"), QString::fromStdString(m.id));
     const int seat = m.player ? SeatOfSlot(m.player) : 0;
+    // The screen the box is about goes first: a client answers from what it
+    // shows (a loan's amount and terms).
+    publishViews();
     post([cb = callbacks_.box, seat, id, box] { cb(seat, id, box); });
     // A box for everybody is shown to all and keeps nobody waiting.
     if (seat == 0) return m.defaultAnswer;
+    trace(QStringLiteral("box %1 for seat %2 (%3): %4").arg(id).arg(seat).arg(ButtonsName(m.buttons), QString::fromStdString(m.text).left(80)));
     QEventLoop loop;
     waits_[id] = Wait{seat, &loop, std::nullopt, m};
-    publishViews();
     hands_->stop();
     loop.exec();
     const std::optional<MsgAnswer> answer = waits_[id].answer;
     waits_.erase(id);
+    trace(QStringLiteral("box %1 closed with %2").arg(id).arg(AnswerName(answer.value_or(EscapeAnswer(m.buttons)))));
     return answer.value_or(EscapeAnswer(m.buttons));
 }
 
 void TableRunner::answer(int seat, qint64 box, MsgAnswer a) {
     auto it = waits_.find(box);
+    trace(QStringLiteral("seat %1 answers box %2: %3").arg(seat).arg(box).arg(AnswerName(a)));
     if (it == waits_.end() || it->second.seat != seat || it->second.answer) return;
     catchUp();
     it->second.answer = a;
@@ -391,6 +440,7 @@ void TableRunner::sendWholeView(int seat) {
     r.animating = view.Walking() || view.CountingMoney();
     QCborMap m = net::Message(net::Kind::View);
     m.insert(QLatin1String("version"), ++r.version);
+    trace(QStringLiteral("whole view v%1 to seat %2").arg(r.version).arg(seat));
     m.insert(QLatin1String("view"), views_.Whole(seat, view));
     post([cb = callbacks_.view, seat, frame = net::Encode(m)] { cb(seat, frame); });
 }
@@ -398,7 +448,10 @@ void TableRunner::sendWholeView(int seat) {
 void TableRunner::operation(int seat, Op op) {
     if (stopped_ || finished_ || !game_) return;
     catchUp();
-    auto refuse = [&](const QString& why) { post([cb = callbacks_.refused, seat, why] { cb(seat, why); }); };
+    auto refuse = [&](const QString& why) {
+        trace(QStringLiteral("seat %1 %2 refused: %3").arg(seat).arg(net::OpKindName(op.kind), why));
+        post([cb = callbacks_.refused, seat, why] { cb(seat, why); });
+    };
     // A box on the screen holds every window, as on the desktop.
     if (!waits_.empty()) return refuse(QStringLiteral("A message box is waiting for an answer."));
     const int slot = SlotOfSeat(seat);
@@ -408,6 +461,7 @@ void TableRunner::operation(int seat, Op op) {
     op.seatId = game_->IdOf(slot);
     const OpRefusal why = Apply(*game_, op);
     if (why != OpRefusal::None) return refuse(QString::fromUtf8(RefusalText(why)));
+    trace(QStringLiteral("seat %1 %2 index %3 value %4 done").arg(seat).arg(net::OpKindName(op.kind)).arg(op.index).arg(op.value));
     afterEvent();
 }
 
@@ -428,6 +482,7 @@ void TableRunner::setAway(int seat, bool away) {
     Remote& r = remotes_[static_cast<std::size_t>(seat)];
     if (!r.remote) return;
     r.awaySince = away ? clock_.elapsed() : -1;
+    trace(QStringLiteral("seat %1 %2").arg(seat).arg(away ? QStringLiteral("away") : QStringLiteral("present")));
     // The check wakes the table only while somebody is away.
     if (away && awayCheck_ && !stopped_ && !awayCheck_->isActive()) awayCheck_->start();
     if (away || !r.standIn) return;
@@ -453,6 +508,7 @@ void TableRunner::checkAway() {
         const int slot = SlotOfSeat(seat);
         if (!r.remote || r.standIn || r.awaySince < 0 || clock_.elapsed() - r.awaySince < limit || !Due(slot)) continue;
         r.standIn = true;
+        trace(QStringLiteral("the computer stands in for seat %1").arg(seat));
         pilot_->PlaySeat(game_->IdOf(slot), Normal);
         const bool male = game_->S.PlayerSex[At(slot)] == "Male";
         game_->Log.Add(game_->S.Moves, game_->Name(slot) + " is away: the computer plays for " + (male ? "him." : "her."));

@@ -143,6 +143,8 @@ private:
     void tick(TimerId t);
     void catchUp();
     void scheduleTicks();
+    void trace(const QString& what) const;
+    void traceState() const;
 
     TableSetup setup_;
     QObject* home_;
@@ -171,6 +173,7 @@ private:
     net::ViewEncoder views_;
     QTimer* awayCheck_ = nullptr;
     QElapsedTimer clock_;
+    qint64 lastTrace_ = 0;
 };
 
 }  // namespace zx::server
