@@ -113,7 +113,7 @@ void TestNetworkGame::initTestCase() {
     test::quietOffscreenWarnings();
     server_.setProgram(QStringLiteral(ZENTRIX_SERVER));
     server_.setArguments({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"), dir_.filePath(QStringLiteral("data"))});
-    server_.setProcessChannelMode(QProcess::MergedChannels);
+    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     server_.start();
     QVERIFY(server_.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(server_.canReadLine(), 10000);
@@ -262,7 +262,14 @@ void TestNetworkGame::twoScreensPlayAGame() {
     SellCompaniesForm& mine = bidder->game().SellForm;
     int company = 0;
     while (company < 5 && !seller->game().SellForm.optNameVisible[static_cast<std::size_t>(company)]) ++company;
-    QVERIFY(seller->controller.act({.kind = OpKind::SaleChooseCompany, .index = company}));
+    // The choice and the bid go to the table over two connections, and a
+    // choice clears the bids: the company is chosen only when it is not
+    // already, and the bid waits until the bidder sees it chosen, as a
+    // person would.
+    QTRY_VERIFY_WITH_TIMEOUT(mine.optNameVisible[static_cast<std::size_t>(company)], 10000);
+    if (!seller->game().SellForm.optNameValue[static_cast<std::size_t>(company)])
+        QVERIFY(seller->controller.act({.kind = OpKind::SaleChooseCompany, .index = company}));
+    QTRY_VERIFY_WITH_TIMEOUT(mine.optNameValue[static_cast<std::size_t>(company)], 10000);
     int row = 1;
     while (row < 4 && mine.optPlayerId[static_cast<std::size_t>(row)] != bidder->game().IdOf(bidder->slot())) ++row;
     QVERIFY(row < 4);
