@@ -408,9 +408,17 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     if (!t) return;
     std::vector<SeatRecord>& seats = t->record.seats;
     int seat = 0;
-    if (t->record.state == TableState::Open)
+    auto freeSeat = [&seats](std::size_t i) {
+        return seats[i].choice.type == net::SeatType::Remote && seats[i].token.isEmpty();
+    };
+    if (t->record.state == TableState::Open) {
+        // A free seat with the joiner's own name is his (the host's seat, or
+        // one the host named for somebody); else the first free one.
         for (std::size_t i = 0; i < seats.size() && !seat; ++i)
-            if (seats[i].choice.type == net::SeatType::Remote && seats[i].token.isEmpty()) seat = static_cast<int>(i) + 1;
+            if (freeSeat(i) && !r.name.trimmed().isEmpty() && seats[i].choice.name == r.name.trimmed()) seat = static_cast<int>(i) + 1;
+        for (std::size_t i = 0; i < seats.size() && !seat; ++i)
+            if (freeSeat(i)) seat = static_cast<int>(i) + 1;
+    }
     if (!seat) return refuse(socket, net::ErrorCode::TableFull, QStringLiteral("The table %1 has no free seat.").arg(r.table));
     SeatRecord& s = seats[static_cast<std::size_t>(seat - 1)];
     const QString name = r.name.trimmed();

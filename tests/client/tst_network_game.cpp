@@ -2,8 +2,12 @@
 // windows draw each seat's view, their clicks go to the server, a sale hides
 // each bid from the other until Submit, a box reaches only its addressee,
 // and a connection cut in the middle of a sale comes back with the typed bid.
+// A host opens a table from the menu and plays at it with a guest who came
+// by the invite link, and they chat.
 #include <QCborArray>
 #include <QCborMap>
+#include <QComboBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -19,7 +23,10 @@
 #include "client/remote_table.h"
 #include "net/protocol.h"
 #include "testsupport.h"
+#include "windows/host_window.h"
 #include "windows/join_window.h"
+#include "windows/log_window.h"
+#include "windows/new_game_window.h"
 #include "windows/qt_text.h"
 #include "windows/main_window.h"
 #include "windows/sell_window.h"
@@ -99,6 +106,7 @@ private slots:
     void cleanupTestCase();
     void mistakesLeaveTheProgramUsable();
     void twoScreensPlayAGame();
+    void aHostPlaysWithAGuestAndTheyChat();
 
 private:
     QString createTable(const QStringList& names, std::uint64_t seed);
@@ -263,6 +271,8 @@ void TestNetworkGame::twoScreensPlayAGame() {
     int company = 0;
     while (company < 5 && !seller->game().SellForm.optNameVisible[static_cast<std::size_t>(company)]) ++company;
     QVERIFY(seller->controller.act({.kind = OpKind::SaleChooseCompany, .index = company}));
+    // A bid that reaches the table before the seller's choice is refused.
+    QTRY_VERIFY_WITH_TIMEOUT(bidder->game().SellForm.optNameValue[static_cast<std::size_t>(company)], 10000);
     int row = 1;
     while (row < 4 && mine.optPlayerId[static_cast<std::size_t>(row)] != bidder->game().IdOf(bidder->slot())) ++row;
     QVERIFY(row < 4);
@@ -295,6 +305,66 @@ void TestNetworkGame::twoScreensPlayAGame() {
     QCOMPARE(bidder->boxes("Lose confirmation"), 0);
     QCOMPARE(ann.boxes("No companies"), 1);
     QCOMPARE(ben.boxes("No companies"), 0);
+}
+
+void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
+    // The hosted server keeps its tables with the program's data: here.
+    qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("xdg")).toUtf8());
+    Screen host, guest;
+    host.controller.mainWindow().mnuGameHost->trigger();
+    NewGameWindow* form = host.controller.newGameWindow();
+    QVERIFY(form && form->hosting());
+    test::typeInto(test::find<QLineEdit>(form, QStringLiteral("txtPlayerName_1")), QStringLiteral("Hanna"));
+    test::typeInto(test::find<QLineEdit>(form, QStringLiteral("txtPlayerName_2")), QStringLiteral("Gus"));
+    auto* type = test::find<QComboBox>(form, QStringLiteral("cmbPlayerType_2"));
+    QCOMPARE(type->itemText(type->count() - 1), QStringLiteral("Network player"));
+    type->setCurrentIndex(type->count() - 1);
+    test::clickOn(test::find<QPushButton>(form, QStringLiteral("cmdStart")));
+    QTRY_VERIFY_WITH_TIMEOUT(host.controller.hostWindow() && host.controller.remote() && host.controller.remote()->seated(), 10000);
+    QVERIFY(!host.game().S.GameInProgress);  // Gus is not here yet
+    HostWindow* hosting = host.controller.hostWindow();
+    QVERIFY(hosting->isVisible());
+    // Only loopback is reached in tests; a person picks the address others reach.
+    hosting->setAddresses({QHostAddress(QHostAddress::LocalHost)});
+    const QString link = hosting->link();
+    QCOMPARE(link, QStringLiteral("zentrix://127.0.0.1:%1/%2").arg(host.controller.hostedPort()).arg(host.controller.remote()->table()));
+    auto* seats = test::find<QListWidget>(hosting, QStringLiteral("lstSeats"));
+    QTRY_COMPARE(seats->count(), 2);
+    QCOMPARE(seats->item(0)->text(), QStringLiteral("Seat 1: Hanna, joined"));
+    QCOMPARE(seats->item(1)->text(), QStringLiteral("Seat 2: open"));
+
+    guest.controller.showJoinWindow(link);
+    test::typeInto(guest.controller.joinWindow()->nameBox(), QStringLiteral("Gus"));
+    test::clickOn(guest.controller.joinWindow()->joinButton());
+    QTRY_VERIFY_WITH_TIMEOUT(host.game().S.GameInProgress && guest.game().S.GameInProgress, 10000);
+    QCOMPARE(host.slot(), 1);
+    QCOMPARE(guest.slot(), 2);
+    QTRY_COMPARE(seats->item(1)->text(), QStringLiteral("Seat 2: Gus, joined"));
+
+    // A line said on either screen reaches the log of both, with its sayer.
+    auto say = [](Screen& s, const QString& text) {
+        s.controller.showLog();
+        LogWindow* log = s.controller.logWindow();
+        test::typeInto(test::find<QLineEdit>(log, QStringLiteral("txtChat")), text);
+        test::clickOn(test::find<QPushButton>(log, QStringLiteral("cmdSend")));
+    };
+    auto heard = [](Screen& s, const QString& line) {
+        LogWindow* log = s.controller.logWindow();
+        return log && !log->list()->findItems(line, Qt::MatchExactly).isEmpty();
+    };
+    say(host, QStringLiteral("Welcome, Gus"));
+    QTRY_VERIFY_WITH_TIMEOUT(heard(guest, QStringLiteral("Hanna: Welcome, Gus")) && heard(host, QStringLiteral("Hanna: Welcome, Gus")), 5000);
+    say(guest, QStringLiteral("Thanks!"));
+    QTRY_VERIFY_WITH_TIMEOUT(heard(host, QStringLiteral("Gus: Thanks!")), 5000);
+    // The game goes on meanwhile: the host rolls.
+    QVERIFY(host.controller.act({.kind = OpKind::RollDice}));
+    QTRY_VERIFY_WITH_TIMEOUT(guest.game().S.CellsMoved > 0 || guest.game().S.CurrentPlayer != host.slot(), 10000);
+
+    // Back at one screen, the log has no chat line.
+    host.controller.mainWindow().mnuGameClose->trigger();
+    QVERIFY(!host.controller.networked());
+    host.controller.showLog();
+    QVERIFY(!test::find<QLineEdit>(host.controller.logWindow(), QStringLiteral("txtChat"))->isVisible());
 }
 
 QTEST_MAIN(TestNetworkGame)
