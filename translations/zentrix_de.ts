@@ -1227,6 +1227,10 @@
         <source>Seat %1: %2, away</source>
         <translation>Platz %1: %2, abwesend</translation>
     </message>
+    <message>
+        <source>The network game could not be hosted: %1</source>
+        <translation>Das Netzwerkspiel konnte nicht geleitet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>zx::JoinWindow</name>
@@ -1622,6 +1626,10 @@
     <message>
         <source>&amp;Resume Network Game</source>
         <translation>Netzwerkspiel &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Host Network Game...</source>
+        <translation>Netzwerkspiel l&amp;eiten...</translation>
     </message>
 </context>
 <context>

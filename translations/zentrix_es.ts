@@ -1227,6 +1227,10 @@
         <source>Seat %1: %2, away</source>
         <translation>Puesto %1: %2, ausente</translation>
     </message>
+    <message>
+        <source>The network game could not be hosted: %1</source>
+        <translation>No se pudo alojar la partida en red: %1</translation>
+    </message>
 </context>
 <context>
     <name>zx::JoinWindow</name>
@@ -1622,6 +1626,10 @@
     <message>
         <source>&amp;Resume Network Game</source>
         <translation>&amp;Reanudar partida en red</translation>
+    </message>
+    <message>
+        <source>&amp;Host Network Game...</source>
+        <translation>&amp;Alojar partida en red...</translation>
     </message>
 </context>
 <context>

@@ -1227,6 +1227,10 @@
         <source>Seat %1: %2, away</source>
         <translation>Place %1&#xa0;: %2, absent</translation>
     </message>
+    <message>
+        <source>The network game could not be hosted: %1</source>
+        <translation>La partie en réseau n&apos;a pas pu être hébergée : %1</translation>
+    </message>
 </context>
 <context>
     <name>zx::JoinWindow</name>
@@ -1622,6 +1626,10 @@
     <message>
         <source>&amp;Resume Network Game</source>
         <translation>&amp;Reprendre la partie en réseau</translation>
+    </message>
+    <message>
+        <source>&amp;Host Network Game...</source>
+        <translation>&amp;Héberger une partie en réseau...</translation>
     </message>
 </context>
 <context>
