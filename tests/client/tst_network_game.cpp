@@ -7,6 +7,7 @@
 #include <QCborArray>
 #include <QCborMap>
 #include <QComboBox>
+#include <QPainter>
 #include <QListWidget>
 #include <QLabel>
 #include <QProcess>
@@ -96,6 +97,46 @@ struct Screen {
         return static_cast<int>(std::count_if(hooks.messages.begin(), hooks.messages.end(), [&id](const Message& m) { return m.id == id; }));
     }
 };
+
+// With ZENTRIX_SHOTS set to a folder, what the screens show is saved there
+// for a person to look at: each screen as its windows lie over each other.
+// The offscreen screen is small; a larger one is asked for with
+// QT_QPA_PLATFORM=offscreen:configfile=F.json ({"screens": [{"width": 2400,
+// "height": 900, ...}]}).
+void shoot(const QString& file, const std::vector<Controller*>& screens) {
+    const QString folder = qEnvironmentVariable("ZENTRIX_SHOTS");
+    if (folder.isEmpty()) return;
+    std::vector<QImage> parts;
+    for (Controller* c : screens) {
+        QWidget& main = c->mainWindow();
+        // Room for the board between the personal windows.
+        main.resize(1100, 820);
+        QTest::qWait(100);
+        c->placePlayerWindows();
+        QImage image(main.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.drawPixmap(0, 0, main.grab());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &main && w->isVisible() && (w->parentWidget() == &main || w->window() != w))
+                painter.drawPixmap(w->geometry().topLeft() - main.geometry().topLeft(), w->grab());
+        parts.push_back(image);
+    }
+    int width = 0, height = 0;
+    for (const QImage& i : parts) {
+        width += i.width();
+        height = std::max(height, i.height());
+    }
+    QImage all(width, height, QImage::Format_RGB32);
+    all.fill(Qt::darkGray);
+    QPainter painter(&all);
+    int x = 0;
+    for (const QImage& i : parts) {
+        painter.drawImage(x, 0, i);
+        x += i.width();
+    }
+    all.save(folder + QLatin1Char('/') + file);
+}
 
 }  // namespace
 
@@ -332,6 +373,7 @@ void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
     QTRY_COMPARE(seats->count(), 2);
     QCOMPARE(seats->item(0)->text(), QStringLiteral("Seat 1: Hanna, joined"));
     QCOMPARE(seats->item(1)->text(), QStringLiteral("Seat 2: open"));
+    if (!qEnvironmentVariableIsEmpty("ZENTRIX_SHOTS")) hosting->grab().save(qEnvironmentVariable("ZENTRIX_SHOTS") + QStringLiteral("/host.png"));
 
     guest.controller.showJoinWindow(link);
     test::typeInto(guest.controller.joinWindow()->nameBox(), QStringLiteral("Gus"));
@@ -358,7 +400,16 @@ void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
     QTRY_VERIFY_WITH_TIMEOUT(heard(host, QStringLiteral("Gus: Thanks!")), 5000);
     // The game goes on meanwhile: the host rolls.
     QVERIFY(host.controller.act({.kind = OpKind::RollDice}));
-    QTRY_VERIFY_WITH_TIMEOUT(guest.game().S.CellsMoved > 0 || guest.game().S.CurrentPlayer != host.slot(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(guest.game().S.Dice > 0, 10000);
+    hosting->hide();
+    for (Screen* s : {&host, &guest}) s->controller.logWindow()->hide();
+    shoot(QStringLiteral("two_clients.png"), {&host.controller, &guest.controller});
+    if (!qEnvironmentVariableIsEmpty("ZENTRIX_SHOTS")) {
+        guest.controller.remote()->dropConnection();
+        QTRY_VERIFY(guest.controller.mainWindow().networkStatus()->text().contains(QLatin1String("trying again")));
+        shoot(QStringLiteral("reconnecting.png"), {&guest.controller});
+        QTRY_VERIFY_WITH_TIMEOUT(guest.controller.remote()->connected(), 10000);
+    }
 
     // Back at one screen, the log has no chat line.
     host.controller.mainWindow().mnuGameClose->trigger();
