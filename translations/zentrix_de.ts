@@ -1072,6 +1072,10 @@
         <source>%1: played by the computer until she returns</source>
         <translation>%1: spielt der Computer, bis sie zurück ist</translation>
     </message>
+    <message>
+        <source>A network game you played in may not be finished. Resume network game?</source>
+        <translation>Ein Netzwerkspiel, an dem du teilgenommen hast, ist vielleicht noch nicht zu Ende. Netzwerkspiel fortsetzen?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>

@@ -1072,6 +1072,10 @@
         <source>%1: played by the computer until she returns</source>
         <translation>%1: la juega el ordenador hasta que vuelva</translation>
     </message>
+    <message>
+        <source>A network game you played in may not be finished. Resume network game?</source>
+        <translation>Puede que una partida en red en la que jugaste no haya terminado. ¿Reanudar la partida en red?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>

@@ -1072,6 +1072,10 @@
         <source>%1: played by the computer until she returns</source>
         <translation>%1&#xa0;: jouée par l&apos;ordinateur jusqu&apos;à son retour</translation>
     </message>
+    <message>
+        <source>A network game you played in may not be finished. Resume network game?</source>
+        <translation>Une partie en réseau à laquelle tu as participé n&apos;est peut-être pas terminée. Reprendre la partie en réseau ?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>

@@ -71,6 +71,10 @@ constexpr int AwaySeconds = 60;
 const QString kNetworkGamesKey = QStringLiteral("network/games");
 // The port asked for in the host window, kept for the next game hosted.
 const QString kHostPortKey = QStringLiteral("network/hostPort");
+// The games hosted here, newest first: "TOKEN PORT" of the host's seat.
+const QString kHostedKey = QStringLiteral("network/hosted");
+// The kept game last offered at the start.
+const QString kOfferedKey = QStringLiteral("network/offered");
 
 // Kept with the program's own data: a hosted game outlives a crash, and its
 // seats come back with their tokens when it is hosted again.
@@ -1028,7 +1032,39 @@ bool Controller::resumeLastNetworkGame() {
         forgetNetworkGame(games.first().section(QLatin1Char(' '), -1));
         return false;
     }
+    // A game this screen hosted needs its server back first, on its port.
+    for (const QString& h : QSettings().value(kHostedKey).toStringList()) {
+        if (h.section(QLatin1Char(' '), 0, 0) != parts[2]) continue;
+        const QString code = parts[1];
+        if (!runHostedServer(static_cast<quint16>(h.section(QLatin1Char(' '), 1, 1).toUInt()))) return false;
+        if (!resumeNetworkGame(hosted_->localUrl(), parts[2])) return false;
+        showHostWindow();
+        host_->setListening(hosted_->port(), code);
+        return true;
+    }
     return resumeNetworkGame(QUrl(parts[0]), parts[2]);
+}
+
+void Controller::offerResumeAtStart() {
+    // Asked once for each game: a "No" leaves it to Game > Resume Network Game.
+    const QStringList games = keptNetworkGames();
+    if (games.isEmpty() || QSettings().value(kOfferedKey).toString() == games.first()) return;
+    QSettings().setValue(kOfferedKey, games.first());
+    Message m;
+    m.title = fromQt(JoinWindow::tr("Network game"));
+    m.text = fromQt(tr("A network game you played in may not be finished. Resume network game?"));
+    m.icon = MsgIcon::Question;
+    m.buttons = MsgButtons::YesNo;
+    m.defaultAnswer = MsgAnswer::Yes;
+    std::optional<MsgAnswer> answer = hooks_ ? hooks_->message(m) : std::nullopt;
+    if (!answer) {
+        QMessageBox box(QMessageBox::Question, toQt(m.title), toQt(m.text), QMessageBox::Yes | QMessageBox::No, main_.get());
+        box.setObjectName(QStringLiteral("MessageBox"));
+        box.setDefaultButton(QMessageBox::Yes);
+        ModalLoop loop(*this, true);
+        answer = box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    if (*answer == MsgAnswer::Yes) resumeLastNetworkGame();
 }
 
 JoinWindow* Controller::joinWindow() const { return join_; }
@@ -1105,6 +1141,14 @@ void Controller::startHosting() {
     connect(remote_.get(), &client::RemoteTable::tableCreated, this, [this](const QString& code) {
         showHostWindow();
         host_->setListening(hosted_->port(), code);
+    });
+    // The host's seat is taken up again with its server on the same port.
+    connect(remote_.get(), &client::RemoteTable::seatTaken, this, [this](const QString&, int, const QString& token) {
+        QSettings settings;
+        QStringList hosted = settings.value(kHostedKey).toStringList().mid(0, 7);
+        hosted.prepend(token + QLatin1Char(' ') + QString::number(hosted_ ? hosted_->port() : 0));
+        hosted.removeDuplicates();
+        settings.setValue(kHostedKey, hosted);
     });
     remote_->createAndJoin(url, seats, options, hostName);
     QSettings().setValue(QStringLiteral("network/name"), hostName);

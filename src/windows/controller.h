@@ -140,6 +140,9 @@ public:
     // Takes up the network game joined last on this machine, whose token is
     // kept for that (after a crash, a reboot, or leaving it); false: none.
     bool resumeLastNetworkGame();
+    // At the program's start, with a network game kept: asks whether to
+    // take it up again (a game hosted here gets its server back).
+    void offerResumeAtStart();
     // Leaves the network game on this screen (the seat's token is kept).
     void leaveNetworkGame();
     // A link named on the command line: an invitation joins its table under

@@ -412,10 +412,23 @@ void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
     }
 
     // Back at one screen, the log has no chat line.
+    const QString token = host.controller.remote()->token();
     host.controller.mainWindow().mnuGameClose->trigger();
     QVERIFY(!host.controller.networked());
     host.controller.showLog();
     QVERIFY(!test::find<QLineEdit>(host.controller.logWindow(), QStringLiteral("txtChat"))->isVisible());
+
+    // The host's seat is offered back (once) and taken up at his own server.
+    QStringList kept = QSettings().value(QStringLiteral("network/games")).toStringList();
+    kept.erase(std::remove_if(kept.begin(), kept.end(), [&](const QString& g) { return !g.endsWith(token); }), kept.end());
+    QSettings().setValue(QStringLiteral("network/games"), kept);
+    host.controller.offerResumeAtStart();
+    QTRY_VERIFY_WITH_TIMEOUT(host.controller.remote() && host.controller.remote()->seated() && host.slot() == 1, 10000);
+    QCOMPARE(host.controller.hostWindow()->link(), link);
+    host.controller.mainWindow().mnuGameClose->trigger();
+    const auto asked = host.hooks.messages.size();
+    host.controller.offerResumeAtStart();
+    QCOMPARE(host.hooks.messages.size(), asked);
 }
 
 QTEST_MAIN(TestNetworkGame)
