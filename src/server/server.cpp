@@ -159,6 +159,16 @@ QString Server::url() const {
     return QStringLiteral("%1://%2:%3").arg(secure ? QStringLiteral("wss") : QStringLiteral("ws"), host).arg(tcp_->serverPort());
 }
 
+std::string Server::savedGame(const QString& code) {
+    Table* t = find(code);
+    if (!t) return {};
+    if (!t->runner) return t->record.savedGame.toStdString();
+    TableRunner* runner = t->runner.get();
+    std::string latest;
+    QMetaObject::invokeMethod(runner, [runner, &latest] { latest = runner->checkpointNow(); }, Qt::BlockingQueuedConnection);
+    return latest;
+}
+
 void Server::shutdown() {
     if (stopping_) return;
     stopping_ = true;

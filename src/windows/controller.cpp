@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -20,6 +21,8 @@
 #include <vector>
 
 #include "ai/autopilot.h"
+#include "lifecycle/savefile.h"
+#include "rules/text.h"
 #include "client/remote_table.h"
 #include "media/sound_system.h"
 #include "windows/about_window.h"
@@ -230,8 +233,14 @@ Controller::Controller(Random& random, QObject* parent)
         if (networked()) leaveNetworkGame();
         else game_.mnuGameClose_Click();
     }));
-    connect(w->mnuGameSave, &QAction::triggered, this, forward([this] { game_.mnuGameSave_Click(); }));
-    connect(w->mnuGameSaveAs, &QAction::triggered, this, forward([this] { game_.mnuGameSaveAs_Click(); }));
+    connect(w->mnuGameSave, &QAction::triggered, this, forward([this] {
+        if (hostsThisGame()) saveHostedGame(false);
+        else game_.mnuGameSave_Click();
+    }));
+    connect(w->mnuGameSaveAs, &QAction::triggered, this, forward([this] {
+        if (hostsThisGame()) saveHostedGame(true);
+        else game_.mnuGameSaveAs_Click();
+    }));
     connect(w->mnuGameExit, &QAction::triggered, this, forward([this] {
         if (networked()) leaveNetworkGame();
         game_.mnuGameExit_Click();
@@ -515,9 +524,11 @@ void Controller::renderAll() {
     main_->setComputersPlaying(game_.S.GameInProgress && pilot_->AnyComputer());
     main_->render(game_, peopleMayRoll());
     if (networked()) {
-        // The game is kept at the server: nothing of it is saved here.
-        main_->mnuGameSave->setEnabled(false);
-        main_->mnuGameSaveAs->setEnabled(false);
+        // The game is kept at the server: only its host, whose server it
+        // is, saves it here.
+        const bool save = hostsThisGame() && game_.S.GameInProgress;
+        main_->mnuGameSave->setEnabled(save);
+        main_->mnuGameSaveAs->setEnabled(save);
         main_->mnuGameClose->setEnabled(true);
     }
     for (auto& w : players_)
@@ -1153,6 +1164,29 @@ void Controller::startHosting() {
     remote_->createAndJoin(url, seats, options, hostName);
     QSettings().setValue(QStringLiteral("network/name"), hostName);
     renderAll();
+}
+
+bool Controller::hostsThisGame() const {
+    return networked() && hosted_ && hosted_->running() && remote_->server() == hosted_->localUrl();
+}
+
+void Controller::saveHostedGame(bool saveAs) {
+    // The same file a game at one screen saves, from the server's own game.
+    const std::string lines = hosted_->savedGame(remote_->table());
+    if (lines.empty()) return;
+    if (hostedFile_.empty() || saveAs) {
+        auto chosen = saveFileDialog(Say(ZX_TEXT("Title", "Save Game")), hostedFile_);
+        if (!chosen || chosen->empty()) return;
+        std::string path = *chosen;
+        if (QFileInfo(toQt(path)).suffix().isEmpty()) path += ".znx";
+        hostedFile_ = path;
+    }
+    if (!WriteFileAtomically(hostedFile_, lines)) {
+        game_.MsgBox(Say(ZX_TEXT("Message", "The game could not be saved to %1!"), {hostedFile_}), "Save failed", MsgIcon::Critical);
+        hostedFile_.clear();
+        return;
+    }
+    game_.MsgBox(Say(ZX_TEXT("Message", "The game was saved.")), "Game saved", MsgIcon::Information);
 }
 
 void Controller::showHostWindow() {

@@ -201,6 +201,10 @@ private:
     // Runs the hosted server on `port` (0: any free one); says why not.
     bool runHostedServer(quint16 port);
     void showHostWindow();
+    // Whether this screen's network game is at the server it hosts.
+    bool hostsThisGame() const;
+    // Game > Save and Save As... there.
+    void saveHostedGame(bool saveAs);
     // The log window's line for the table's chat.
     void enableChat();
     // A new port chosen in the host window: the server listens there now.
@@ -263,6 +267,7 @@ private:
     QPointer<JoinWindow> join_;
     QPointer<HostWindow> host_;
     std::unique_ptr<HostedServer> hosted_;
+    std::string hostedFile_;  // where Save writes the hosted game
     std::unique_ptr<client::RemoteTable> remote_;
     QTimer* networkStatusTimer_ = nullptr;
     // When each other seat's connection was seen lost (by name).

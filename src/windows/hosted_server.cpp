@@ -53,6 +53,15 @@ void HostedServer::stop() {
     port_ = 0;
 }
 
+std::string HostedServer::savedGame(const QString& code) {
+    if (!thread_.isRunning()) return {};
+    std::string lines;
+    QMetaObject::invokeMethod(context_.get(), [&] {
+        if (server_) lines = server_->savedGame(code);
+    }, Qt::BlockingQueuedConnection);
+    return lines;
+}
+
 QUrl HostedServer::localUrl() const {
     QUrl url;
     url.setScheme(QStringLiteral("ws"));

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QUrl>
 #include <memory>
+#include <string>
 
 namespace zx {
 
@@ -28,6 +29,8 @@ public:
     void stop();
     bool running() const { return port_ != 0; }
     quint16 port() const { return port_; }
+    // The saved-game lines of the table `code` as it stands now.
+    std::string savedGame(const QString& code);
     // The address this screen's own seat connects to.
     QUrl localUrl() const;
 

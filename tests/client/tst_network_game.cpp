@@ -383,6 +383,22 @@ void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
     QCOMPARE(guest.slot(), 2);
     QTRY_COMPARE(seats->item(1)->text(), QStringLiteral("Seat 2: Gus, joined"));
 
+    // The host saves the server's game to the same file as a game at one
+    // screen; loaded later it is one, with the seats' names.
+    QVERIFY(host.controller.mainWindow().mnuGameSave->isEnabled());
+    QVERIFY(!guest.controller.mainWindow().mnuGameSave->isEnabled());
+    const QString saved = dir_.filePath(QStringLiteral("hosted"));
+    host.hooks.saveAnswers.push_back(saved.toStdString());
+    host.controller.mainWindow().mnuGameSave->trigger();
+    QCOMPARE(host.hooks.messages.back().id, std::string("Game saved"));
+    {
+        Screen later;
+        later.controller.openAtStart(saved + QStringLiteral(".znx"));
+        QVERIFY(later.game().S.GameInProgress);
+        QCOMPARE(later.game().Name(1), std::string("Hanna"));
+        QCOMPARE(later.game().Name(2), std::string("Gus"));
+    }
+
     // A line said on either screen reaches the log of both, with its sayer.
     auto say = [](Screen& s, const QString& text) {
         s.controller.showLog();
