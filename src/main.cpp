@@ -34,5 +34,6 @@ int main(int argc, char* argv[]) {
     controller.start();
     if (!command.file.isEmpty()) controller.openAtStart(command.file);
     if (!command.link.isEmpty()) controller.openLinkAtStart(command.link);
+    if (command.file.isEmpty() && command.link.isEmpty()) controller.offerResumeAtStart();
     return QApplication::exec();
 }

@@ -1072,6 +1072,10 @@
         <source>%1: played by the computer until she returns</source>
         <translation>%1: spielt der Computer, bis sie zurück ist</translation>
     </message>
+    <message>
+        <source>A network game you played in may not be finished. Resume network game?</source>
+        <translation>Ein Netzwerkspiel, an dem du teilgenommen hast, ist vielleicht noch nicht zu Ende. Netzwerkspiel fortsetzen?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>
@@ -1226,6 +1230,10 @@
     <message>
         <source>Seat %1: %2, away</source>
         <translation>Platz %1: %2, abwesend</translation>
+    </message>
+    <message>
+        <source>The network game could not be hosted: %1</source>
+        <translation>Das Netzwerkspiel konnte nicht geleitet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1622,6 +1630,10 @@
     <message>
         <source>&amp;Resume Network Game</source>
         <translation>Netzwerkspiel &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Host Network Game...</source>
+        <translation>Netzwerkspiel l&amp;eiten...</translation>
     </message>
 </context>
 <context>

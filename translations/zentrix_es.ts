@@ -1072,6 +1072,10 @@
         <source>%1: played by the computer until she returns</source>
         <translation>%1: la juega el ordenador hasta que vuelva</translation>
     </message>
+    <message>
+        <source>A network game you played in may not be finished. Resume network game?</source>
+        <translation>Puede que una partida en red en la que jugaste no haya terminado. ¿Reanudar la partida en red?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>
@@ -1226,6 +1230,10 @@
     <message>
         <source>Seat %1: %2, away</source>
         <translation>Puesto %1: %2, ausente</translation>
+    </message>
+    <message>
+        <source>The network game could not be hosted: %1</source>
+        <translation>No se pudo alojar la partida en red: %1</translation>
     </message>
 </context>
 <context>
@@ -1622,6 +1630,10 @@
     <message>
         <source>&amp;Resume Network Game</source>
         <translation>&amp;Reanudar partida en red</translation>
+    </message>
+    <message>
+        <source>&amp;Host Network Game...</source>
+        <translation>&amp;Alojar partida en red...</translation>
     </message>
 </context>
 <context>

@@ -1072,6 +1072,10 @@
         <source>%1: played by the computer until she returns</source>
         <translation>%1&#xa0;: jouée par l&apos;ordinateur jusqu&apos;à son retour</translation>
     </message>
+    <message>
+        <source>A network game you played in may not be finished. Resume network game?</source>
+        <translation>Une partie en réseau à laquelle tu as participé n&apos;est peut-être pas terminée. Reprendre la partie en réseau ?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>
@@ -1226,6 +1230,10 @@
     <message>
         <source>Seat %1: %2, away</source>
         <translation>Place %1&#xa0;: %2, absent</translation>
+    </message>
+    <message>
+        <source>The network game could not be hosted: %1</source>
+        <translation>La partie en réseau n&apos;a pas pu être hébergée : %1</translation>
     </message>
 </context>
 <context>
@@ -1622,6 +1630,10 @@
     <message>
         <source>&amp;Resume Network Game</source>
         <translation>&amp;Reprendre la partie en réseau</translation>
+    </message>
+    <message>
+        <source>&amp;Host Network Game...</source>
+        <translation>&amp;Héberger une partie en réseau...</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,15 @@ void RemoteTable::join(const QUrl& server, const QString& table, const QString& 
     open(server, Goal::Join);
 }
 
+void RemoteTable::createAndJoin(const QUrl& server, const std::vector<net::SeatChoice>& seats,
+                                const net::TableOptions& options, const QString& name) {
+    table_.clear();
+    name_ = name;
+    token_.clear();
+    createFrame_ = net::CreateFrame(seats, options);
+    open(server, Goal::Create);
+}
+
 void RemoteTable::resume(const QUrl& server, const QString& token) {
     token_ = token;
     active_ = true;
@@ -177,6 +186,10 @@ void RemoteTable::flushPending() {
     for (auto ops = std::exchange(pending_, {}); const Op& op : ops) send(op);
 }
 
+void RemoteTable::chat(const QString& text) {
+    if (connected_ && seated() && !text.trimmed().isEmpty()) socket_.sendBinaryMessage(net::ChatFrame(text.trimmed()));
+}
+
 void RemoteTable::answer(qint64 box, MsgAnswer a) {
     QCborMap m = net::Message(net::Kind::Answer);
     m.insert(QLatin1String("box"), box);
@@ -191,6 +204,9 @@ void RemoteTable::greeted() {
     switch (goal_) {
         case Goal::None: return;
         case Goal::List: return sendMap(net::Message(net::Kind::List));
+        case Goal::Create:
+            socket_.sendBinaryMessage(createFrame_);
+            return;
         case Goal::Join:
             m = net::Message(net::Kind::Join);
             m.insert(QLatin1String("table"), table_);
@@ -232,6 +248,17 @@ void RemoteTable::received(const QByteArray& bytes) {
             emit tablesListed(tables);
             return;
         }
+        case net::Kind::Created:
+            if (goal_ != Goal::Create) return;
+            table_ = m.value(QLatin1String("table")).toString();
+            goal_ = Goal::Join;
+            emit tableCreated(table_);
+            greeted();
+            return;
+        case net::Kind::Chat:
+            emit chatReceived(static_cast<int>(m.value(QLatin1String("seat")).toInteger()),
+                              m.value(QLatin1String("name")).toString(), m.value(QLatin1String("text")).toString());
+            return;
         case net::Kind::Joined:
             token_ = m.value(QLatin1String("token")).toString();
             table_ = m.value(QLatin1String("table")).toString();

@@ -22,6 +22,7 @@
 #include <deque>
 #include <optional>
 
+#include "net/protocol.h"
 #include "rules/operations.h"
 #include "rules/ui.h"
 
@@ -71,6 +72,9 @@ public:
     void listTables(const QUrl& server);
     void join(const QUrl& server, const QString& table, const QString& name);
     void resume(const QUrl& server, const QString& token);
+    // Opens a new table and takes the seat named `name` at it (the host's).
+    void createAndJoin(const QUrl& server, const std::vector<net::SeatChoice>& seats, const net::TableOptions& options,
+                       const QString& name);
     // Leaves the table for good on this side (the seat's token stays valid).
     void leave();
 
@@ -78,6 +82,9 @@ public:
     // down goes when it is back, so nothing typed is lost.
     void send(const Op& op);
     void answer(qint64 box, MsgAnswer a);
+    // A line said to the table; never waited for, and lost when the
+    // connection is down.
+    void chat(const QString& text);
 
     bool seated() const { return !token_.isEmpty() && active_; }
     bool connected() const { return connected_; }
@@ -103,6 +110,8 @@ public:
 
 signals:
     void tablesListed(const QList<zx::client::OpenTable>& tables);
+    void tableCreated(const QString& table);
+    void chatReceived(int seat, const QString& name, const QString& text);
     void seatTaken(const QString& table, int seat, const QString& token);
     // The mirror changed (whole: a whole view replaced it).
     void viewChanged(bool whole);
@@ -114,7 +123,7 @@ signals:
     void connectionChanged();
 
 private:
-    enum class Goal { None, List, Join, Resume };
+    enum class Goal { None, List, Create, Join, Resume };
     void open(const QUrl& server, Goal goal);
     void sendMap(const QCborMap& m);
     void received(const QByteArray& bytes);
@@ -132,6 +141,7 @@ private:
     Goal goal_ = Goal::None;
     QString table_, name_, token_;
     QCborMap status_;
+    QByteArray createFrame_;
     std::deque<Op> pending_;
     qint64 version_ = 0;
     int slot_ = 0;

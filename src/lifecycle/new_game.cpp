@@ -123,7 +123,7 @@ void NewGameForm::chkBackgroundMusic_Click(bool checked) {
     g.S.BackgroundMusic = checked;
 }
 
-void NewGameForm::cmdStart_Click() {
+bool NewGameForm::CheckNames() {
     GameState& s = g.S;
     // After a finished game the count held is the one survivor; without a
     // choice in the dialog a game is for two.
@@ -134,15 +134,22 @@ void NewGameForm::cmdStart_Click() {
         if (txtPlayerName[static_cast<std::size_t>(i)].empty()) {
             g.MsgBox(Say(ZX_TEXT("Message", "Please enter a name.")), "No name", MsgIcon::Exclamation);
             g.ui.focus(FocusId::NewGameName, i);
-            return;
+            return false;
         }
     }
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
             if (i != j && txtPlayerName[static_cast<std::size_t>(i)] == txtPlayerName[static_cast<std::size_t>(j)]) {
                 g.MsgBox(Say(ZX_TEXT("Message", "Please don't use identical names.")), "Bad names", MsgIcon::Exclamation);
-                return;
+                return false;
             }
+    return true;
+}
+
+void NewGameForm::cmdStart_Click() {
+    GameState& s = g.S;
+    if (!CheckNames()) return;
+    const int n = s.NumOfPlayers;
 
     g.PlayPositiveSound();
     GetPlayerInfo();

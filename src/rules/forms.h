@@ -189,6 +189,9 @@ public:
     void chkLimitReactionTime_Click(bool checked);
     void chkBackgroundMusic_Click(bool checked);
     void cmdStart_Click();
+    // The names Start needs (one in each row, no two alike); says what is
+    // wrong and returns false otherwise.
+    bool CheckNames();
     void GetPlayerInfo();
     void SetPlayerNumbers();
     void cmdClose_Click();

@@ -160,6 +160,16 @@ QString Server::url() const {
     return QStringLiteral("%1://%2:%3").arg(secure ? QStringLiteral("wss") : QStringLiteral("ws"), host).arg(tcp_->serverPort());
 }
 
+std::string Server::savedGame(const QString& code) {
+    Table* t = find(code);
+    if (!t) return {};
+    if (!t->runner) return t->record.savedGame.toStdString();
+    TableRunner* runner = t->runner.get();
+    std::string latest;
+    QMetaObject::invokeMethod(runner, [runner, &latest] { latest = runner->checkpointNow(); }, Qt::BlockingQueuedConnection);
+    return latest;
+}
+
 void Server::shutdown() {
     if (stopping_) return;
     stopping_ = true;
@@ -409,9 +419,17 @@ void Server::join(QWebSocket* socket, Client& c, const net::Request& r) {
     if (!t) return;
     std::vector<SeatRecord>& seats = t->record.seats;
     int seat = 0;
-    if (t->record.state == TableState::Open)
+    auto freeSeat = [&seats](std::size_t i) {
+        return seats[i].choice.type == net::SeatType::Remote && seats[i].token.isEmpty();
+    };
+    if (t->record.state == TableState::Open) {
+        // A free seat with the joiner's own name is his (the host's seat, or
+        // one the host named for somebody); else the first free one.
         for (std::size_t i = 0; i < seats.size() && !seat; ++i)
-            if (seats[i].choice.type == net::SeatType::Remote && seats[i].token.isEmpty()) seat = static_cast<int>(i) + 1;
+            if (freeSeat(i) && !r.name.trimmed().isEmpty() && seats[i].choice.name == r.name.trimmed()) seat = static_cast<int>(i) + 1;
+        for (std::size_t i = 0; i < seats.size() && !seat; ++i)
+            if (freeSeat(i)) seat = static_cast<int>(i) + 1;
+    }
     if (!seat) return refuse(socket, net::ErrorCode::TableFull, QStringLiteral("The table %1 has no free seat.").arg(r.table));
     SeatRecord& s = seats[static_cast<std::size_t>(seat - 1)];
     const QString name = r.name.trimmed();

@@ -56,6 +56,9 @@ public:
     QString url() const;
     // Checkpoints every table and stops them all.
     void shutdown();
+    // The saved-game lines of a table's game as it stands (its newest idle
+    // state); empty when there is no such table or it has not begun.
+    std::string savedGame(const QString& code);
 
 private:
     struct Table;

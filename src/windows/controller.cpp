@@ -12,13 +12,17 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <random>
 #include <vector>
 
 #include "ai/autopilot.h"
+#include "lifecycle/savefile.h"
+#include "rules/text.h"
 #include "client/remote_table.h"
 #include "media/sound_system.h"
 #include "windows/about_window.h"
@@ -27,6 +31,8 @@
 #include "windows/file_dialogs.h"
 #include "windows/graph_window.h"
 #include "windows/help_window.h"
+#include "windows/host_window.h"
+#include "windows/hosted_server.h"
 #include "windows/join_window.h"
 #include "windows/key_guard.h"
 #include "windows/loan_window.h"
@@ -66,6 +72,18 @@ constexpr int WalkTicksPerCell = 10;
 // for him, unless the table says otherwise.
 constexpr int AwaySeconds = 60;
 const QString kNetworkGamesKey = QStringLiteral("network/games");
+// The port asked for in the host window, kept for the next game hosted.
+const QString kHostPortKey = QStringLiteral("network/hostPort");
+// The games hosted here, newest first: "TOKEN PORT" of the host's seat.
+const QString kHostedKey = QStringLiteral("network/hosted");
+// The kept game last offered at the start.
+const QString kOfferedKey = QStringLiteral("network/offered");
+
+// Kept with the program's own data: a hosted game outlives a crash, and its
+// seats come back with their tokens when it is hosted again.
+QString hostedDataDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/hosted");
+}
 
 std::uint64_t deviceSeed() {
     std::random_device device;
@@ -201,7 +219,9 @@ Controller::Controller(Random& random, QObject* parent)
     connect(w->mnuGameNew, &QAction::triggered, this, forward([this] {
         if (networked()) leaveNetworkGame();
         game_.mnuGameNew_Click();
+        if (newGame_) newGame_->setHosting(false);
     }));
+    connect(w->mnuGameHost, &QAction::triggered, this, forward([this] { showHostNewGame(); }));
     connect(w->mnuGameLoad, &QAction::triggered, this, forward([this] {
         if (networked()) leaveNetworkGame();
         game_.mnuGameLoad_Click();
@@ -213,8 +233,14 @@ Controller::Controller(Random& random, QObject* parent)
         if (networked()) leaveNetworkGame();
         else game_.mnuGameClose_Click();
     }));
-    connect(w->mnuGameSave, &QAction::triggered, this, forward([this] { game_.mnuGameSave_Click(); }));
-    connect(w->mnuGameSaveAs, &QAction::triggered, this, forward([this] { game_.mnuGameSaveAs_Click(); }));
+    connect(w->mnuGameSave, &QAction::triggered, this, forward([this] {
+        if (hostsThisGame()) saveHostedGame(false);
+        else game_.mnuGameSave_Click();
+    }));
+    connect(w->mnuGameSaveAs, &QAction::triggered, this, forward([this] {
+        if (hostsThisGame()) saveHostedGame(true);
+        else game_.mnuGameSaveAs_Click();
+    }));
     connect(w->mnuGameExit, &QAction::triggered, this, forward([this] {
         if (networked()) leaveNetworkGame();
         game_.mnuGameExit_Click();
@@ -247,6 +273,8 @@ Controller::Controller(Random& random, QObject* parent)
 
 Controller::~Controller() {
     remote_.reset();
+    // The hosted tables are checkpointed before the program ends.
+    hosted_.reset();
     for (auto* t : timers_) t->stop();
     computerTimer_->stop();
 }
@@ -437,7 +465,10 @@ HelpWindow* Controller::helpWindow() const { return help_; }
 LogWindow* Controller::logWindow() const { return log_; }
 
 void Controller::showLog() {
-    if (!log_) log_ = new LogWindow(*this, main_.get());
+    if (!log_) {
+        log_ = new LogWindow(*this, main_.get());
+        if (networked()) enableChat();
+    }
     log_->render();
     log_->show();
     log_->raise();
@@ -493,9 +524,11 @@ void Controller::renderAll() {
     main_->setComputersPlaying(game_.S.GameInProgress && pilot_->AnyComputer());
     main_->render(game_, peopleMayRoll());
     if (networked()) {
-        // The game is kept at the server: nothing of it is saved here.
-        main_->mnuGameSave->setEnabled(false);
-        main_->mnuGameSaveAs->setEnabled(false);
+        // The game is kept at the server: only its host, whose server it
+        // is, saves it here.
+        const bool save = hostsThisGame() && game_.S.GameInProgress;
+        main_->mnuGameSave->setEnabled(save);
+        main_->mnuGameSaveAs->setEnabled(save);
         main_->mnuGameClose->setEnabled(true);
     }
     for (auto& w : players_)
@@ -912,7 +945,19 @@ bool Controller::joinNetworkGame(const QUrl& server, const QString& table, const
     });
     connect(r, &client::RemoteTable::viewChanged, this, [this] { networkViewChanged(); });
     connect(r, &client::RemoteTable::boxArrived, this, [this](const client::Box& b) { showServerBox(b); });
-    connect(r, &client::RemoteTable::statusChanged, this, [this] { updateNetworkStatus(); });
+    connect(r, &client::RemoteTable::statusChanged, this, [this] {
+        if (host_ && remote_) host_->setStatus(remote_->status());
+        updateNetworkStatus();
+    });
+    connect(r, &client::RemoteTable::chatReceived, this, [this](int, const QString& who, const QString& text) {
+        // Kept in the log even while it is closed; nothing pops up, so a
+        // line never stands in anybody's way.
+        if (!log_) {
+            log_ = new LogWindow(*this, main_.get());
+            enableChat();
+        }
+        log_->addChatLine(who, text);
+    });
     connect(r, &client::RemoteTable::connectionChanged, this, [this] { updateNetworkStatus(); });
     connect(r, &client::RemoteTable::failed, this, [this, server, table](client::Failure why, const QString& text) {
         const bool hadSeat = remote_ && !remote_->table().isEmpty() && why == client::Failure::BadToken;
@@ -935,6 +980,7 @@ bool Controller::joinNetworkGame(const QUrl& server, const QString& table, const
         connect(networkStatusTimer_, &QTimer::timeout, this, [this] { updateNetworkStatus(); });
     }
     networkStatusTimer_->start();
+    if (log_) enableChat();
     seatLostAt_.clear();
     heardSound_.clear();
     heardMusic_ = game_.S.MusicNumber;
@@ -967,6 +1013,12 @@ void Controller::leaveNetworkGame() {
     }
     game_.CloseGame();
     stopSounds();
+    // The chat was this table's: a game at this screen has a log without it.
+    if (log_) {
+        log_->close();
+        log_->deleteLater();
+        log_ = nullptr;
+    }
     if (networkStatusTimer_) networkStatusTimer_->stop();
     updateNetworkStatus();
     renderAll();
@@ -991,10 +1043,183 @@ bool Controller::resumeLastNetworkGame() {
         forgetNetworkGame(games.first().section(QLatin1Char(' '), -1));
         return false;
     }
+    // A game this screen hosted needs its server back first, on its port.
+    for (const QString& h : QSettings().value(kHostedKey).toStringList()) {
+        if (h.section(QLatin1Char(' '), 0, 0) != parts[2]) continue;
+        const QString code = parts[1];
+        if (!runHostedServer(static_cast<quint16>(h.section(QLatin1Char(' '), 1, 1).toUInt()))) return false;
+        if (!resumeNetworkGame(hosted_->localUrl(), parts[2])) return false;
+        showHostWindow();
+        host_->setListening(hosted_->port(), code);
+        return true;
+    }
     return resumeNetworkGame(QUrl(parts[0]), parts[2]);
 }
 
+void Controller::offerResumeAtStart() {
+    // Asked once for each game: a "No" leaves it to Game > Resume Network Game.
+    const QStringList games = keptNetworkGames();
+    if (games.isEmpty() || QSettings().value(kOfferedKey).toString() == games.first()) return;
+    QSettings().setValue(kOfferedKey, games.first());
+    Message m;
+    m.title = fromQt(JoinWindow::tr("Network game"));
+    m.text = fromQt(tr("A network game you played in may not be finished. Resume network game?"));
+    m.icon = MsgIcon::Question;
+    m.buttons = MsgButtons::YesNo;
+    m.defaultAnswer = MsgAnswer::Yes;
+    std::optional<MsgAnswer> answer = hooks_ ? hooks_->message(m) : std::nullopt;
+    if (!answer) {
+        QMessageBox box(QMessageBox::Question, toQt(m.title), toQt(m.text), QMessageBox::Yes | QMessageBox::No, main_.get());
+        box.setObjectName(QStringLiteral("MessageBox"));
+        box.setDefaultButton(QMessageBox::Yes);
+        ModalLoop loop(*this, true);
+        answer = box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    if (*answer == MsgAnswer::Yes) resumeLastNetworkGame();
+}
+
 JoinWindow* Controller::joinWindow() const { return join_; }
+
+void Controller::enableChat() {
+    log_->enableChat([this](const QString& text) {
+        if (remote_) remote_->chat(text);
+    });
+}
+HostWindow* Controller::hostWindow() const { return host_; }
+quint16 Controller::hostedPort() const { return hosted_ ? hosted_->port() : 0; }
+
+void Controller::showHostNewGame() {
+    if (networked()) leaveNetworkGame();
+    game_.mnuGameNew_Click();
+    if (newGame_) newGame_->setHosting(true);
+}
+
+bool Controller::runHostedServer(quint16 port) {
+    if (hosted_ && hosted_->running() && (port == 0 || port == hosted_->port())) return true;
+    if (!hosted_) hosted_ = std::make_unique<HostedServer>();
+    QString error;
+    if (hosted_->start(port, hostedDataDir(), &error)) return true;
+    networkMessage(HostWindow::tr("The network game could not be hosted: %1").arg(error));
+    return false;
+}
+
+void Controller::startHosting() {
+    NewGameForm& f = game_.NewGame;
+    if (!newGame_ || !f.CheckNames()) return renderAll();
+    const int n = game_.S.NumOfPlayers;
+    std::vector<net::SeatChoice> seats;
+    int hostSeat = 0;
+    bool forTheNetwork = false;
+    for (int i = 1; i <= n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        net::SeatChoice c;
+        c.name = toQt(f.txtPlayerName[k]);
+        c.male = f.cmbPlayerSex[k] == 1;
+        switch (f.cmbPlayerType[k]) {
+            case Easy: c.type = net::SeatType::Easy; break;
+            case Normal: c.type = net::SeatType::Normal; break;
+            case Hard: c.type = net::SeatType::Hard; break;
+            default:
+                c.type = net::SeatType::Remote;
+                // One person plays at the host's screen; a second Person
+                // row is a seat for somebody at another one.
+                if (!newGame_->isNetworkSeat(i) && hostSeat == 0) hostSeat = i;
+                else forTheNetwork = true;
+        }
+        seats.push_back(c);
+    }
+    // Nobody to wait for: a game at this screen, exactly as Game > New.
+    if (!forTheNetwork) {
+        f.cmdStart_Click();
+        return renderAll();
+    }
+    // With no Person row the host plays the first network seat.
+    if (hostSeat == 0)
+        for (int i = 1; i <= n && hostSeat == 0; ++i)
+            if (seats[static_cast<std::size_t>(i - 1)].type == net::SeatType::Remote) hostSeat = i;
+    net::TableOptions options;
+    options.autoSave = f.chkAutoSave;
+    options.sounds = f.chkSounds;
+    options.limitReactionTime = f.chkLimitReactionTime;
+    options.backgroundMusic = f.chkBackgroundMusic;
+    options.companySet = f.optCompanySetValue[2] ? 2 : 1;
+    const QString hostName = seats[static_cast<std::size_t>(hostSeat - 1)].name;
+    const quint16 port = static_cast<quint16>(QSettings().value(kHostPortKey, 0).toInt());
+    if (!runHostedServer(port)) return renderAll();
+    f.Unload();
+    const QUrl url = hosted_->localUrl();
+    if (!joinNetworkGame(url, {}, {})) return renderAll();
+    connect(remote_.get(), &client::RemoteTable::tableCreated, this, [this](const QString& code) {
+        showHostWindow();
+        host_->setListening(hosted_->port(), code);
+    });
+    // The host's seat is taken up again with its server on the same port.
+    connect(remote_.get(), &client::RemoteTable::seatTaken, this, [this](const QString&, int, const QString& token) {
+        QSettings settings;
+        QStringList hosted = settings.value(kHostedKey).toStringList().mid(0, 7);
+        hosted.prepend(token + QLatin1Char(' ') + QString::number(hosted_ ? hosted_->port() : 0));
+        hosted.removeDuplicates();
+        settings.setValue(kHostedKey, hosted);
+    });
+    remote_->createAndJoin(url, seats, options, hostName);
+    QSettings().setValue(QStringLiteral("network/name"), hostName);
+    renderAll();
+}
+
+bool Controller::hostsThisGame() const {
+    return networked() && hosted_ && hosted_->running() && remote_->server() == hosted_->localUrl();
+}
+
+void Controller::saveHostedGame(bool saveAs) {
+    // The same file a game at one screen saves, from the server's own game.
+    const std::string lines = hosted_->savedGame(remote_->table());
+    if (lines.empty()) return;
+    if (hostedFile_.empty() || saveAs) {
+        auto chosen = saveFileDialog(Say(ZX_TEXT("Title", "Save Game")), hostedFile_);
+        if (!chosen || chosen->empty()) return;
+        std::string path = *chosen;
+        if (QFileInfo(toQt(path)).suffix().isEmpty()) path += ".znx";
+        hostedFile_ = path;
+    }
+    if (!WriteFileAtomically(hostedFile_, lines)) {
+        game_.MsgBox(Say(ZX_TEXT("Message", "The game could not be saved to %1!"), {hostedFile_}), "Save failed", MsgIcon::Critical);
+        hostedFile_.clear();
+        return;
+    }
+    game_.MsgBox(Say(ZX_TEXT("Message", "The game was saved.")), "Game saved", MsgIcon::Information);
+}
+
+void Controller::showHostWindow() {
+    if (!host_) {
+        host_ = new HostWindow(*this, main_.get());
+        connect(host_, &HostWindow::portChosen, this, [this](int port) { moveHostedServer(port); });
+    }
+    host_->setChosenPort(QSettings().value(kHostPortKey, 0).toInt());
+    host_->show();
+    host_->raise();
+    host_->activateWindow();
+}
+
+void Controller::moveHostedServer(int port) {
+    QSettings().setValue(kHostPortKey, port);
+    if (!hosted_ || !hosted_->running() || !remote_ || port == hosted_->port()) return;
+    if (port == 0) return;  // any port will do: the one listened on is one
+    const QString token = remote_->token(), code = remote_->table();
+    if (token.isEmpty()) return;
+    const quint16 old = hosted_->port();
+    QString error;
+    if (!hosted_->start(static_cast<quint16>(port), hostedDataDir(), &error)) {
+        networkMessage(HostWindow::tr("The network game could not be hosted: %1").arg(error));
+        if (!hosted_->start(old, hostedDataDir(), &error)) return leaveNetworkGame();
+    }
+    if (host_) {
+        host_->setChosenPort(hosted_->port());
+        host_->setListening(hosted_->port(), code);
+    }
+    // The seat is taken back at the new address; the old one is no more.
+    forgetNetworkGame(token);
+    resumeNetworkGame(hosted_->localUrl(), token);
+}
 
 void Controller::openLinkAtStart(const QString& link) {
     const auto parsed = client::ParseLink(link);

@@ -34,6 +34,8 @@ class HelpWindow;
 class LogWindow;
 class SoundSystem;
 class JoinWindow;
+class HostWindow;
+class HostedServer;
 namespace ai {
 class Autopilot;
 }
@@ -138,6 +140,9 @@ public:
     // Takes up the network game joined last on this machine, whose token is
     // kept for that (after a crash, a reboot, or leaving it); false: none.
     bool resumeLastNetworkGame();
+    // At the program's start, with a network game kept: asks whether to
+    // take it up again (a game hosted here gets its server back).
+    void offerResumeAtStart();
     // Leaves the network game on this screen (the seat's token is kept).
     void leaveNetworkGame();
     // A link named on the command line: an invitation joins its table under
@@ -146,6 +151,18 @@ public:
     // Game > Join Network Game..., with a link to put in it.
     void showJoinWindow(const QString& link = {});
     JoinWindow* joinWindow() const;
+    // Game > Host Network Game...: the new-game window, where a row may be
+    // a "Network player".
+    void showHostNewGame();
+    // Its Start: the server runs inside this program, the table is opened
+    // with the form's seats and options, and this screen takes the host's
+    // seat (the first Person row; further Person rows are left open for
+    // the network too). With no seat for the network it is a game at this
+    // screen, as Start in Game > New.
+    void startHosting();
+    HostWindow* hostWindow() const;
+    // The port the server of a hosted game listens on; 0: none runs.
+    quint16 hostedPort() const;
     // A message box about the network (not the game's own): through the
     // tests' hooks, or a real box.
     void networkMessage(const QString& text);
@@ -181,6 +198,17 @@ private:
     void networkViewChanged();
     void showServerBox(const client::Box& box);
     void updateNetworkStatus();
+    // Runs the hosted server on `port` (0: any free one); says why not.
+    bool runHostedServer(quint16 port);
+    void showHostWindow();
+    // Whether this screen's network game is at the server it hosts.
+    bool hostsThisGame() const;
+    // Game > Save and Save As... there.
+    void saveHostedGame(bool saveAs);
+    // The log window's line for the table's chat.
+    void enableChat();
+    // A new port chosen in the host window: the server listens there now.
+    void moveHostedServer(int port);
     // The kept network games, newest first: "SERVER TABLE TOKEN".
     static QStringList keptNetworkGames();
     void forgetNetworkGame(const QString& token);
@@ -237,6 +265,9 @@ private:
     QPointer<HelpWindow> help_;
     QPointer<LogWindow> log_;
     QPointer<JoinWindow> join_;
+    QPointer<HostWindow> host_;
+    std::unique_ptr<HostedServer> hosted_;
+    std::string hostedFile_;  // where Save writes the hosted game
     std::unique_ptr<client::RemoteTable> remote_;
     QTimer* networkStatusTimer_ = nullptr;
     // When each other seat's connection was seen lost (by name).

@@ -81,6 +81,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     };
     mnuGameNew = add(game, "mnuGameNew", tr("&New..."), QKeySequence(QStringLiteral("Ctrl+N")), true);
     mnuGameLoad = add(game, "mnuGameLoad", tr("&Load..."), QKeySequence(QStringLiteral("Ctrl+L")), true);
+    mnuGameHost = add(game, "mnuGameHost", tr("&Host Network Game..."), {}, true);
     mnuGameJoin = add(game, "mnuGameJoin", tr("&Join Network Game..."), {}, true);
     mnuGameResume = add(game, "mnuGameResume", tr("&Resume Network Game"), {}, true);
     mnuGameResume->setVisible(false);

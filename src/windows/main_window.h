@@ -55,6 +55,7 @@ public:
 
     QAction* mnuGameNew = nullptr;
     QAction* mnuGameLoad = nullptr;
+    QAction* mnuGameHost = nullptr;
     QAction* mnuGameJoin = nullptr;
     // Shown while a network game joined here may still be going on.
     QAction* mnuGameResume = nullptr;

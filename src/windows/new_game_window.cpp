@@ -210,7 +210,10 @@ NewGameWindow::NewGameWindow(Controller& c, QWidget* parent) : FormWindow(c, par
     bottom->addWidget(cmdClose_);
     outer->addLayout(bottom);
 
-    connect(cmdStart_, &QPushButton::clicked, this, [this] { forward(&game().NewGame, [](NewGameForm& f) { f.cmdStart_Click(); }); });
+    connect(cmdStart_, &QPushButton::clicked, this, [this] {
+        if (hosting_) return controller.startHosting();
+        forward(&game().NewGame, [](NewGameForm& f) { f.cmdStart_Click(); });
+    });
     connect(cmdClose_, &QPushButton::clicked, this, [this] { reject(); });
 
     render();

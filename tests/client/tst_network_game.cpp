@@ -2,8 +2,13 @@
 // windows draw each seat's view, their clicks go to the server, a sale hides
 // each bid from the other until Submit, a box reaches only its addressee,
 // and a connection cut in the middle of a sale comes back with the typed bid.
+// A host opens a table from the menu and plays at it with a guest who came
+// by the invite link, and they chat.
 #include <QCborArray>
 #include <QCborMap>
+#include <QComboBox>
+#include <QPainter>
+#include <QListWidget>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -19,7 +24,10 @@
 #include "client/remote_table.h"
 #include "net/protocol.h"
 #include "testsupport.h"
+#include "windows/host_window.h"
 #include "windows/join_window.h"
+#include "windows/log_window.h"
+#include "windows/new_game_window.h"
 #include "windows/qt_text.h"
 #include "windows/main_window.h"
 #include "windows/sell_window.h"
@@ -90,6 +98,46 @@ struct Screen {
     }
 };
 
+// With ZENTRIX_SHOTS set to a folder, what the screens show is saved there
+// for a person to look at: each screen as its windows lie over each other.
+// The offscreen screen is small; a larger one is asked for with
+// QT_QPA_PLATFORM=offscreen:configfile=F.json ({"screens": [{"width": 2400,
+// "height": 900, ...}]}).
+void shoot(const QString& file, const std::vector<Controller*>& screens) {
+    const QString folder = qEnvironmentVariable("ZENTRIX_SHOTS");
+    if (folder.isEmpty()) return;
+    std::vector<QImage> parts;
+    for (Controller* c : screens) {
+        QWidget& main = c->mainWindow();
+        // Room for the board between the personal windows.
+        main.resize(1100, 820);
+        QTest::qWait(100);
+        c->placePlayerWindows();
+        QImage image(main.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.drawPixmap(0, 0, main.grab());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &main && w->isVisible() && (w->parentWidget() == &main || w->window() != w))
+                painter.drawPixmap(w->geometry().topLeft() - main.geometry().topLeft(), w->grab());
+        parts.push_back(image);
+    }
+    int width = 0, height = 0;
+    for (const QImage& i : parts) {
+        width += i.width();
+        height = std::max(height, i.height());
+    }
+    QImage all(width, height, QImage::Format_RGB32);
+    all.fill(Qt::darkGray);
+    QPainter painter(&all);
+    int x = 0;
+    for (const QImage& i : parts) {
+        painter.drawImage(x, 0, i);
+        x += i.width();
+    }
+    all.save(folder + QLatin1Char('/') + file);
+}
+
 }  // namespace
 
 class TestNetworkGame : public QObject {
@@ -99,6 +147,7 @@ private slots:
     void cleanupTestCase();
     void mistakesLeaveTheProgramUsable();
     void twoScreensPlayAGame();
+    void aHostPlaysWithAGuestAndTheyChat();
 
 private:
     QString createTable(const QStringList& names, std::uint64_t seed);
@@ -302,6 +351,105 @@ void TestNetworkGame::twoScreensPlayAGame() {
     QCOMPARE(bidder->boxes("Lose confirmation"), 0);
     QCOMPARE(ann.boxes("No companies"), 1);
     QCOMPARE(ben.boxes("No companies"), 0);
+}
+
+void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
+    // The hosted server keeps its tables with the program's data: here.
+    qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("xdg")).toUtf8());
+    Screen host, guest;
+    host.controller.mainWindow().mnuGameHost->trigger();
+    NewGameWindow* form = host.controller.newGameWindow();
+    QVERIFY(form && form->hosting());
+    test::typeInto(test::find<QLineEdit>(form, QStringLiteral("txtPlayerName_1")), QStringLiteral("Hanna"));
+    test::typeInto(test::find<QLineEdit>(form, QStringLiteral("txtPlayerName_2")), QStringLiteral("Gus"));
+    auto* type = test::find<QComboBox>(form, QStringLiteral("cmbPlayerType_2"));
+    QCOMPARE(type->itemText(type->count() - 1), QStringLiteral("Network player"));
+    type->setCurrentIndex(type->count() - 1);
+    test::clickOn(test::find<QPushButton>(form, QStringLiteral("cmdStart")));
+    QTRY_VERIFY_WITH_TIMEOUT(host.controller.hostWindow() && host.controller.remote() && host.controller.remote()->seated(), 10000);
+    QVERIFY(!host.game().S.GameInProgress);  // Gus is not here yet
+    HostWindow* hosting = host.controller.hostWindow();
+    QVERIFY(hosting->isVisible());
+    // Only loopback is reached in tests; a person picks the address others reach.
+    hosting->setAddresses({QHostAddress(QHostAddress::LocalHost)});
+    const QString link = hosting->link();
+    QCOMPARE(link, QStringLiteral("zentrix://127.0.0.1:%1/%2").arg(host.controller.hostedPort()).arg(host.controller.remote()->table()));
+    auto* seats = test::find<QListWidget>(hosting, QStringLiteral("lstSeats"));
+    QTRY_COMPARE(seats->count(), 2);
+    QCOMPARE(seats->item(0)->text(), QStringLiteral("Seat 1: Hanna, joined"));
+    QCOMPARE(seats->item(1)->text(), QStringLiteral("Seat 2: open"));
+    if (!qEnvironmentVariableIsEmpty("ZENTRIX_SHOTS")) hosting->grab().save(qEnvironmentVariable("ZENTRIX_SHOTS") + QStringLiteral("/host.png"));
+
+    guest.controller.showJoinWindow(link);
+    test::typeInto(guest.controller.joinWindow()->nameBox(), QStringLiteral("Gus"));
+    test::clickOn(guest.controller.joinWindow()->joinButton());
+    QTRY_VERIFY_WITH_TIMEOUT(host.game().S.GameInProgress && guest.game().S.GameInProgress, 10000);
+    QCOMPARE(host.slot(), 1);
+    QCOMPARE(guest.slot(), 2);
+    QTRY_COMPARE(seats->item(1)->text(), QStringLiteral("Seat 2: Gus, joined"));
+
+    // The host saves the server's game to the same file as a game at one
+    // screen; loaded later it is one, with the seats' names.
+    QVERIFY(host.controller.mainWindow().mnuGameSave->isEnabled());
+    QVERIFY(!guest.controller.mainWindow().mnuGameSave->isEnabled());
+    const QString saved = dir_.filePath(QStringLiteral("hosted"));
+    host.hooks.saveAnswers.push_back(saved.toStdString());
+    host.controller.mainWindow().mnuGameSave->trigger();
+    QCOMPARE(host.hooks.messages.back().id, std::string("Game saved"));
+    {
+        Screen later;
+        later.controller.openAtStart(saved + QStringLiteral(".znx"));
+        QVERIFY(later.game().S.GameInProgress);
+        QCOMPARE(later.game().Name(1), std::string("Hanna"));
+        QCOMPARE(later.game().Name(2), std::string("Gus"));
+    }
+
+    // A line said on either screen reaches the log of both, with its sayer.
+    auto say = [](Screen& s, const QString& text) {
+        s.controller.showLog();
+        LogWindow* log = s.controller.logWindow();
+        test::typeInto(test::find<QLineEdit>(log, QStringLiteral("txtChat")), text);
+        test::clickOn(test::find<QPushButton>(log, QStringLiteral("cmdSend")));
+    };
+    auto heard = [](Screen& s, const QString& line) {
+        LogWindow* log = s.controller.logWindow();
+        return log && !log->list()->findItems(line, Qt::MatchExactly).isEmpty();
+    };
+    say(host, QStringLiteral("Welcome, Gus"));
+    QTRY_VERIFY_WITH_TIMEOUT(heard(guest, QStringLiteral("Hanna: Welcome, Gus")) && heard(host, QStringLiteral("Hanna: Welcome, Gus")), 5000);
+    say(guest, QStringLiteral("Thanks!"));
+    QTRY_VERIFY_WITH_TIMEOUT(heard(host, QStringLiteral("Gus: Thanks!")), 5000);
+    // The game goes on meanwhile: the host rolls.
+    QVERIFY(host.controller.act({.kind = OpKind::RollDice}));
+    QTRY_VERIFY_WITH_TIMEOUT(guest.game().S.Dice > 0, 10000);
+    hosting->hide();
+    for (Screen* s : {&host, &guest}) s->controller.logWindow()->hide();
+    shoot(QStringLiteral("two_clients.png"), {&host.controller, &guest.controller});
+    if (!qEnvironmentVariableIsEmpty("ZENTRIX_SHOTS")) {
+        guest.controller.remote()->dropConnection();
+        QTRY_VERIFY(guest.controller.mainWindow().networkStatus()->text().contains(QLatin1String("trying again")));
+        shoot(QStringLiteral("reconnecting.png"), {&guest.controller});
+        QTRY_VERIFY_WITH_TIMEOUT(guest.controller.remote()->connected(), 10000);
+    }
+
+    // Back at one screen, the log has no chat line.
+    const QString token = host.controller.remote()->token();
+    host.controller.mainWindow().mnuGameClose->trigger();
+    QVERIFY(!host.controller.networked());
+    host.controller.showLog();
+    QVERIFY(!test::find<QLineEdit>(host.controller.logWindow(), QStringLiteral("txtChat"))->isVisible());
+
+    // The host's seat is offered back (once) and taken up at his own server.
+    QStringList kept = QSettings().value(QStringLiteral("network/games")).toStringList();
+    kept.erase(std::remove_if(kept.begin(), kept.end(), [&](const QString& g) { return !g.endsWith(token); }), kept.end());
+    QSettings().setValue(QStringLiteral("network/games"), kept);
+    host.controller.offerResumeAtStart();
+    QTRY_VERIFY_WITH_TIMEOUT(host.controller.remote() && host.controller.remote()->seated() && host.slot() == 1, 10000);
+    QCOMPARE(host.controller.hostWindow()->link(), link);
+    host.controller.mainWindow().mnuGameClose->trigger();
+    const auto asked = host.hooks.messages.size();
+    host.controller.offerResumeAtStart();
+    QCOMPARE(host.hooks.messages.size(), asked);
 }
 
 QTEST_MAIN(TestNetworkGame)

@@ -118,7 +118,7 @@ void TestMainWindow::menusWithShortcutsAndStates() {
     // Menu order, separators included.
     QStringList order;
     for (QAction* a : top[0]->menu()->actions()) order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    QCOMPARE(order, (QStringList{"mnuGameNew", "mnuGameLoad", "mnuGameJoin", "mnuGameResume", "mnuGameClose", "-", "mnuGameSave",
+    QCOMPARE(order, (QStringList{"mnuGameNew", "mnuGameLoad", "mnuGameHost", "mnuGameJoin", "mnuGameResume", "mnuGameClose", "-", "mnuGameSave",
                                  "mnuGameSaveAs", "-", "mnuGameExit"}));
 }
 
