@@ -139,7 +139,10 @@ public:
     }
     ~BotThread() {
         // The bots (their sockets and timers) are deleted in their own thread.
-        run([this] { all_.clear(); });
+        run([this] {
+            for (auto& b : all_) b->stop();
+            all_.clear();
+        });
         thread_.quit();
         thread_.wait();
     }
