@@ -244,10 +244,10 @@ int Pace(int tables, int seconds) {
     const double botLoad = (OwnCpu() - b0) / secs;
     const std::vector<double> answered = bots.answered();
     std::printf("pace: %d tables (%zu bots in %zu threads), %.0f s: server CPU %.1f %% of one core (no table: %.1f %%), "
-                "the bots' CPU %.0f %%; operation to its change: %zu answers, p50 %.1f ms, p99 %.1f ms, max %.1f ms; "
+                "the bots' CPU %.0f %%; operation to its change: %zu answers, p50 %.1f ms, p90 %.1f ms, p99 %.1f ms, max %.1f ms; "
                 "%.0f bytes per table per minute, %.0f messages per seat per minute; %d finished, %d failed\n",
                 static_cast<int>(codes.size()), bots.count, bots.threads.size(), secs, 100 * load, 100 * idleCpu, 100 * botLoad,
-                answered.size(), Percentile(answered, 0.5), Percentile(answered, 0.99), Percentile(answered, 1.0),
+                answered.size(), Percentile(answered, 0.5), Percentile(answered, 0.9), Percentile(answered, 0.99), Percentile(answered, 1.0),
                 static_cast<double>(bots.bytes() - bytes0) / codes.size() / (secs / 60.0),
                 static_cast<double>(bots.frames() - frames0) / static_cast<double>(bots.count) / (secs / 60.0), bots.finished(),
                 bots.failed());
