@@ -116,6 +116,11 @@ public:
         lostAt_.start();
         socket_.open(server_);
     }
+    // Leaves the table quietly: the connection closed is not lost.
+    void stop() {
+        done_ = true;
+        socket_.close();
+    }
 
 private:
     void send(const QCborMap& m) { sendFrame(net::Encode(m)); }

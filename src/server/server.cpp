@@ -73,6 +73,11 @@ Server::Server(ServerConfig config, QObject* parent) : QObject(parent), config_(
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(FlushDelayMs);
     connect(&flushTimer_, &QTimer::timeout, this, [this] { flush(); });
+    // A zero timer fires after the events already posted: the whole pass's
+    // checkpoints go together.
+    heldTimer_.setSingleShot(true);
+    heldTimer_.setInterval(0);
+    connect(&heldTimer_, &QTimer::timeout, this, [this] { flush(); });
     connect(&leaseTimer_, &QTimer::timeout, this, [this] { renewLeases(); });
 }
 
@@ -561,32 +566,19 @@ void Server::startTable(Table& t) {
         t->record.savedGame = QByteArray::fromStdString(savedGame);
         t->record.moves = moves;
         markDirty(code);
-        writeFirst(code);
-        if ((t = find(code))) broadcastStatus(*t);
+        writeFirst(code, [this, code] {
+            if (Table* t = find(code)) broadcastStatus(*t);
+        });
     };
     callbacks.box = [this, code](int seat, qint64 id, const QCborMap& box) {
-        writeFirst(code);
-        Table* t = find(code);
-        if (!t) return;
-        if (seat == 0) {
-            QCborMap all = box;
-            all.insert(QLatin1String("mine"), false);
-            std::set<QWebSocket*> everybody = t->watchers;
-            for (QWebSocket* s : t->seatClient)
-                if (s) everybody.insert(s);
-            for (QWebSocket* s : everybody) send(s, all);
-            return;
-        }
-        t->boxes[seat][id] = box;
-        QCborMap mine = box;
-        mine.insert(QLatin1String("mine"), true);
-        if (seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], mine);
+        writeFirst(code, [this, code, seat, id, box] { sendBox(code, seat, id, box); });
     };
     callbacks.view = [this, code](int seat, const QByteArray& frame) {
-        writeFirst(code);
-        Table* t = find(code);
-        if (!t || seat < 1 || seat > net::MaxSeats) return;
-        if (QWebSocket* socket = t->seatClient[static_cast<std::size_t>(seat)]) socket->sendBinaryMessage(frame);
+        writeFirst(code, [this, code, seat, frame] {
+            Table* t = find(code);
+            if (!t || seat < 1 || seat > net::MaxSeats) return;
+            if (QWebSocket* socket = t->seatClient[static_cast<std::size_t>(seat)]) socket->sendBinaryMessage(frame);
+        });
     };
     callbacks.refused = [this, code](int seat, const QString& why) {
         Table* t = find(code);
@@ -601,8 +593,9 @@ void Server::startTable(Table& t) {
         t->boxes.clear();
         stopTable(*t);
         markDirty(code);
-        writeFirst(code);
-        if ((t = find(code))) broadcastStatus(*t);
+        writeFirst(code, [this, code] {
+            if (Table* t = find(code)) broadcastStatus(*t);
+        });
     };
     t.thread = std::make_unique<QThread>();
     t.thread->setObjectName(QStringLiteral("table %1").arg(code));
@@ -624,6 +617,24 @@ void Server::startTable(Table& t) {
             runner->setAway(seat, false);
         }
     }, Qt::QueuedConnection);
+}
+
+void Server::sendBox(const QString& code, int seat, qint64 id, const QCborMap& box) {
+    Table* t = find(code);
+    if (!t) return;
+    if (seat == 0) {
+        QCborMap all = box;
+        all.insert(QLatin1String("mine"), false);
+        std::set<QWebSocket*> everybody = t->watchers;
+        for (QWebSocket* s : t->seatClient)
+            if (s) everybody.insert(s);
+        for (QWebSocket* s : everybody) send(s, all);
+        return;
+    }
+    t->boxes[seat][id] = box;
+    QCborMap mine = box;
+    mine.insert(QLatin1String("mine"), true);
+    if (seat <= net::MaxSeats) send(t->seatClient[static_cast<std::size_t>(seat)], mine);
 }
 
 void Server::stopTable(Table& t) {
@@ -695,16 +706,35 @@ void Server::flush() {
     std::vector<QString> lost;
     if (!records.empty() && !store_.save(records, &error, &lost)) {
         // Kept for the next try: a full disk may have room again later.
+        // What the tables send goes out meanwhile, as it would without a disk.
         qWarning("zentrix-server: checkpoint not written: %s", qPrintable(error));
         if (!stopping_) flushTimer_.start(1000);
+        heldTimer_.stop();
+        for (auto& [code, waiting] : std::exchange(held_, {}))
+            for (auto& f : waiting) f();
         return;
     }
     dirty_.clear();
     for (const QString& code : lost) dropTable(code);
+    auto held = std::exchange(held_, {});
+    for (auto& [code, waiting] : held)
+        for (std::size_t i = 0; i < waiting.size(); ++i) {
+            // A checkpoint among them: what came after it waits for it.
+            if (dirty_.count(code) || held_.count(code)) {
+                auto& later = held_[code];
+                later.insert(later.end(), std::make_move_iterator(waiting.begin() + static_cast<std::ptrdiff_t>(i)),
+                             std::make_move_iterator(waiting.end()));
+                if (!heldTimer_.isActive()) heldTimer_.start();
+                break;
+            }
+            waiting[i]();
+        }
 }
 
-void Server::writeFirst(const QString& code) {
-    if (dirty_.count(code)) flush();
+void Server::writeFirst(const QString& code, std::function<void()> then) {
+    if (!dirty_.count(code) && !held_.count(code)) return then();
+    held_[code].push_back(std::move(then));
+    if (!heldTimer_.isActive()) heldTimer_.start();
 }
 
 Server::Table* Server::reach(QWebSocket* socket, const QString& code, net::ErrorCode unknown) {

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QElapsedTimer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -92,13 +93,16 @@ private:
     void stopTable(Table& t);
     QCborMap status(const Table& t) const;
     void broadcastStatus(const Table& t);
+    void sendBox(const QString& code, int seat, qint64 id, const QCborMap& box);
     // Writes one table at once, outside the batches; false when it could not.
     bool saveNow(TableRecord& record);
     void markDirty(const QString& code);
     void flush();
-    // A checkpoint of the table waiting to be written is written now: before
-    // anything the table sends, so that nothing a client was shown is lost.
-    void writeFirst(const QString& code);
+    // `then` (something the table sends) runs once the table's waiting
+    // checkpoint is written, so that nothing a client was shown is lost. The
+    // tables' checkpoints that came in one pass of the loop are written in
+    // one transaction, not one each.
+    void writeFirst(const QString& code, std::function<void()> then);
     // The table, held here or (shared database) taken over from another
     // server whose lease has run out; nullptr after an answer to the client.
     Table* reach(QWebSocket* socket, const QString& code, net::ErrorCode unknown);
@@ -123,7 +127,10 @@ private:
     // Seat tokens to their table and seat.
     std::map<QString, std::pair<QString, int>> tokens_;
     std::set<QString> dirty_;
+    // What the tables send, held until their checkpoints are written.
+    std::map<QString, std::vector<std::function<void()>>> held_;
     QTimer flushTimer_;
+    QTimer heldTimer_;
     QTimer leaseTimer_;
     QElapsedTimer lastRenewal_;
     bool stopping_ = false;
