@@ -692,7 +692,7 @@ bool Server::saveNow(TableRecord& record) {
 
 void Server::markDirty(const QString& code) {
     dirty_.insert(code);
-    if (!flushTimer_.isActive()) flushTimer_.start();
+    if (!flushTimer_.isActive()) flushTimer_.start(FlushDelayMs);
 }
 
 void Server::flush() {
@@ -705,7 +705,8 @@ void Server::flush() {
     QString error;
     std::vector<QString> lost;
     if (!records.empty() && !store_.save(records, &error, &lost)) {
-        // Kept for the next try: a full disk may have room again later.
+        // Kept for the next try, a second later (a full disk may have room
+        // again); the next checkpoint after that is batched as usual again.
         // What the tables send goes out meanwhile, as it would without a disk.
         qWarning("zentrix-server: checkpoint not written: %s", qPrintable(error));
         if (!stopping_) flushTimer_.start(1000);
