@@ -706,15 +706,16 @@ void Server::flush() {
     std::vector<QString> lost;
     if (!records.empty() && !store_.save(records, &error, &lost)) {
         // Kept for the next try, a second later (a full disk may have room
-        // again); the next checkpoint after that is batched as usual again.
-        // What the tables send goes out meanwhile, as it would without a disk.
+        // again, a database come back); the next checkpoint after that is
+        // batched as usual again. What the tables would send waits too: a
+        // client must never be shown what a crash now could take back.
         qWarning("zentrix-server: checkpoint not written: %s", qPrintable(error));
-        if (!stopping_) flushTimer_.start(1000);
+        writeFailing_ = true;
         heldTimer_.stop();
-        for (auto& [code, waiting] : std::exchange(held_, {}))
-            for (auto& f : waiting) f();
+        if (!stopping_) flushTimer_.start(1000);
         return;
     }
+    writeFailing_ = false;
     dirty_.clear();
     for (const QString& code : lost) dropTable(code);
     auto held = std::exchange(held_, {});
@@ -735,7 +736,8 @@ void Server::flush() {
 void Server::writeFirst(const QString& code, std::function<void()> then) {
     if (!dirty_.count(code) && !held_.count(code)) return then();
     held_[code].push_back(std::move(then));
-    if (!heldTimer_.isActive()) heldTimer_.start();
+    // While the store fails, the one-second retry writes and sends them.
+    if (!heldTimer_.isActive() && !writeFailing_) heldTimer_.start();
 }
 
 Server::Table* Server::reach(QWebSocket* socket, const QString& code, net::ErrorCode unknown) {

@@ -131,6 +131,8 @@ private:
     std::map<QString, std::vector<std::function<void()>>> held_;
     QTimer flushTimer_;
     QTimer heldTimer_;
+    // The last write of the checkpoints failed; they are tried again each second.
+    bool writeFailing_ = false;
     QTimer leaseTimer_;
     QElapsedTimer lastRenewal_;
     bool stopping_ = false;

@@ -77,10 +77,21 @@ public:
         // Unix socket only, in the cluster's own folder: no port to share.
         // A throw-away cluster need not survive the machine's crash; a
         // durable one syncs its commits as a real one does.
-        QString options = QStringLiteral("-k %1 -c listen_addresses=").arg(dir_.path());
-        if (!durable) options += QStringLiteral(" -F");
+        options_ = QStringLiteral("-k %1 -c listen_addresses=").arg(dir_.path());
+        if (!durable) options_ += QStringLiteral(" -F");
+        return startAgain();
+    }
+    // The database goes away at once, as with a crash of its machine...
+    void stop() {
+        Run(command(QStringLiteral("pg_ctl")), args(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), data(), QStringLiteral("-m"),
+                                                    QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")}));
+        started_ = false;
+    }
+    // ...and comes back.
+    QString startAgain() {
+        QString out;
         if (!Run(command(QStringLiteral("pg_ctl")), args(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), data(), QStringLiteral("-l"), dir_.filePath(QStringLiteral("log")),
-                                                           QStringLiteral("-o"), options, QStringLiteral("-w"), QStringLiteral("start")}),
+                                                           QStringLiteral("-o"), options_, QStringLiteral("-w"), QStringLiteral("start")}),
                  &out))
             return QStringLiteral("pg_ctl start failed: ") + out;
         started_ = true;
@@ -106,7 +117,7 @@ private:
         return QStringList{QStringLiteral("-u"), user_, QStringLiteral("--"), bin_ + QLatin1Char('/') + program} + rest;
     }
     QTemporaryDir dir_;
-    QString bin_, user_;
+    QString bin_, user_, options_;
     bool started_ = false;
 };
 

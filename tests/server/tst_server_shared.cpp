@@ -70,6 +70,7 @@ class TstServerShared : public QObject {
 private slots:
     void oneServerHoldsATableAndAStaleWriteIsRefused();
     void aKilledServersTableGoesOnBehindHaproxyWithNothingShownLost();
+    void aTableOutlivesTheDatabasesCrashWithNothingShownLost();
 };
 
 void TstServerShared::oneServerHoldsATableAndAStaleWriteIsRefused() {
@@ -226,6 +227,57 @@ void TstServerShared::aKilledServersTableGoesOnBehindHaproxyWithNothingShownLost
         places.insert(lines.last());
     }
     QCOMPARE(places.size(), 4);
+}
+
+void TstServerShared::aTableOutlivesTheDatabasesCrashWithNothingShownLost() {
+    NEED_SHARED_RIG(false);
+    rig::PgCluster pg;
+    const QString why = pg.start();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    QTemporaryDir data;
+    rig::ServerProc server;
+    // The database's crash is the test: its commits must be synced, as
+    // ?sync=on asks (by default a commit is synced a moment after it returns).
+    QVERIFY(server.start(QStringLiteral(ZENTRIX_SERVER),
+                         {QStringLiteral("--store"), pg.url() + QStringLiteral("&sync=on"), QStringLiteral("--data"), data.path()}));
+    // Two computers play at the game's own pace; a watcher sees the moves.
+    Watcher w;
+    QVERIFY(w.open(server.url));
+    w.ws.sendBinaryMessage(net::CreateFrame({{net::SeatType::Normal, {}, false}, {net::SeatType::Normal, {}, false}}, {}, 7));
+    const auto created = w.take(QStringLiteral("created"));
+    QVERIFY(created);
+    const QString code = created->value(QStringLiteral("table")).toString();
+    w.send(QStringLiteral("watch"), QStringLiteral("table"), code);
+    auto latest = [&w] {
+        int moves = -1;
+        for (const QCborMap& m : w.inbox)
+            if (m.value(QStringLiteral("kind")).toString() == QLatin1String("status")) moves = std::max(moves, Moves(m));
+        return moves;
+    };
+    QVERIFY(QTest::qWaitFor([&] { return latest() >= 2; }, 30000));
+
+    // While nothing can be written, nothing more is shown, though the table plays on...
+    pg.stop();
+    QTest::qWait(500);
+    const int shown = latest();
+    w.inbox.clear();
+    QTest::qWait(3000);
+    QCOMPARE(latest(), -1);
+    // ...and once the database is back, the table plays on from what was
+    // written (its lease ran out meanwhile, so its watchers were sent away
+    // and come back), never behind what was shown.
+    QVERIFY(pg.startAgain().isEmpty());
+    std::optional<QCborMap> status;
+    QVERIFY(QTest::qWaitFor([&] {
+        QTest::qWait(300);
+        if (w.ws.state() != QAbstractSocket::ConnectedState && !w.open(server.url)) return false;
+        w.inbox.clear();
+        w.send(QStringLiteral("watch"), QStringLiteral("table"), code);
+        status = w.take(QStringLiteral("status"), 500);
+        return status && Moves(*status) >= shown;
+    }, 30000));
+    const int written = pg.psql(QStringLiteral("SELECT moves FROM game_tables WHERE code = '%1'").arg(code)).toInt();
+    QVERIFY2(written >= Moves(*status), qPrintable(QStringLiteral("shown %1, written %2").arg(Moves(*status)).arg(written)));
 }
 
 QTEST_GUILESS_MAIN(TstServerShared)
