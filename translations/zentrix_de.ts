@@ -1076,6 +1076,10 @@
         <source>A network game you played in may not be finished. Resume network game?</source>
         <translation>Ein Netzwerkspiel, an dem du teilgenommen hast, ist vielleicht noch nicht zu Ende. Netzwerkspiel fortsetzen?</translation>
     </message>
+    <message>
+        <source>This game was played over a network. Host it again for the same players?</source>
+        <translation>Dieses Spiel wurde über ein Netzwerk gespielt. Soll es für dieselben Spieler wieder geleitet werden?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>

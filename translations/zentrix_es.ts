@@ -1076,6 +1076,10 @@
         <source>A network game you played in may not be finished. Resume network game?</source>
         <translation>Puede que una partida en red en la que jugaste no haya terminado. ¿Reanudar la partida en red?</translation>
     </message>
+    <message>
+        <source>This game was played over a network. Host it again for the same players?</source>
+        <translation>Esta partida se jugó en red. ¿Alojarla de nuevo para los mismos jugadores?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>

@@ -1076,6 +1076,10 @@
         <source>A network game you played in may not be finished. Resume network game?</source>
         <translation>Une partie en réseau à laquelle tu as participé n&apos;est peut-être pas terminée. Reprendre la partie en réseau ?</translation>
     </message>
+    <message>
+        <source>This game was played over a network. Host it again for the same players?</source>
+        <translation>Cette partie a été jouée en réseau. L&apos;héberger de nouveau pour les mêmes joueurs ?</translation>
+    </message>
 </context>
 <context>
     <name>zx::FileDialogs</name>

@@ -103,6 +103,7 @@ void Game::LoadGame(const std::optional<std::string>& path) {
         chosen = ui.openFileDialog(Say(ZX_TEXT("Title", "Load Game")));
         if (!chosen || chosen->empty()) return;
     }
+    if (ui.takeSavedGame(*chosen)) return;
     LoadGameData(*chosen);
 }
 

@@ -104,6 +104,9 @@ public:
     // File dialogs for saved games (*.znx). Empty when cancelled.
     virtual std::optional<std::string> saveFileDialog(const std::string& title, const std::string& initialPath) = 0;
     virtual std::optional<std::string> openFileDialog(const std::string& title) = 0;
+    // A saved game about to be loaded may be taken up elsewhere instead (a
+    // game hosted over the network, hosted again); true when it was.
+    virtual bool takeSavedGame(const std::string& /*path*/) { return false; }
 
     // The help window at a topic ("" for the default topic).
     virtual void showHelp(const std::string& topic) = 0;

@@ -353,6 +353,33 @@ QString Server::newCode() const {
     }
 }
 
+TableRecord Server::record(const QString& code) {
+    const Table* t = find(code);
+    return t ? t->record : TableRecord{};
+}
+
+QString Server::openTable(const std::string& savedGame, const std::vector<net::SeatChoice>& seats,
+                          const net::TableOptions& options) {
+    if (savedGame.empty() || seats.empty()) return {};
+    auto t = std::make_unique<Table>();
+    TableRecord& rec = t->record;
+    rec.code = newCode();
+    rec.options = options;
+    rec.seed = QRandomGenerator::system()->generate64();
+    rec.savedGame = QByteArray::fromStdString(savedGame);
+    for (const net::SeatChoice& c : seats) rec.seats.push_back({c, {}});
+    if (!saveNow(rec)) return {};
+    const QString code = rec.code;
+    Table& table = *t;
+    tables_[code] = std::move(t);
+    if (std::none_of(table.record.seats.begin(), table.record.seats.end(),
+                     [](const SeatRecord& s) { return s.choice.type == net::SeatType::Remote; })) {
+        startTable(table);
+        markDirty(code);
+    }
+    return code;
+}
+
 void Server::create(QWebSocket* socket, Client& c, const net::Request& r) {
     // Every live table holds a thread: a flood of new tables must not take
     // the machine from the tables being played.

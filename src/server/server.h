@@ -60,6 +60,13 @@ public:
     // The saved-game lines of a table's game as it stands (its newest idle
     // state); empty when there is no such table or it has not begun.
     std::string savedGame(const QString& code);
+    // The seats and options of a table; empty seats when there is none.
+    TableRecord record(const QString& code);
+    // A table that goes on with a saved game (its lines as a saved-game
+    // file holds them), for the program that hosts its own server: it
+    // starts once every network seat is taken. Its code; empty: refused.
+    QString openTable(const std::string& savedGame, const std::vector<net::SeatChoice>& seats,
+                      const net::TableOptions& options);
 
 private:
     struct Table;

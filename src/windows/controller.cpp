@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QFileInfo>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -1153,6 +1155,13 @@ void Controller::startHosting() {
         showHostWindow();
         host_->setListening(hosted_->port(), code);
     });
+    rememberHostedSeat();
+    remote_->createAndJoin(url, seats, options, hostName);
+    QSettings().setValue(QStringLiteral("network/name"), hostName);
+    renderAll();
+}
+
+void Controller::rememberHostedSeat() {
     // The host's seat is taken up again with its server on the same port.
     connect(remote_.get(), &client::RemoteTable::seatTaken, this, [this](const QString&, int, const QString& token) {
         QSettings settings;
@@ -1161,9 +1170,102 @@ void Controller::startHosting() {
         hosted.removeDuplicates();
         settings.setValue(kHostedKey, hosted);
     });
-    remote_->createAndJoin(url, seats, options, hostName);
+}
+
+namespace {
+
+const QString kHostedSavesKey = QStringLiteral("network/hostedSaves");
+
+// A saved file is matched by its bytes: one changed since is not offered.
+QString fileStamp(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex());
+}
+
+}  // namespace
+
+void Controller::rememberHostedSave() {
+    std::vector<net::SeatChoice> seats;
+    net::TableOptions options;
+    if (!hosted_->seats(remote_->table(), &seats, &options)) return;
+    const QString path = QFileInfo(toQt(hostedFile_)).absoluteFilePath();
+    QVariantList rows;
+    const QString hostName = toQt(game_.Name(remote_->slot()));
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        const bool host = seats[i].type == net::SeatType::Remote && seats[i].name == hostName;
+        rows.append(QVariantMap{{QStringLiteral("name"), seats[i].name},
+                                {QStringLiteral("male"), seats[i].male},
+                                {QStringLiteral("type"), host ? QStringLiteral("person") : net::SeatTypeName(seats[i].type)}});
+    }
+    QVariantMap record{{QStringLiteral("stamp"), fileStamp(path)},
+                       {QStringLiteral("seats"), rows},
+                       {QStringLiteral("autoSave"), options.autoSave},
+                       {QStringLiteral("sounds"), options.sounds},
+                       {QStringLiteral("limitReactionTime"), options.limitReactionTime},
+                       {QStringLiteral("backgroundMusic"), options.backgroundMusic},
+                       {QStringLiteral("companySet"), options.companySet},
+                       {QStringLiteral("awaySeconds"), options.awaySeconds}};
+    QSettings settings;
+    QVariantMap saves = settings.value(kHostedSavesKey).toMap();
+    saves.insert(path, record);
+    settings.setValue(kHostedSavesKey, saves);
+}
+
+bool Controller::takeSavedGame(const std::string& file) {
+    const QString path = QFileInfo(toQt(file)).absoluteFilePath();
+    const QVariantMap record = QSettings().value(kHostedSavesKey).toMap().value(path).toMap();
+    if (record.isEmpty() || record.value(QStringLiteral("stamp")).toString() != fileStamp(path)) return false;
+    std::vector<net::SeatChoice> seats;
+    QString hostName;
+    for (const QVariant& v : record.value(QStringLiteral("seats")).toList()) {
+        const QVariantMap row = v.toMap();
+        net::SeatChoice c;
+        c.name = row.value(QStringLiteral("name")).toString();
+        c.male = row.value(QStringLiteral("male")).toBool();
+        const QString type = row.value(QStringLiteral("type")).toString();
+        if (type == QLatin1String("person")) hostName = c.name;
+        else if (auto t = net::SeatTypeFromName(type)) c.type = *t;
+        seats.push_back(c);
+    }
+    if (hostName.isEmpty()) return false;
+    Message m;
+    m.title = fromQt(JoinWindow::tr("Network game"));
+    m.id = "Host again";
+    m.text = fromQt(tr("This game was played over a network. Host it again for the same players?"));
+    m.icon = MsgIcon::Question;
+    m.buttons = MsgButtons::YesNo;
+    m.defaultAnswer = MsgAnswer::Yes;
+    std::optional<MsgAnswer> answer = hooks_ ? hooks_->message(m) : std::nullopt;
+    if (!answer) {
+        QMessageBox box(QMessageBox::Question, toQt(m.title), toQt(m.text), QMessageBox::Yes | QMessageBox::No, main_.get());
+        box.setObjectName(QStringLiteral("MessageBox"));
+        box.setDefaultButton(QMessageBox::Yes);
+        ModalLoop loop(*this, true);
+        answer = box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    if (*answer != MsgAnswer::Yes) return false;
+    const std::optional<std::string> lines = ReadWholeFile(file);
+    if (!lines) return false;
+    net::TableOptions options;
+    options.autoSave = record.value(QStringLiteral("autoSave"), options.autoSave).toBool();
+    options.sounds = record.value(QStringLiteral("sounds"), options.sounds).toBool();
+    options.limitReactionTime = record.value(QStringLiteral("limitReactionTime"), options.limitReactionTime).toBool();
+    options.backgroundMusic = record.value(QStringLiteral("backgroundMusic"), options.backgroundMusic).toBool();
+    options.companySet = record.value(QStringLiteral("companySet"), options.companySet).toInt();
+    options.awaySeconds = record.value(QStringLiteral("awaySeconds"), options.awaySeconds).toInt();
+    const quint16 port = static_cast<quint16>(QSettings().value(kHostPortKey, 0).toInt());
+    // Refused here, it is still the file a game at one screen loads.
+    if (!runHostedServer(port)) return false;
+    const QString code = hosted_->openTable(*lines, seats, options);
+    if (code.isEmpty()) return false;
+    if (!joinNetworkGame(hosted_->localUrl(), code, hostName)) return true;
+    rememberHostedSeat();
+    hostedFile_ = file;
     QSettings().setValue(QStringLiteral("network/name"), hostName);
-    renderAll();
+    showHostWindow();
+    host_->setListening(hosted_->port(), code);
+    return true;
 }
 
 bool Controller::hostsThisGame() const {
@@ -1186,6 +1288,7 @@ void Controller::saveHostedGame(bool saveAs) {
         hostedFile_.clear();
         return;
     }
+    rememberHostedSave();
     game_.MsgBox(Say(ZX_TEXT("Message", "The game was saved.")), "Game saved", MsgIcon::Information);
 }
 

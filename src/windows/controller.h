@@ -183,6 +183,8 @@ public:
     void refresh() override;
     std::optional<std::string> saveFileDialog(const std::string& title, const std::string& initialPath) override;
     std::optional<std::string> openFileDialog(const std::string& title) override;
+    // A file the host saved in a network game: offered to be hosted again.
+    bool takeSavedGame(const std::string& path) override;
     void showHelp(const std::string& topic) override;
     void quit() override;
     Date today() override;
@@ -205,6 +207,10 @@ private:
     bool hostsThisGame() const;
     // Game > Save and Save As... there.
     void saveHostedGame(bool saveAs);
+    // Kept beside the file (which stays a plain saved game): its seats.
+    void rememberHostedSave();
+    // The host's seat at his own server, for taking it up again later.
+    void rememberHostedSeat();
     // The log window's line for the table's chat.
     void enableChat();
     // A new port chosen in the host window: the server listens there now.

@@ -62,6 +62,28 @@ std::string HostedServer::savedGame(const QString& code) {
     return lines;
 }
 
+bool HostedServer::seats(const QString& code, std::vector<net::SeatChoice>* seats, net::TableOptions* options) {
+    if (!thread_.isRunning()) return false;
+    QMetaObject::invokeMethod(context_.get(), [&] {
+        if (!server_) return;
+        const server::TableRecord r = server_->record(code);
+        seats->clear();
+        for (const server::SeatRecord& s : r.seats) seats->push_back(s.choice);
+        *options = r.options;
+    }, Qt::BlockingQueuedConnection);
+    return !seats->empty();
+}
+
+QString HostedServer::openTable(const std::string& savedGame, const std::vector<net::SeatChoice>& seats,
+                                const net::TableOptions& options) {
+    if (!thread_.isRunning()) return {};
+    QString code;
+    QMetaObject::invokeMethod(context_.get(), [&] {
+        if (server_) code = server_->openTable(savedGame, seats, options);
+    }, Qt::BlockingQueuedConnection);
+    return code;
+}
+
 QUrl HostedServer::localUrl() const {
     QUrl url;
     url.setScheme(QStringLiteral("ws"));

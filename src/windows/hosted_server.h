@@ -8,6 +8,9 @@
 #include <QUrl>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "net/protocol.h"
 
 namespace zx {
 
@@ -31,6 +34,10 @@ public:
     quint16 port() const { return port_; }
     // The saved-game lines of the table `code` as it stands now.
     std::string savedGame(const QString& code);
+    // The table's seats and options, as Server::record and openTable.
+    bool seats(const QString& code, std::vector<net::SeatChoice>* seats, net::TableOptions* options);
+    QString openTable(const std::string& savedGame, const std::vector<net::SeatChoice>& seats,
+                      const net::TableOptions& options);
     // The address this screen's own seat connects to.
     QUrl localUrl() const;
 

@@ -90,6 +90,8 @@ void JoinWindow::showTables() {
     const auto link = client::ParseLink(txtServer_->text());
     if (!link) return controller_.networkMessage(badLinkText(txtServer_->text()));
     wantedTable_ = link->table;
+    // The tables of an earlier address must not be joined in place of this one's.
+    lstTables_->clear();
     lister_ = std::make_unique<client::RemoteTable>(controller_.game());
     connect(lister_.get(), &client::RemoteTable::tablesListed, this, [this](const QList<client::OpenTable>& tables) {
         lstTables_->clear();

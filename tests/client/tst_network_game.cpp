@@ -396,12 +396,18 @@ void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
     host.hooks.saveAnswers.push_back(saved.toStdString());
     host.controller.mainWindow().mnuGameSave->trigger();
     QCOMPARE(host.hooks.messages.back().id, std::string("Game saved"));
+    // Asked whether to host it again: No is a game at one screen.
+    GameState fromFile;
     {
         Screen later;
+        later.hooks.answers.push_back(MsgAnswer::No);
         later.controller.openAtStart(saved + QStringLiteral(".znx"));
+        QCOMPARE(later.boxes("Host again"), 1);
         QVERIFY(later.game().S.GameInProgress);
+        QVERIFY(!later.controller.networked());
         QCOMPARE(later.game().Name(1), std::string("Hanna"));
         QCOMPARE(later.game().Name(2), std::string("Gus"));
+        fromFile = later.game().S;
     }
 
     // A line said on either screen reaches the log of both, with its sayer.
@@ -450,6 +456,26 @@ void TestNetworkGame::aHostPlaysWithAGuestAndTheyChat() {
     const auto asked = host.hooks.messages.size();
     host.controller.offerResumeAtStart();
     QCOMPARE(host.hooks.messages.size(), asked);
+
+    // Yes: the saved game is hosted again, Gus's seat open for him.
+    host.hooks.openAnswers.push_back((saved + QStringLiteral(".znx")).toStdString());
+    host.controller.mainWindow().mnuGameLoad->trigger();
+    QCOMPARE(host.boxes("Host again"), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(host.controller.remote() && host.controller.remote()->seated(), 10000);
+    hosting = host.controller.hostWindow();
+    QVERIFY(hosting->isVisible());
+    QVERIFY(hosting->link() != link);
+    QTRY_COMPARE(seats->count(), 2);
+    QCOMPARE(seats->item(0)->text(), QStringLiteral("Seat 1: Hanna, joined"));
+    QCOMPARE(seats->item(1)->text(), QStringLiteral("Seat 2: open"));
+    guest.controller.showJoinWindow(hosting->link());
+    test::typeInto(guest.controller.joinWindow()->nameBox(), QStringLiteral("Gus"));
+    test::clickOn(guest.controller.joinWindow()->joinButton());
+    QTRY_VERIFY_WITH_TIMEOUT(host.game().S.GameInProgress && guest.game().S.GameInProgress, 10000);
+    for (Screen* s : {&host, &guest}) {
+        QCOMPARE(s->game().S.Moves, fromFile.Moves);
+        QCOMPARE(s->game().S.Cash, fromFile.Cash);
+    }
 }
 
 QTEST_MAIN(TestNetworkGame)
