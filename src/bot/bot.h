@@ -43,24 +43,6 @@ inline bool Tracing() {
     return on;
 }
 
-inline std::optional<MsgButtons> ButtonsFrom(const QString& s) {
-    if (s == QLatin1String("ok")) return MsgButtons::Ok;
-    if (s == QLatin1String("okcancel")) return MsgButtons::OkCancel;
-    if (s == QLatin1String("yesno")) return MsgButtons::YesNo;
-    if (s == QLatin1String("yesnocancel")) return MsgButtons::YesNoCancel;
-    return std::nullopt;
-}
-
-inline net::BoxAnswer ToBoxAnswer(MsgAnswer a) {
-    switch (a) {
-        case MsgAnswer::Ok: return net::BoxAnswer::Ok;
-        case MsgAnswer::Cancel: return net::BoxAnswer::Cancel;
-        case MsgAnswer::Yes: return net::BoxAnswer::Yes;
-        case MsgAnswer::No: return net::BoxAnswer::No;
-    }
-    return net::BoxAnswer::Ok;
-}
-
 class Bot : public QObject {
 public:
     enum class Mode { Create, Join, Resume };
@@ -321,13 +303,13 @@ private:
         msg.text = m.value(QLatin1String("text")).toString().toStdString();
         msg.title = m.value(QLatin1String("title")).toString().toStdString();
         msg.id = m.value(QLatin1String("about")).toString().toStdString();
-        msg.buttons = ButtonsFrom(m.value(QLatin1String("buttons")).toString()).value_or(MsgButtons::Ok);
+        msg.buttons = net::ButtonsFromName(m.value(QLatin1String("buttons")).toString()).value_or(MsgButtons::Ok);
         msg.player = slot_;
         // A box this seat's player does not answer itself gets the box's own
         // default: a button it has, which the server takes.
         const auto fallback = net::BoxAnswerFromName(m.value(QLatin1String("default")).toString()).value_or(net::BoxAnswer::Ok);
         const auto mine = pilot_.Answer(msg);
-        const net::BoxAnswer a = mine ? ToBoxAnswer(*mine) : fallback;
+        const net::BoxAnswer a = mine ? net::ToBoxAnswer(*mine) : fallback;
         if (Tracing()) trace("answer %s", qPrintable(net::BoxAnswerName(a)));
         QCborMap answer = net::Message(net::Kind::Answer);
         answer.insert(QLatin1String("box"), m.value(QLatin1String("box")));

@@ -11,41 +11,6 @@ namespace zx::client {
 
 namespace {
 
-MsgIcon IconFrom(const QString& s) {
-    if (s == QLatin1String("exclamation")) return MsgIcon::Exclamation;
-    if (s == QLatin1String("critical")) return MsgIcon::Critical;
-    if (s == QLatin1String("question")) return MsgIcon::Question;
-    if (s == QLatin1String("information")) return MsgIcon::Information;
-    return MsgIcon::None;
-}
-
-MsgButtons ButtonsFrom(const QString& s) {
-    if (s == QLatin1String("okcancel")) return MsgButtons::OkCancel;
-    if (s == QLatin1String("yesno")) return MsgButtons::YesNo;
-    if (s == QLatin1String("yesnocancel")) return MsgButtons::YesNoCancel;
-    return MsgButtons::Ok;
-}
-
-MsgAnswer AnswerFrom(const QString& s) {
-    switch (net::BoxAnswerFromName(s).value_or(net::BoxAnswer::Ok)) {
-        case net::BoxAnswer::Ok: return MsgAnswer::Ok;
-        case net::BoxAnswer::Cancel: return MsgAnswer::Cancel;
-        case net::BoxAnswer::Yes: return MsgAnswer::Yes;
-        case net::BoxAnswer::No: return MsgAnswer::No;
-    }
-    return MsgAnswer::Ok;
-}
-
-net::BoxAnswer ToWire(MsgAnswer a) {
-    switch (a) {
-        case MsgAnswer::Ok: return net::BoxAnswer::Ok;
-        case MsgAnswer::Cancel: return net::BoxAnswer::Cancel;
-        case MsgAnswer::Yes: return net::BoxAnswer::Yes;
-        case MsgAnswer::No: return net::BoxAnswer::No;
-    }
-    return net::BoxAnswer::Ok;
-}
-
 // What a person types: kept while the connection is down and sent again.
 bool IsTyping(OpKind k) { return k == OpKind::SaleBid || k == OpKind::DeskType || k == OpKind::LoanType; }
 
@@ -193,7 +158,7 @@ void RemoteTable::chat(const QString& text) {
 void RemoteTable::answer(qint64 box, MsgAnswer a) {
     QCborMap m = net::Message(net::Kind::Answer);
     m.insert(QLatin1String("box"), box);
-    m.insert(QLatin1String("answer"), net::BoxAnswerName(ToWire(a)));
+    m.insert(QLatin1String("answer"), net::BoxAnswerName(net::ToBoxAnswer(a)));
     sendMap(m);
 }
 
@@ -305,9 +270,9 @@ void RemoteTable::received(const QByteArray& bytes) {
             b.message.text = m.value(QLatin1String("text")).toString().toStdString();
             b.message.title = m.value(QLatin1String("title")).toString().toStdString();
             b.message.id = m.value(QLatin1String("about")).toString().toStdString();
-            b.message.icon = IconFrom(m.value(QLatin1String("icon")).toString());
-            b.message.buttons = ButtonsFrom(m.value(QLatin1String("buttons")).toString());
-            b.message.defaultAnswer = AnswerFrom(m.value(QLatin1String("default")).toString());
+            b.message.icon = net::IconFromName(m.value(QLatin1String("icon")).toString());
+            b.message.buttons = net::ButtonsFromName(m.value(QLatin1String("buttons")).toString()).value_or(MsgButtons::Ok);
+            b.message.defaultAnswer = net::FromBoxAnswer(net::BoxAnswerFromName(m.value(QLatin1String("default")).toString()).value_or(net::BoxAnswer::Ok));
             b.message.player = b.mine ? slot_ : 0;
             emit boxArrived(b);
             return;

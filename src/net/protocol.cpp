@@ -192,6 +192,59 @@ std::optional<BoxAnswer> BoxAnswerFromName(const QString& name) {
     return std::nullopt;
 }
 
+QString IconName(MsgIcon i) {
+    switch (i) {
+        case MsgIcon::None: return QStringLiteral("none");
+        case MsgIcon::Exclamation: return QStringLiteral("exclamation");
+        case MsgIcon::Critical: return QStringLiteral("critical");
+        case MsgIcon::Question: return QStringLiteral("question");
+        case MsgIcon::Information: return QStringLiteral("information");
+    }
+    return QStringLiteral("none");
+}
+
+MsgIcon IconFromName(const QString& name) {
+    for (MsgIcon i : {MsgIcon::Exclamation, MsgIcon::Critical, MsgIcon::Question, MsgIcon::Information})
+        if (name == IconName(i)) return i;
+    return MsgIcon::None;
+}
+
+QString ButtonsName(MsgButtons b) {
+    switch (b) {
+        case MsgButtons::Ok: return QStringLiteral("ok");
+        case MsgButtons::OkCancel: return QStringLiteral("okcancel");
+        case MsgButtons::YesNo: return QStringLiteral("yesno");
+        case MsgButtons::YesNoCancel: return QStringLiteral("yesnocancel");
+    }
+    return QStringLiteral("ok");
+}
+
+std::optional<MsgButtons> ButtonsFromName(const QString& name) {
+    for (MsgButtons b : {MsgButtons::Ok, MsgButtons::OkCancel, MsgButtons::YesNo, MsgButtons::YesNoCancel})
+        if (name == ButtonsName(b)) return b;
+    return std::nullopt;
+}
+
+BoxAnswer ToBoxAnswer(MsgAnswer a) {
+    switch (a) {
+        case MsgAnswer::Ok: return BoxAnswer::Ok;
+        case MsgAnswer::Cancel: return BoxAnswer::Cancel;
+        case MsgAnswer::Yes: return BoxAnswer::Yes;
+        case MsgAnswer::No: return BoxAnswer::No;
+    }
+    return BoxAnswer::Ok;
+}
+
+MsgAnswer FromBoxAnswer(BoxAnswer a) {
+    switch (a) {
+        case BoxAnswer::Ok: return MsgAnswer::Ok;
+        case BoxAnswer::Cancel: return MsgAnswer::Cancel;
+        case BoxAnswer::Yes: return MsgAnswer::Yes;
+        case BoxAnswer::No: return MsgAnswer::No;
+    }
+    return MsgAnswer::Ok;
+}
+
 QCborMap OptionsToCbor(const TableOptions& o) {
     QCborMap m;
     m.insert(QLatin1String("autoSave"), o.autoSave);

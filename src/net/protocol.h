@@ -68,6 +68,7 @@
 #include <vector>
 
 #include "rules/operations.h"
+#include "rules/ui.h"
 
 namespace zx::net {
 
@@ -139,6 +140,13 @@ QCborMap OptionsToCbor(const TableOptions& o);
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 QString BoxAnswerName(BoxAnswer a);
 std::optional<BoxAnswer> BoxAnswerFromName(const QString& name);
+// A box's icon, buttons and answers as the wire names them.
+QString IconName(MsgIcon i);
+MsgIcon IconFromName(const QString& name);  // None when unknown
+QString ButtonsName(MsgButtons b);
+std::optional<MsgButtons> ButtonsFromName(const QString& name);
+BoxAnswer ToBoxAnswer(MsgAnswer a);
+MsgAnswer FromBoxAnswer(BoxAnswer a);
 
 // A client's message, checked.
 struct Request {

@@ -35,36 +35,7 @@ int PlayerTypeOf(net::SeatType t) {
     return Human;
 }
 
-QString IconName(MsgIcon i) {
-    switch (i) {
-        case MsgIcon::None: return QStringLiteral("none");
-        case MsgIcon::Exclamation: return QStringLiteral("exclamation");
-        case MsgIcon::Critical: return QStringLiteral("critical");
-        case MsgIcon::Question: return QStringLiteral("question");
-        case MsgIcon::Information: return QStringLiteral("information");
-    }
-    return QStringLiteral("none");
-}
-
-QString ButtonsName(MsgButtons b) {
-    switch (b) {
-        case MsgButtons::Ok: return QStringLiteral("ok");
-        case MsgButtons::OkCancel: return QStringLiteral("okcancel");
-        case MsgButtons::YesNo: return QStringLiteral("yesno");
-        case MsgButtons::YesNoCancel: return QStringLiteral("yesnocancel");
-    }
-    return QStringLiteral("ok");
-}
-
-QString AnswerName(MsgAnswer a) {
-    switch (a) {
-        case MsgAnswer::Ok: return net::BoxAnswerName(net::BoxAnswer::Ok);
-        case MsgAnswer::Cancel: return net::BoxAnswerName(net::BoxAnswer::Cancel);
-        case MsgAnswer::Yes: return net::BoxAnswerName(net::BoxAnswer::Yes);
-        case MsgAnswer::No: return net::BoxAnswerName(net::BoxAnswer::No);
-    }
-    return net::BoxAnswerName(net::BoxAnswer::Ok);
-}
+QString AnswerWord(MsgAnswer a) { return net::BoxAnswerName(net::ToBoxAnswer(a)); }
 
 // A box closed without a button, as Esc closes it on the desktop.
 MsgAnswer EscapeAnswer(MsgButtons b) {
@@ -281,9 +252,9 @@ MsgAnswer TableRunner::message(const Message& m) {
     box.insert(QLatin1String("box"), id);
     box.insert(QLatin1String("text"), QString::fromStdString(m.text));
     box.insert(QLatin1String("title"), QString::fromStdString(m.title));
-    box.insert(QLatin1String("icon"), IconName(m.icon));
-    box.insert(QLatin1String("buttons"), ButtonsName(m.buttons));
-    box.insert(QLatin1String("default"), AnswerName(m.defaultAnswer));
+    box.insert(QLatin1String("icon"), net::IconName(m.icon));
+    box.insert(QLatin1String("buttons"), net::ButtonsName(m.buttons));
+    box.insert(QLatin1String("default"), AnswerWord(m.defaultAnswer));
     box.insert(QLatin1String("about"), QString::fromStdString(m.id));
     const int seat = m.player ? SeatOfSlot(m.player) : 0;
     // The screen the box is about goes first: a client answers from what it
@@ -292,20 +263,20 @@ MsgAnswer TableRunner::message(const Message& m) {
     post([cb = callbacks_.box, seat, id, box] { cb(seat, id, box); });
     // A box for everybody is shown to all and keeps nobody waiting.
     if (seat == 0) return m.defaultAnswer;
-    trace(QStringLiteral("box %1 for seat %2 (%3): %4").arg(id).arg(seat).arg(ButtonsName(m.buttons), QString::fromStdString(m.text).left(80)));
+    trace(QStringLiteral("box %1 for seat %2 (%3): %4").arg(id).arg(seat).arg(net::ButtonsName(m.buttons), QString::fromStdString(m.text).left(80)));
     QEventLoop loop;
     waits_[id] = Wait{seat, &loop, std::nullopt, m};
     hands_->stop();
     loop.exec();
     const std::optional<MsgAnswer> answer = waits_[id].answer;
     waits_.erase(id);
-    trace(QStringLiteral("box %1 closed with %2").arg(id).arg(AnswerName(answer.value_or(EscapeAnswer(m.buttons)))));
+    trace(QStringLiteral("box %1 closed with %2").arg(id).arg(AnswerWord(answer.value_or(EscapeAnswer(m.buttons)))));
     return answer.value_or(EscapeAnswer(m.buttons));
 }
 
 void TableRunner::answer(int seat, qint64 box, MsgAnswer a) {
     auto it = waits_.find(box);
-    trace(QStringLiteral("seat %1 answers box %2: %3").arg(seat).arg(box).arg(AnswerName(a)));
+    trace(QStringLiteral("seat %1 answers box %2: %3").arg(seat).arg(box).arg(AnswerWord(a)));
     if (it == waits_.end() || it->second.seat != seat || it->second.answer) return;
     catchUp();
     it->second.answer = a;

@@ -1069,15 +1069,8 @@ void Controller::offerResumeAtStart() {
     m.icon = MsgIcon::Question;
     m.buttons = MsgButtons::YesNo;
     m.defaultAnswer = MsgAnswer::Yes;
-    std::optional<MsgAnswer> answer = hooks_ ? hooks_->message(m) : std::nullopt;
-    if (!answer) {
-        QMessageBox box(QMessageBox::Question, toQt(m.title), toQt(m.text), QMessageBox::Yes | QMessageBox::No, main_.get());
-        box.setObjectName(QStringLiteral("MessageBox"));
-        box.setDefaultButton(QMessageBox::Yes);
-        ModalLoop loop(*this, true);
-        answer = box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
-    }
-    if (*answer == MsgAnswer::Yes) resumeLastNetworkGame();
+    const MsgAnswer answer = message(m);
+    if (answer == MsgAnswer::Yes) resumeLastNetworkGame();
 }
 
 JoinWindow* Controller::joinWindow() const { return join_; }
@@ -1236,15 +1229,8 @@ bool Controller::takeSavedGame(const std::string& file) {
     m.icon = MsgIcon::Question;
     m.buttons = MsgButtons::YesNo;
     m.defaultAnswer = MsgAnswer::Yes;
-    std::optional<MsgAnswer> answer = hooks_ ? hooks_->message(m) : std::nullopt;
-    if (!answer) {
-        QMessageBox box(QMessageBox::Question, toQt(m.title), toQt(m.text), QMessageBox::Yes | QMessageBox::No, main_.get());
-        box.setObjectName(QStringLiteral("MessageBox"));
-        box.setDefaultButton(QMessageBox::Yes);
-        ModalLoop loop(*this, true);
-        answer = box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
-    }
-    if (*answer != MsgAnswer::Yes) return false;
+    const MsgAnswer answer = message(m);
+    if (answer != MsgAnswer::Yes) return false;
     const std::optional<std::string> lines = ReadWholeFile(file);
     if (!lines) return false;
     net::TableOptions options;
