@@ -1,10 +1,14 @@
 // The server under load: one zentrix-server process on 127.0.0.1 (port 0)
 // and, in this process, many network bots (the normal strategy, each its
 // own connection), as zentrix-bot plays them.
-//   server_load pace TABLES SECONDS   tables of four bots at the game's pace:
-//                                     the server's CPU, the 99th percentile
-//                                     from a bot's operation to the change
-//                                     it receives, the bytes per table per minute
+//   server_load pace TABLES SECONDS [PER_SECOND]
+//                                     tables of four bots at the game's pace,
+//                                     filling at PER_SECOND tables a second
+//                                     (25): the server's CPU, the 99th
+//                                     percentile from a bot's operation to the
+//                                     server's word that it is carried out
+//                                     (every change it made at once received
+//                                     before it), the bytes per table per minute
 //   server_load instant TABLES        --instant: whole games per second
 //   server_load idle TABLES           the server's memory per idle table
 // The baseline of each run is the same server with no table. Another
@@ -220,7 +224,7 @@ double Percentile(std::vector<double> v, double p) {
     return v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];
 }
 
-int Pace(int tables, int seconds) {
+int Pace(int tables, int seconds, int perSecond) {
     Server server;
     if (!server.start(false)) return 1;
     Wait(1000);
@@ -230,8 +234,18 @@ int Pace(int tables, int seconds) {
     const double idleCpu = (server.cpu() - c0) / 5.0;
     const QStringList codes = CreateTables(server.url, tables, 4);
     Bots bots;
-    bots.join(server.url, codes, 4);
-    Wait(5000);  // everybody seated and the first views sent
+    // A server fills as people come, not with every game starting in the
+    // same second: that would keep the tables' moves in step, every one of
+    // them rolling at once, long after.
+    QElapsedTimer filling;
+    filling.start();
+    for (int i = 0; i < codes.size(); ++i) {
+        bots.join(server.url, {codes[i]}, 4);
+        const qint64 due = 1000LL * (i + 1) / std::max(1, perSecond);
+        if (filling.elapsed() < due) Wait(static_cast<int>(due - filling.elapsed()));
+    }
+    std::vector<double> arriving = bots.answered();
+    Wait(20000);  // the last tables' first moves made
     bots.forgetAnswers();
     const qint64 bytes0 = bots.bytes(), frames0 = bots.frames();
     c0 = server.cpu();
@@ -243,10 +257,12 @@ int Pace(int tables, int seconds) {
     const double load = (server.cpu() - c0) / secs;
     const double botLoad = (OwnCpu() - b0) / secs;
     const std::vector<double> answered = bots.answered();
-    std::printf("pace: %d tables (%zu bots in %zu threads), %.0f s: server CPU %.1f %% of one core (no table: %.1f %%), "
-                "the bots' CPU %.0f %%; operation to its change: %zu answers, p50 %.1f ms, p90 %.1f ms, p99 %.1f ms, max %.1f ms; "
+    std::printf("pace: %d tables (%zu bots in %zu threads, %d tables a second while filling: p99 %.1f ms then), %.0f s: "
+                "server CPU %.1f %% of one core (no table: %.1f %%), "
+                "the bots' CPU %.0f %%; operation to done: %zu answers, p50 %.1f ms, p90 %.1f ms, p99 %.1f ms, max %.1f ms; "
                 "%.0f bytes per table per minute, %.0f messages per seat per minute; %d finished, %d failed\n",
-                static_cast<int>(codes.size()), bots.count, bots.threads.size(), secs, 100 * load, 100 * idleCpu, 100 * botLoad,
+                static_cast<int>(codes.size()), bots.count, bots.threads.size(), perSecond, Percentile(arriving, 0.99), secs,
+                100 * load, 100 * idleCpu, 100 * botLoad,
                 answered.size(), Percentile(answered, 0.5), Percentile(answered, 0.9), Percentile(answered, 0.99), Percentile(answered, 1.0),
                 static_cast<double>(bots.bytes() - bytes0) / codes.size() / (secs / 60.0),
                 static_cast<double>(bots.frames() - frames0) / static_cast<double>(bots.count) / (secs / 60.0), bots.finished(),
@@ -320,9 +336,10 @@ int main(int argc, char** argv) {
     const QStringList a = app.arguments();
     const QString mode = a.value(1);
     const int tables = a.value(2, QStringLiteral("50")).toInt();
-    if (mode == QLatin1String("pace")) return Pace(tables, a.value(3, QStringLiteral("60")).toInt());
+    if (mode == QLatin1String("pace"))
+        return Pace(tables, a.value(3, QStringLiteral("60")).toInt(), a.value(4, QStringLiteral("25")).toInt());
     if (mode == QLatin1String("instant")) return Instant(tables);
     if (mode == QLatin1String("idle")) return Idle(tables);
-    std::fprintf(stderr, "server_load pace TABLES SECONDS | instant TABLES | idle TABLES\n");
+    std::fprintf(stderr, "server_load pace TABLES SECONDS [PER_SECOND] | instant TABLES | idle TABLES\n");
     return 2;
 }

@@ -53,10 +53,10 @@ public:
         pilot_.SendMovesTo([this](const Op& op) {
             sent_ = true;
             waitingForChange_ = true;
-            if (!sentAt_.isValid()) sentAt_.start();
+            sentAt_.start();
             retry_.start(RetryMs);
             if (Tracing()) trace("op %s index %d value %d text '%s'", qPrintable(net::OpKindName(op.kind)), op.index, op.value, op.text.c_str());
-            sendFrame(net::OperationFrame(op));
+            sendFrame(net::OperationFrame(op, ++opId_));
         });
         drain_.setInterval(1000 / SafeRate);
         connect(&drain_, &QTimer::timeout, this, [this] { drain(); });
@@ -84,7 +84,8 @@ public:
     // What the program does at the end (exits with the code); a load test
     // holding many bots in one process counts them instead.
     std::function<void(int code)> onFinish = [](int code) { QCoreApplication::exit(code); };
-    // The milliseconds from an operation sent to the next change of the view.
+    // The milliseconds from an operation sent to the server's word that it
+    // is carried out, every change it made at once received (or refused).
     std::function<void(double ms)> onAnswered;
     bool printing = true;
     qint64 bytesReceived = 0;
@@ -228,6 +229,7 @@ private:
                 return changed();
             }
             case net::Kind::Box: return box(m);
+            case net::Kind::Done: return answered(m);
             case net::Kind::Status: return status(m);
             case net::Kind::Error:
                 if (m.value(QLatin1String("code")).toString() == net::ErrorCodeName(net::ErrorCode::Moved)) {
@@ -240,6 +242,7 @@ private:
                     return;
                 }
                 if (m.value(QLatin1String("code")).toString() == net::ErrorCodeName(net::ErrorCode::Refused)) {
+                    answered(m);
                     waitingForChange_ = false;
                     QTimer::singleShot(50, this, [this] { step(); });
                     return;
@@ -270,9 +273,13 @@ private:
         }
     }
 
-    void changed() {
-        if (sentAt_.isValid() && onAnswered) onAnswered(static_cast<double>(sentAt_.nsecsElapsed()) / 1e6);
+    void answered(const QCborMap& m) {
+        if (m.value(QLatin1String("id")).toInteger(-1) != opId_ || !sentAt_.isValid()) return;
+        if (onAnswered) onAnswered(static_cast<double>(sentAt_.nsecsElapsed()) / 1e6);
         sentAt_.invalidate();
+    }
+
+    void changed() {
         if (slot_ >= 1) pilot_.PlaySeat(mirror_.IdOf(slot_), strength_);
         waitingForChange_ = false;
         retry_.stop();
@@ -350,7 +357,8 @@ private:
     Game mirror_;
     ai::Autopilot pilot_;
     QWebSocket socket_;
-    QElapsedTimer sentAt_;
+    QElapsedTimer sentAt_;  // since the operation numbered opId_ went
+    qint64 opId_ = 0;
     QTimer retry_;
     QTimer drain_;
     std::deque<QByteArray> queue_;

@@ -9,12 +9,12 @@
 namespace zx::net {
 namespace {
 
-constexpr std::array<std::pair<Kind, const char*>, 19> Kinds{{
+constexpr std::array<std::pair<Kind, const char*>, 20> Kinds{{
     {Kind::Hello, "hello"}, {Kind::Welcome, "welcome"}, {Kind::Create, "create"}, {Kind::Created, "created"},
     {Kind::List, "list"}, {Kind::Tables, "tables"}, {Kind::Join, "join"}, {Kind::Joined, "joined"},
     {Kind::Resume, "resume"}, {Kind::Resumed, "resumed"}, {Kind::Watch, "watch"}, {Kind::Status, "status"},
     {Kind::Box, "box"}, {Kind::Answer, "answer"}, {Kind::View, "view"}, {Kind::Change, "change"},
-    {Kind::Operation, "operation"}, {Kind::Error, "error"}, {Kind::Chat, "chat"},
+    {Kind::Operation, "operation"}, {Kind::Error, "error"}, {Kind::Chat, "chat"}, {Kind::Done, "done"},
 }};
 
 constexpr std::array<std::pair<OpKind, const char*>, 31> OpKinds{{
@@ -331,6 +331,12 @@ std::optional<Request> DecodeRequest(const QByteArray& bytes, DecodeError* error
             if (!OptionalText(o, "text", text) || text.size() > 16)
                 return Fail(error, QStringLiteral("An operation's text is at most 16 characters."));
             r.op.text = text.toStdString();
+            const QCborValue id = m.value(QLatin1String("id"));
+            if (!id.isUndefined()) {
+                if (!id.isInteger() || id.toInteger() < 0 || id.toInteger() > (qint64{1} << 53))
+                    return Fail(error, QStringLiteral("An operation's id is a whole number from 0."));
+                r.opId = id.toInteger();
+            }
             return r;
         }
         case Kind::View: return r;
@@ -398,7 +404,7 @@ std::optional<OpKind> OpKindFromName(const QString& name) {
     return std::nullopt;
 }
 
-QByteArray OperationFrame(const Op& op) {
+QByteArray OperationFrame(const Op& op, qint64 id) {
     QCborMap o;
     o.insert(QLatin1String("kind"), OpKindName(op.kind));
     if (op.index) o.insert(QLatin1String("index"), op.index);
@@ -407,6 +413,7 @@ QByteArray OperationFrame(const Op& op) {
     if (!op.text.empty()) o.insert(QLatin1String("text"), QString::fromStdString(op.text));
     QCborMap m = Message(Kind::Operation);
     m.insert(QLatin1String("operation"), o);
+    if (id >= 0) m.insert(QLatin1String("id"), id);
     return Encode(m);
 }
 

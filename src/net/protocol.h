@@ -88,7 +88,7 @@ constexpr int MaxChatLength = 200;
 
 enum class Kind {
     Hello, Welcome, Create, Created, List, Tables, Join, Joined, Resume, Resumed,
-    Watch, Status, Box, Answer, View, Change, Operation, Error, Chat,
+    Watch, Status, Box, Answer, View, Change, Operation, Error, Chat, Done,
 };
 QString KindName(Kind k);
 std::optional<Kind> KindFromName(const QString& name);
@@ -162,6 +162,7 @@ struct Request {
     qint64 box = 0;                  // answer
     BoxAnswer answer = BoxAnswer::Ok;  // answer
     Op op;                           // operation (its seatId is never the client's to say)
+    qint64 opId = -1;                // operation: the client's number for it, -1 for none
 };
 
 struct DecodeError {
@@ -186,7 +187,10 @@ QByteArray CreateFrame(const std::vector<SeatChoice>& seats, const TableOptions&
 // Operations by name ("RollDice", "SaleBid", ...), for the wire.
 QString OpKindName(OpKind k);
 std::optional<OpKind> OpKindFromName(const QString& name);
-QByteArray OperationFrame(const Op& op);
+// `id` (0 or more) asks the server to say when it has carried the
+// operation out: "done" with the id once every change it made at once is
+// sent, or the refusal with the id.
+QByteArray OperationFrame(const Op& op, qint64 id = -1);
 QByteArray ChatFrame(const QString& text);
 // The server's side: a seat's line, for every client of the table.
 QCborMap ChatMessage(int seat, const QString& name, const QString& text);

@@ -67,6 +67,8 @@ struct Server::Table {
     std::map<int, std::map<qint64, QCborMap>> boxes;
     std::unique_ptr<QThread> thread;
     std::unique_ptr<TableRunner> runner;
+    // The status the seats last heard, but for the moves.
+    QCborMap seatsHeard;
 };
 
 Server::Server(ServerConfig config, QObject* parent) : QObject(parent), config_(std::move(config)) {
@@ -330,7 +332,8 @@ void Server::handle(QWebSocket* socket, Client& c, const net::Request& r) {
             if (r.kind == net::Kind::View)
                 QMetaObject::invokeMethod(runner, [runner, seat] { runner->sendWholeView(seat); }, Qt::QueuedConnection);
             else
-                QMetaObject::invokeMethod(runner, [runner, seat, op = r.op] { runner->operation(seat, op); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(runner, [runner, seat, op = r.op, id = r.opId] { runner->operation(seat, op, id); },
+                                          Qt::QueuedConnection);
             return;
         }
         case net::Kind::Chat: return chat(socket, c, r);
@@ -607,10 +610,22 @@ void Server::startTable(Table& t) {
             if (QWebSocket* socket = t->seatClient[static_cast<std::size_t>(seat)]) socket->sendBinaryMessage(frame);
         });
     };
-    callbacks.refused = [this, code](int seat, const QString& why) {
+    callbacks.refused = [this, code](int seat, const QString& why, qint64 id) {
         Table* t = find(code);
-        if (t && seat >= 1 && seat <= net::MaxSeats)
-            send(t->seatClient[static_cast<std::size_t>(seat)], net::ErrorMessage(net::ErrorCode::Refused, why));
+        if (!t || seat < 1 || seat > net::MaxSeats) return;
+        QCborMap m = net::ErrorMessage(net::ErrorCode::Refused, why);
+        if (id >= 0) m.insert(QLatin1String("id"), id);
+        send(t->seatClient[static_cast<std::size_t>(seat)], m);
+    };
+    // After the changes the operation made, which may wait for their checkpoint.
+    callbacks.done = [this, code](int seat, qint64 id) {
+        writeFirst(code, [this, code, seat, id] {
+            Table* t = find(code);
+            if (!t || seat < 1 || seat > net::MaxSeats) return;
+            QCborMap m = net::Message(net::Kind::Done);
+            m.insert(QLatin1String("id"), id);
+            send(t->seatClient[static_cast<std::size_t>(seat)], m);
+        });
     };
     callbacks.finished = [this, code](const QStringList& results) {
         Table* t = find(code);
@@ -698,12 +713,20 @@ QCborMap Server::status(const Table& t) const {
     return m;
 }
 
-void Server::broadcastStatus(const Table& t) {
-    std::set<QWebSocket*> listeners = t.watchers;
-    for (QWebSocket* s : t.seatClient)
-        if (s) listeners.insert(s);
-    if (listeners.empty()) return;
+void Server::broadcastStatus(Table& t) {
     const QCborMap m = status(t);
+    // Watchers follow every checkpoint's moves; the players have the board
+    // and hear of the moves only with a change of seats, start or results,
+    // or the messages of a busy server would be a sixth more.
+    QCborMap news = m;
+    news.remove(QLatin1String("moves"));
+    std::set<QWebSocket*> listeners = t.watchers;
+    if (news != t.seatsHeard) {
+        t.seatsHeard = news;
+        for (QWebSocket* s : t.seatClient)
+            if (s) listeners.insert(s);
+    }
+    if (listeners.empty()) return;
     for (QWebSocket* s : listeners) send(s, m);
 }
 

@@ -99,7 +99,7 @@ private:
     void startTable(Table& t);
     void stopTable(Table& t);
     QCborMap status(const Table& t) const;
-    void broadcastStatus(const Table& t);
+    void broadcastStatus(Table& t);
     void sendBox(const QString& code, int seat, qint64 id, const QCborMap& box);
     // Writes one table at once, outside the batches; false when it could not.
     bool saveNow(TableRecord& record);

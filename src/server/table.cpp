@@ -261,6 +261,7 @@ MsgAnswer TableRunner::message(const Message& m) {
     // shows (a loan's amount and terms).
     publishViews();
     post([cb = callbacks_.box, seat, id, box] { cb(seat, id, box); });
+    postDone();
     // A box for everybody is shown to all and keeps nobody waiting.
     if (seat == 0) return m.defaultAnswer;
     trace(QStringLiteral("box %1 for seat %2 (%3): %4").arg(id).arg(seat).arg(net::ButtonsName(m.buttons), QString::fromStdString(m.text).left(80)));
@@ -416,12 +417,18 @@ void TableRunner::sendWholeView(int seat) {
     post([cb = callbacks_.view, seat, frame = net::Encode(m)] { cb(seat, frame); });
 }
 
-void TableRunner::operation(int seat, Op op) {
+void TableRunner::postDone() {
+    if (doneId_ < 0) return;
+    post([cb = callbacks_.done, seat = doneSeat_, id = doneId_] { cb(seat, id); });
+    doneId_ = -1;
+}
+
+void TableRunner::operation(int seat, Op op, qint64 id) {
     if (stopped_ || finished_ || !game_) return;
     catchUp();
     auto refuse = [&](const QString& why) {
         trace(QStringLiteral("seat %1 %2 refused: %3").arg(seat).arg(net::OpKindName(op.kind), why));
-        post([cb = callbacks_.refused, seat, why] { cb(seat, why); });
+        post([cb = callbacks_.refused, seat, why, id] { cb(seat, why, id); });
     };
     // A box on the screen holds every window, as on the desktop.
     if (!waits_.empty()) return refuse(QStringLiteral("A message box is waiting for an answer."));
@@ -430,10 +437,16 @@ void TableRunner::operation(int seat, Op op) {
         return refuse(QStringLiteral("The computer plays this seat until its person is back."));
     // Who acts is the connection's seat, whatever the message said.
     op.seatId = game_->IdOf(slot);
+    doneSeat_ = seat;
+    doneId_ = id;
     const OpRefusal why = Apply(*game_, op);
-    if (why != OpRefusal::None) return refuse(QString::fromUtf8(RefusalText(why)));
+    if (why != OpRefusal::None) {
+        doneId_ = -1;
+        return refuse(QString::fromUtf8(RefusalText(why)));
+    }
     trace(QStringLiteral("seat %1 %2 index %3 value %4 done").arg(seat).arg(net::OpKindName(op.kind)).arg(op.index).arg(op.value));
     afterEvent();
+    postDone();
 }
 
 bool TableRunner::Due(int p) const {

@@ -65,8 +65,12 @@ struct TableCallbacks {
     // A seat's view (kind "view", whole) or its change (kind "change"),
     // encoded in the table's thread: the server's thread only sends it.
     std::function<void(int seat, const QByteArray& frame)> view;
-    // A seat's operation was refused, and why.
-    std::function<void(int seat, const QString& why)> refused;
+    // A seat's operation was refused, and why; `id` is the client's number
+    // for it (-1 for none).
+    std::function<void(int seat, const QString& why, qint64 id)> refused;
+    // A seat's operation numbered `id` is carried out: what it changed at
+    // once has been posted before this.
+    std::function<void(int seat, qint64 id)> done;
     // The results window opened: the names by finishing place.
     std::function<void(const QStringList& results)> finished;
 };
@@ -81,7 +85,7 @@ public:
     void start();
     void answer(int seat, qint64 box, MsgAnswer a);
     // One of a person's operations from the client of `seat` (1..4).
-    void operation(int seat, Op op);
+    void operation(int seat, Op op, qint64 id = -1);
     // The seat's whole view, now (a client joined, came back, or found a gap).
     void sendWholeView(int seat);
     // The client of `seat` left or came back.
@@ -103,6 +107,11 @@ public:
     int SeatOfSlot(int p) const;
 
 private:
+    // The operation whose "done" is still to go: right after what it
+    // changed at once, or after the box it opened (whose answer may be long).
+    int doneSeat_ = 0;
+    qint64 doneId_ = -1;
+    void postDone();
     struct Wait {
         int seat = 0;
         QEventLoop* loop = nullptr;

@@ -619,13 +619,13 @@ void TstServer::aSeatsSecretsAndControlsStayItsOwn() {
         seat[i]->send(QStringLiteral("resume"), {{QStringLiteral("token"), tokens[i]}});
         QVERIFY(seat[i]->waitFor(QStringLiteral("view")));
     }
-    auto op = [](zx::OpKind kind, int index = 0, const char* text = "", int window = 0) {
+    auto op = [](zx::OpKind kind, int index = 0, const char* text = "", int window = 0, qint64 id = -1) {
         zx::Op o;
         o.kind = kind;
         o.index = index;
         o.text = text;
         o.window = window;
-        return OperationFrame(o);
+        return OperationFrame(o, id);
     };
     auto refusal = [](Client& c) {
         auto e = c.waitFor(QStringLiteral("error"));
@@ -650,14 +650,23 @@ void TstServer::aSeatsSecretsAndControlsStayItsOwn() {
     // Ann's roll is due: Ben's roll and a click in Ann's window are refused,
     // and nobody's view moves.
     for (Client* x : seat) x->inbox.clear();
-    ben.ws.sendBinaryMessage(op(zx::OpKind::RollDice));
-    QCOMPARE(refusal(ben), QStringLiteral("not your turn"));
+    ben.ws.sendBinaryMessage(op(zx::OpKind::RollDice, 0, "", 0, 41));
+    auto refusedOp = ben.waitFor(QStringLiteral("error"));
+    QVERIFY(refusedOp);
+    QCOMPARE(refusedOp->value(QStringLiteral("text")).toString(), QStringLiteral("not your turn"));
+    QCOMPARE(refusedOp->value(QStringLiteral("id")).toInteger(), 41);
     ben.ws.sendBinaryMessage(op(zx::OpKind::DeskSell, 0, "", 1));
     QCOMPARE(refusal(ben), QStringLiteral("not your seat"));
     for (Client* x : seat) QVERIFY(!changes(*x));
 
-    // Ann opens the sale; Ben's row and Cy's are the bidders'.
-    ann.ws.sendBinaryMessage(op(zx::OpKind::DeskSell, 0, "", 1));
+    // Ann opens the sale; Ben's row and Cy's are the bidders'. Her client
+    // hears the click is carried out after the change it made.
+    ann.inbox.clear();
+    ann.ws.sendBinaryMessage(op(zx::OpKind::DeskSell, 0, "", 1, 42));
+    auto done = ann.waitFor(QStringLiteral("done"));
+    QVERIFY(done);
+    QCOMPARE(done->value(QStringLiteral("id")).toInteger(), 42);
+    QVERIFY(changes(ann));
     ann.ws.sendBinaryMessage(op(zx::OpKind::SaleChooseCompany, 0));
     auto saleOf = [](Client& c) {
         c.inbox.clear();
