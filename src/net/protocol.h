@@ -26,9 +26,11 @@
 //  resume     c -> s     token                                     resumed, status
 //  resumed    s -> c     table, seat
 //  watch      c -> s     table (public status of any table)        status
-//  status     s -> c     table, started, finished, seats [{seat,
-//                        name, type, free, connected}], results
-//                        [names by place] once finished
+//  status     s -> c     table, started, finished, moves, seats
+//                        [{seat, name, type, free, connected}],
+//                        results [names by place] once finished;
+//                        to watchers at every checkpoint, to the
+//                        seats only when more than the moves changed
 //  box        s -> c     box (id), text, title, icon, buttons,     answer (when
 //                        default, mine (true: the box waits for      mine)
 //                        this seat's answer; false: for everybody,
@@ -43,7 +45,11 @@
 //                        money count is one change at its start)
 //  operation  c -> s     operation {kind (OpKindName), index,      error (code
 //                        value, text, window}: one of a person's    refused) when
-//                        operations, always for the sender's seat   refused
+//                        operations, always for the sender's seat;  refused; done
+//                        id? (0 or more: asks for done)             when id given
+//  done       s -> c     id (the operation is carried out; every
+//                        change it made at once came before; the
+//                        refusal of an operation with an id has it)
 //  error      s -> c     code, text (words a person can read),
 //                        fatal (the connection is closed after it);
 //                        code "moved": address (ws://..., the server
