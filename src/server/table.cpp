@@ -432,6 +432,14 @@ void TableRunner::operation(int seat, Op op, qint64 id) {
     };
     // A box on the screen holds every window, as on the desktop.
     if (!waits_.empty()) return refuse(QStringLiteral("A message box is waiting for an answer."));
+    // So do the sale and the "Lend money" windows: at one screen nobody can
+    // click elsewhere while one is open. Here another seat's Sell or Lend
+    // button would load the window again over the bids or the loan being
+    // typed, and a roll would move the game on under them.
+    const bool saleOp = op.kind >= OpKind::SaleChooseCompany && op.kind <= OpKind::SaleClose;
+    const bool loanOp = op.kind >= OpKind::LoanChooseBorrower && op.kind <= OpKind::LoanClose;
+    if (game_->SellForm.Loaded && !saleOp) return refuse(QStringLiteral("The sale window is open."));
+    if (game_->LoanDialog.Loaded && !loanOp) return refuse(QStringLiteral("The Lend money window is open."));
     const int slot = SlotOfSeat(seat);
     if (remotes_[static_cast<std::size_t>(seat)].standIn)
         return refuse(QStringLiteral("The computer plays this seat until its person is back."));

@@ -685,6 +685,12 @@ void TstServer::aSeatsSecretsAndControlsStayItsOwn() {
     QCOMPARE(opened.value(QStringLiteral("optPlayerCaption")).toArray()[2].toString(), QStringLiteral("Cy"));
     ben.ws.sendBinaryMessage(op(zx::OpKind::SaleBid, 2, "5"));
     QCOMPARE(refusal(ben), QStringLiteral("not your seat"));
+    // The open sale holds every other window, as at one screen: Cy's own
+    // Sell and Lend buttons would load their windows over Ann's sale.
+    cy.ws.sendBinaryMessage(op(zx::OpKind::DeskSell, 0, "", 3));
+    QCOMPARE(refusal(cy), QStringLiteral("The sale window is open."));
+    cy.ws.sendBinaryMessage(op(zx::OpKind::DeskLoan, 0, "", 3));
+    QCOMPARE(refusal(cy), QStringLiteral("The sale window is open."));
 
     // Ben types a bid of one digit, then of six (a bid is in tens of thousands): Cy's client learns that a
     // bid is typed, and nothing that tells the two apart.
