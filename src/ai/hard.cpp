@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "ai/board_sense.h"
 #include "ai/instant_game.h"
@@ -23,6 +25,16 @@
 namespace zx::ai {
 
 namespace {
+
+struct DevStats {  // TEMP
+    long n[9]{}, dev[9]{}, rounds[9]{}, opts[9]{};
+    ~DevStats() {
+        if (!std::getenv("ZX_HARD_STATS")) return;
+        const char* names[] = {"Buy","Deposit","Insure","MoveAnywhere","CashWanted","Bid","SaleBuyer","Lend","Borrow"};
+        for (int i = 0; i < 9; ++i)
+            if (n[i]) std::fprintf(stderr, "%-12s n=%ld dev=%ld (%.1f%%) rounds=%.1f opts=%.1f\n", names[i], n[i], dev[i], 100.0*dev[i]/n[i], double(rounds[i])/n[i], double(opts[i])/n[i]);
+    }
+} g_stats;
 
 double CpuSeconds() {
     timespec t{};
@@ -196,46 +208,52 @@ private:
     }
 
     // How good the end of a continuation is for `name`. A game still open
-    // is judged by how near each player is to one of the two winning
-    // lines. In games of three and four only the first place counts: a
-    // player who plays for second place, safe behind a leader, gives the
-    // game away, so the score is his chance of winning. In a game of two
-    // that is his expected place, 1 for the first and 0 for the second.
+    // is judged by each seated player's chance of winning from there, as
+    // fitted to games of normal players (WinFeatures; weights from
+    // `build/fit-evaluation --games 20000 --players 4` and `--players 2`,
+    // seeds 1 and 2 averaged): estate counts most, what one is owed
+    // almost as much (a loan moves estate, not worth), money idle in cash
+    // and bank somewhat less than companies, the count of companies
+    // itself hardly at all. In games of three and four only the first
+    // place counts: a player who plays for second place, safe behind a
+    // leader, gives the game away, so the score is his chance of winning.
+    // In a game of two that is his expected place, 1 for the first and 0
+    // for the second.
+    static constexpr std::array<double, NumWinFeatures> WeightsOfTwo{9.22, 0.94, 3.13, -3.53, -0.31, 9.51, 0.88};
+    static constexpr std::array<double, NumWinFeatures> WeightsOfMore{12.75, -0.05, 0.80, -1.72, -2.92, 9.11, 0.84};
+
     double Score(InstantGame& sim, const std::string& name, int players) {
         const GameState& s = sim.game().S;
         const double spread = std::max(1, players - 1);
         if (players > 2) {
             if (const int place = sim.PlaceOf(name)) return place == 1 ? 1.0 : 0.0;
             if (s.WinnerCount > 0) return 0.0;
-            double mine = -1, total = 0;
-            for (int p = 1; p <= s.NumOfPlayers; ++p) {
-                const double progress = std::max(static_cast<double>(s.Estate[At(p)]) / WinningEstate,
-                                                 CompaniesOwned(s, p) / static_cast<double>(WinningCompanies));
-                const double weight = std::exp(8.0 * progress);
-                total += weight;
-                if (s.PlayerName[At(p)] == name) mine = weight;
-            }
-            return mine < 0 || total <= 0 ? 0.0 : mine / total;
+        } else if (const int place = sim.PlaceOf(name)) {
+            return (players - place) / spread;
         }
-        if (const int place = sim.PlaceOf(name)) return (players - place) / spread;
+        const auto& w = players > 2 ? WeightsOfMore : WeightsOfTwo;
         // The places already taken are behind nobody still playing; he is
         // out when his name is gone from the seats.
-        int seated = 0;
-        double mine = -1, total = 0;
+        std::array<double, MaxPlayers + 1> u{};
+        int seated = 0, mine = 0;
+        double top = -1e300;
         for (int p = 1; p <= s.NumOfPlayers; ++p) {
-            const double progress = std::max(static_cast<double>(s.Estate[At(p)]) / WinningEstate,
-                                             CompaniesOwned(s, p) / static_cast<double>(WinningCompanies));
-            const double weight = std::exp(8.0 * progress);
-            total += weight;
+            const auto x = WinFeatures(s, p);
+            for (int i = 0; i < NumWinFeatures; ++i) u[At(p)] += w[At(i)] * x[At(i)];
+            top = std::max(top, u[At(p)]);
             ++seated;
-            if (s.PlayerName[At(p)] == name) mine = weight;
+            if (s.PlayerName[At(p)] == name) mine = p;
         }
-        if (mine < 0 || total <= 0) return 0.0;
+        if (mine == 0) return 0.0;
+        double total = 0;
+        for (int p = 1; p <= s.NumOfPlayers; ++p) total += std::exp(u[At(p)] - top);
+        const double chance = std::exp(u[At(mine)] - top) / total;
+        if (players > 2) return chance;
         // His expected place among those still seated: the best open place
-        // with his share of the chances, the worst open place otherwise.
+        // with his chance, the worst open place otherwise.
         const int best = s.WinnerCount + 1;
         const int worst = s.WinnerCount + seated;
-        const double expected = best + (worst - best) * (1.0 - mine / total);
+        const double expected = best + (worst - best) * (1.0 - chance);
         return std::clamp((players - expected) / spread, 0.0, 1.0);
     }
 
@@ -306,6 +324,7 @@ private:
         // difference: with a few hundred continuations most differences
         // are chance, and following chance away from a sound rule loses.
         if (best != 0 && !Beats(rounds, best, 0)) best = 0;
+        { const int di = static_cast<int>(d); ++g_stats.n[di]; g_stats.dev[di] += best != 0; g_stats.rounds[di] += static_cast<long>(rounds.size()); g_stats.opts[di] += static_cast<long>(n); }
         if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(thought());
         return options[best];
     }
