@@ -14,8 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "ai/board_sense.h"
 #include "ai/instant_game.h"
@@ -25,16 +23,6 @@
 namespace zx::ai {
 
 namespace {
-
-struct DevStats {  // TEMP
-    long n[9]{}, dev[9]{}, rounds[9]{}, opts[9]{};
-    ~DevStats() {
-        if (!std::getenv("ZX_HARD_STATS")) return;
-        const char* names[] = {"Buy","Deposit","Insure","MoveAnywhere","CashWanted","Bid","SaleBuyer","Lend","Borrow"};
-        for (int i = 0; i < 9; ++i)
-            if (n[i]) std::fprintf(stderr, "%-12s n=%ld dev=%ld (%.1f%%) rounds=%.1f opts=%.1f\n", names[i], n[i], dev[i], 100.0*dev[i]/n[i], double(rounds[i])/n[i], double(opts[i])/n[i]);
-    }
-} g_stats;
 
 double CpuSeconds() {
     timespec t{};
@@ -333,7 +321,6 @@ private:
         // difference: with a few hundred continuations most differences
         // are chance, and following chance away from a sound rule loses.
         if (best != 0 && Margin(rounds, best, 0) <= 0) best = 0;
-        { const int di = static_cast<int>(d); ++g_stats.n[di]; g_stats.dev[di] += best != 0; g_stats.rounds[di] += static_cast<long>(rounds.size()); g_stats.opts[di] += static_cast<long>(n); }
         if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(thought());
         return options[best];
     }
@@ -393,9 +380,8 @@ private:
     // games of three and four: there it takes money out of the bank for
     // any company worth its price, keeping at least $600,000 or the worst
     // fee ahead. A seat so played among three normal ones wins 28 - 29 %
-    // of 20,000 games instead of 25 % (33 -> 35 % among two); in a game of
-    // two it loses (41 - 48 %), the one opponent's fees coming round
-    // twice as often.
+    // of 20,000 games instead of 25 % (35 % instead of 33 % among two
+    // normal ones); in a game of two the same seat wins only 41 - 48 %.
     static NormalJudgement Crowded() {
         NormalJudgement j;
         j.withdrawThreshold = 1.0;
