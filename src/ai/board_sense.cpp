@@ -1,7 +1,9 @@
 #include "ai/board_sense.h"
 
+#include <algorithm>
 #include <cctype>
 
+#include "rules/game.h"
 #include "rules/money.h"
 
 namespace zx::ai {
@@ -18,6 +20,22 @@ int CompaniesOwned(const GameState& s, int p) {
     int n = 0;
     for (int k = 1; k <= NumCompanies; ++k) n += s.CompanyOwner[At(k)] == p;
     return n;
+}
+
+std::array<double, NumWinFeatures> WinFeatures(const GameState& s, int p) {
+    const double line = WinningEstate;
+    const double estate = s.Estate[At(p)] / line;
+    const double companies = CompaniesOwned(s, p) / static_cast<double>(WinningCompanies);
+    const double progress = std::max(estate, companies);
+    double owed = 0;
+    for (int i = 1; i <= s.LoanCount; ++i) {
+        if (s.LoanLender[At(i)] == p) owed += s.LoanRepayment[At(i)];
+        if (s.LoanBorrower[At(i)] == p) owed -= s.LoanRepayment[At(i)];
+    }
+    int complexes = 0;
+    for (int c = 1; c <= NumComplexes; ++c) complexes += s.ComplexOwner[At(c)] == p;
+    return {estate, companies, progress, progress * progress,
+            (std::int64_t{s.Cash[At(p)]} + s.MoneyInBank[At(p)]) / line, owed / line, static_cast<double>(complexes)};
 }
 
 int OwnedInComplex(const GameState& s, int p, int c) {

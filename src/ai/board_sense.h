@@ -3,6 +3,7 @@
 // glance: where a piece stands, what lies ahead, who owns what, what a
 // landing would cost or bring. The strategies judge with these.
 
+#include <array>
 #include <vector>
 
 #include "rules/seat_view.h"
@@ -28,6 +29,14 @@ int OthersInComplex(const GameState& s, int p, int c);
 Money LandingOnCompany(const GameState& s, int p, int k);
 // The tax p would pay at a Tax cell now.
 Money TaxOf(const GameState& s, int p);
+
+// How near p stands to winning, as the hard player's evaluation of an
+// unfinished game weighs it (tools/fit_evaluation.cpp fits the weights):
+// estate and companies as shares of the winning lines, the nearer of the
+// two, its square, cash and bank as a share of the winning estate, what
+// he is owed less what he owes (same scale), complexes held.
+constexpr int NumWinFeatures = 7;
+std::array<double, NumWinFeatures> WinFeatures(const GameState& s, int p);
 
 // The company of row `row` (0-based) of the viewer's own personal window list.
 int CompanyInRow(const SeatView& v, int row);

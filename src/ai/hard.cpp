@@ -38,7 +38,7 @@ public:
 
     int Buy(const SeatView& v) override {
         const int me = v.Seat();
-        const int first = j_.Buy(v);
+        const int first = Cheapest(v, J(v).Buy(v));
         std::vector<std::int64_t> rows{first};
         if (first != 0) rows.push_back(0);
         for (int row = 1; row <= 3; ++row) {
@@ -51,7 +51,7 @@ public:
 
     std::string Deposit(const SeatView& v) override {
         const int me = v.Seat();
-        std::vector<std::string> amounts{j_.Deposit(v)};
+        std::vector<std::string> amounts{J(v).Deposit(v)};
         for (const char* a : {"", "0.5", "1"})
             if (a != amounts.front() && LeadingNumber(a) * 1'000'000 <= v.S().Cash[At(me)]) amounts.emplace_back(a);
         std::vector<std::int64_t> tenths;
@@ -61,7 +61,7 @@ public:
     }
 
     std::array<bool, 6> Insure(const SeatView& v) override {
-        std::vector<std::int64_t> masks{InsuranceMask(j_.Insure(v))};
+        std::vector<std::int64_t> masks{InsuranceMask(J(v).Insure(v))};
         std::array<bool, 6> all{};
         const PlayerFormControls* w = v.OwnWindow();
         for (int row = 1; row <= 5; ++row) all[At(row)] = w && w->chkInsuranceEnabled[At(row)];
@@ -76,7 +76,7 @@ public:
     int MoveAnywhere(const SeatView& v) override {
         // The four cells the normal judgement likes best, and rolling instead.
         std::vector<std::pair<double, int>> ranked;
-        for (int cell = 1; cell <= NumCells; ++cell) ranked.emplace_back(-j_.CellWorth(v, cell), cell);
+        for (int cell = 1; cell <= NumCells; ++cell) ranked.emplace_back(-J(v).CellWorth(v, cell), cell);
         std::sort(ranked.begin(), ranked.end());
         std::vector<std::int64_t> cells;
         for (std::size_t i = 0; i < 4; ++i) cells.push_back(ranked[i].second);
@@ -88,7 +88,7 @@ public:
         const int me = v.Seat();
         // Money out of the bank for a market ahead: worth a thought when the
         // company there can only be paid for so.
-        const Money plain = j_.CashWanted(v);
+        const Money plain = J(v).CashWanted(v);
         const GameState& s = v.S();
         const std::int64_t funds = std::int64_t{s.Cash[At(me)]} + s.MoneyInBank[At(me)];
         Money ahead = 0;
@@ -111,7 +111,7 @@ public:
         if (k < 1 || k > NumCompanies) return 0;
         const Money value = v.S().CompanyValue[At(k)];
         const Money cash = v.S().Cash[At(me)];
-        std::vector<std::int64_t> bids{j_.Bid(v), 0};
+        std::vector<std::int64_t> bids{J(v).Bid(v), 0};
         // Just above what the bank pays, and a range of shares of the value.
         if (value / 2 + 10'000 <= cash) bids.push_back(value / 2 / 10'000 * 10'000 + 10'000);
         for (double share : {0.6, 0.9, 1.2, 1.5}) {
@@ -125,12 +125,12 @@ public:
         return static_cast<Money>(Choose(v, Decision::Bid, bids));
     }
 
-    int SaleRow(const SeatView& v) override { return j_.CheapestRow(v); }
+    int SaleRow(const SeatView& v) override { return J(v).CheapestRow(v); }
 
     int SaleBuyer(const SeatView& v) override {
         const int me = v.Seat();
         const SellCompaniesControls f = v.Sale();
-        std::vector<std::int64_t> rows{j_.SaleBuyer(v)};
+        std::vector<std::int64_t> rows{J(v).SaleBuyer(v)};
         const bool mustSell = v.S().WaitingMode && v.Wait().Debtor == me;
         for (int row = -1; row <= 3; ++row) {
             if (row == -1 && mustSell) continue;
@@ -140,7 +140,7 @@ public:
         return static_cast<int>(Choose(v, Decision::SaleBuyer, rows));
     }
 
-    int DebtSaleRow(const SeatView& v) override { return j_.CheapestRow(v); }
+    int DebtSaleRow(const SeatView& v) override { return J(v).CheapestRow(v); }
 
     std::optional<LoanOffer> Lend(const SeatView& v) override {
         const int me = v.Seat();
@@ -148,10 +148,10 @@ public:
         // Thinking about a loan only pays with money to spare; and not at
         // every move, or the look-ahead would eat the players' time.
         if (s.LoanCount >= MaxLoans || s.WaitingMode) return std::nullopt;
-        if (s.Moves % 3 != 0) return j_.Lend(v);
+        if (s.Moves % 3 != 0) return J(v).Lend(v);
         if (std::int64_t{s.Cash[At(me)]} < 1'000'000) return std::nullopt;
         // The normal judgement's offer first, then none, then the others.
-        std::vector<std::int64_t> offers{LoanCode(j_.Lend(v))};
+        std::vector<std::int64_t> offers{LoanCode(J(v).Lend(v))};
         if (offers.front() != 0) offers.push_back(0);
         for (int b = 1; b <= s.NumOfPlayers; ++b) {
             if (b == me) continue;
@@ -173,13 +173,33 @@ public:
 
     bool Borrow(const SeatView& v, int lender, Money amount, int interest, int duration) override {
         const int me = v.Seat();
-        const bool first = j_.Borrow(v, lender, amount, interest, duration);
+        const bool first = J(v).Borrow(v, lender, amount, interest, duration);
         // A loan that wins at once needs no thought.
         if (std::int64_t{v.S().Estate[At(me)]} + amount > WinningEstate) return true;
         return Choose(v, Decision::Borrow, {first ? 1 : 0, first ? 0 : 1}) != 0;
     }
 
 private:
+    // Where the normal judgement buys, the cheapest company there that
+    // keeps its reserve: five companies win as surely as $8,000,000, and
+    // the money kept buys the next one. A seat so played against a normal
+    // one wins 52.7 - 53.3 % of 20,000 games instead of 49.9 - 51.2 %
+    // (three seeds), among three normal ones 29.5 % instead of 29.1 %.
+    int Cheapest(const SeatView& v, int row) const {
+        if (row == 0) return 0;
+        const GameState& s = v.S();
+        const int me = v.Seat();
+        const std::int64_t funds = std::int64_t{s.Cash[At(me)]} + s.MoneyInBank[At(me)];
+        auto price = [&](int r) { return s.CompanyValue[At(3 * (s.BuyZoneNumber - 1) + r)]; };
+        int best = row;
+        for (int r = 1; r <= 3; ++r) {
+            if (!v.Buy().optNameEnabled[At(r)] || price(r) > s.Cash[At(me)]) continue;
+            if (funds - price(r) < J(v).Reserve(s, me)) continue;
+            if (price(r) < price(best)) best = r;
+        }
+        return best;
+    }
+
     static std::int64_t InsuranceMask(const std::array<bool, 6>& boxes) {
         std::int64_t m = 0;
         for (int i = 1; i <= 5; ++i)
@@ -196,63 +216,72 @@ private:
     }
 
     // How good the end of a continuation is for `name`. A game still open
-    // is judged by how near each player is to one of the two winning
-    // lines. In games of three and four only the first place counts: a
-    // player who plays for second place, safe behind a leader, gives the
-    // game away, so the score is his chance of winning. In a game of two
-    // that is his expected place, 1 for the first and 0 for the second.
+    // is judged by each seated player's chance of winning from there, as
+    // fitted to games of normal players (WinFeatures; weights from
+    // `build/fit-evaluation --games 20000 --players 4` and `--players 2`,
+    // seeds 1 and 2 averaged): estate counts most, what one is owed
+    // almost as much (a loan moves estate, not worth), money idle in cash
+    // and bank somewhat less than companies, the count of companies
+    // itself hardly at all. In games of three and four only the first
+    // place counts: a player who plays for second place, safe behind a
+    // leader, gives the game away, so the score is his chance of winning.
+    // In a game of two that is his expected place, 1 for the first and 0
+    // for the second.
+    static constexpr std::array<double, NumWinFeatures> WeightsOfTwo{9.22, 0.94, 3.13, -3.53, -0.31, 9.51, 0.88};
+    static constexpr std::array<double, NumWinFeatures> WeightsOfMore{12.75, -0.05, 0.80, -1.72, -2.92, 9.11, 0.84};
+
     double Score(InstantGame& sim, const std::string& name, int players) {
         const GameState& s = sim.game().S;
         const double spread = std::max(1, players - 1);
         if (players > 2) {
             if (const int place = sim.PlaceOf(name)) return place == 1 ? 1.0 : 0.0;
             if (s.WinnerCount > 0) return 0.0;
-            double mine = -1, total = 0;
-            for (int p = 1; p <= s.NumOfPlayers; ++p) {
-                const double progress = std::max(static_cast<double>(s.Estate[At(p)]) / WinningEstate,
-                                                 CompaniesOwned(s, p) / static_cast<double>(WinningCompanies));
-                const double weight = std::exp(8.0 * progress);
-                total += weight;
-                if (s.PlayerName[At(p)] == name) mine = weight;
-            }
-            return mine < 0 || total <= 0 ? 0.0 : mine / total;
+        } else if (const int place = sim.PlaceOf(name)) {
+            return (players - place) / spread;
         }
-        if (const int place = sim.PlaceOf(name)) return (players - place) / spread;
+        const auto& w = players > 2 ? WeightsOfMore : WeightsOfTwo;
         // The places already taken are behind nobody still playing; he is
         // out when his name is gone from the seats.
-        int seated = 0;
-        double mine = -1, total = 0;
+        std::array<double, MaxPlayers + 1> u{};
+        int seated = 0, mine = 0;
+        double top = -1e300;
         for (int p = 1; p <= s.NumOfPlayers; ++p) {
-            const double progress = std::max(static_cast<double>(s.Estate[At(p)]) / WinningEstate,
-                                             CompaniesOwned(s, p) / static_cast<double>(WinningCompanies));
-            const double weight = std::exp(8.0 * progress);
-            total += weight;
+            const auto x = WinFeatures(s, p);
+            for (int i = 0; i < NumWinFeatures; ++i) u[At(p)] += w[At(i)] * x[At(i)];
+            top = std::max(top, u[At(p)]);
             ++seated;
-            if (s.PlayerName[At(p)] == name) mine = weight;
+            if (s.PlayerName[At(p)] == name) mine = p;
         }
-        if (mine < 0 || total <= 0) return 0.0;
+        if (mine == 0) return 0.0;
+        double total = 0;
+        for (int p = 1; p <= s.NumOfPlayers; ++p) total += std::exp(u[At(p)] - top);
+        const double chance = std::exp(u[At(mine)] - top) / total;
+        if (players > 2) return chance;
         // His expected place among those still seated: the best open place
-        // with his share of the chances, the worst open place otherwise.
+        // with his chance, the worst open place otherwise.
         const int best = s.WinnerCount + 1;
         const int worst = s.WinnerCount + seated;
-        const double expected = best + (worst - best) * (1.0 - mine / total);
+        const double expected = best + (worst - best) * (1.0 - chance);
         return std::clamp((players - expected) / spread, 0.0, 1.0);
     }
 
     // Plays each option out in turn, the same dice for every option in a
     // round, until the budget is spent or the rounds so far settle the
     // question: one option ahead of every other by more than chance would
-    // explain, or all of them so close that the choice hardly matters. The
-    // first option wins ties. Each option is a decision the seat's hand
-    // takes as made; the continuation's hands carry it out and play on.
-    // With no time budget the continuations alone count, so that a seed
-    // plays the same games on any machine.
+    // explain, or all of them so close that the choice hardly matters. An
+    // option that falls clearly behind the best one is played no more, so
+    // that the continuations go to the options still in question (the
+    // normal judgement's, the first, is always played: the others must
+    // beat it). The first option wins ties. Each option is a decision the
+    // seat's hand takes as made; the continuation's hands carry it out and
+    // play on. With no time budget the continuations alone count, so that a
+    // seed plays the same games on any machine.
     std::int64_t Choose(const SeatView& v, Decision d, const std::vector<std::int64_t>& options) {
         const std::size_t n = options.size();
         if (n <= 1) return n == 1 ? options.front() : 0;
         const int me = v.Seat();
-        std::vector<double> sum(n, 0.0);
-        std::vector<std::vector<double>> rounds;
+        std::vector<bool> live(n, true);
+        std::vector<std::vector<double>> rounds;  // NaN where an option was no longer played
         const std::string name = v.Name(me);
         const bool timed = budget_.seconds > 0;
         const double start = CpuSeconds();
@@ -273,22 +302,30 @@ private:
         InstantGame& sim = Sim();
         const int players = std::max(v.S().InitialNumOfPlayers, v.S().NumOfPlayers);
         const int horizon = budget_.horizon * std::max(2, v.S().NumOfPlayers) / 2;
-        while (played + static_cast<int>(n) <= std::max(budget_.playouts, static_cast<int>(n))) {
+        const int cap = std::max(budget_.playouts, static_cast<int>(n));
+        auto liveCount = [&] { return static_cast<int>(std::count(live.begin(), live.end(), true)); };
+        while (played + liveCount() <= cap) {
             const std::uint64_t seed = rng_();
-            std::vector<double>& round = rounds.emplace_back(n, 0.0);
+            std::vector<double>& round = rounds.emplace_back(n, std::nan(""));
             for (std::size_t i = 0; i < n; ++i) {
+                if (!live[i]) continue;
                 sim.CopyFrom(v, seed);
                 sim.pilot().Presume(me, d, options[i]);
                 sim.PlayOut(v.S().Moves + horizon);
                 round[i] = Score(sim, name, players);
-                sum[i] += round[i];
+                ++played;
                 breathe();
             }
-            played += static_cast<int>(n);
             // Options that leave every continuation alike (a loan nobody
             // takes) are not worth the rest of the budget.
             if (rounds.size() == 4 && AllAlike(rounds)) break;
-            if (rounds.size() >= 32 && rounds.size() % 16 == 0 && Settled(rounds, sum)) break;
+            if (rounds.size() >= 16 && rounds.size() % 8 == 0) {
+                const std::size_t best = Leader(rounds, live);
+                for (std::size_t i = 1; i < n; ++i)
+                    if (live[i] && i != best && Margin(rounds, best, i) > 0) live[i] = false;
+                if (liveCount() == 1) break;
+            }
+            if (rounds.size() >= 32 && rounds.size() % 16 == 0 && Settled(rounds, live)) break;
             if (!timed) continue;
             // Whole rounds only, and none that would end past the budget: the
             // next round is taken to be as long as the longest so far, with a
@@ -298,14 +335,12 @@ private:
             if (now + longestRound > 0.98 * budget_.seconds) break;
             roundStart = now;
         }
-        std::size_t best = 0;
-        for (std::size_t i = 1; i < n; ++i)
-            if (sum[i] > sum[best]) best = i;
+        std::size_t best = Leader(rounds, live);
         // The first option is the normal judgement's. It keeps its place
         // unless another beats it by more than twice the error of the
         // difference: with a few hundred continuations most differences
         // are chance, and following chance away from a sound rule loses.
-        if (best != 0 && !Beats(rounds, best, 0)) best = 0;
+        if (best != 0 && Margin(rounds, best, 0) <= 0) best = 0;
         if (budget_.decisionSeconds) budget_.decisionSeconds->push_back(thought());
         return options[best];
     }
@@ -315,41 +350,69 @@ private:
                 if (x != round.front()) return false;
         return true;
     }
-    static bool Beats(const std::vector<std::vector<double>>& rounds, std::size_t a, std::size_t b) {
-        const double r = static_cast<double>(rounds.size());
-        double d = 0, dd = 0;
+    // The live option with the best mean (the first among equals).
+    static std::size_t Leader(const std::vector<std::vector<double>>& rounds, const std::vector<bool>& live) {
+        std::size_t best = 0;
+        double top = -1;
+        for (std::size_t i = 0; i < live.size(); ++i) {
+            if (!live[i]) continue;
+            double sum = 0;
+            int count = 0;
+            for (const auto& round : rounds)
+                if (!std::isnan(round[i])) sum += round[i], ++count;
+            if (count && sum / count > top) top = sum / count, best = i;
+        }
+        return best;
+    }
+    // How far a leads b beyond `errors` times the error of the mean
+    // difference, over the rounds that played both (positive: clearly).
+    static double Margin(const std::vector<std::vector<double>>& rounds, std::size_t a, std::size_t b,
+                         double errors = 2) {
+        double d = 0, dd = 0, r = 0;
         for (const auto& round : rounds) {
+            if (std::isnan(round[a]) || std::isnan(round[b])) continue;
             const double x = round[a] - round[b];
             d += x;
             dd += x * x;
+            r += 1;
         }
+        if (r < 2) return -1;
         const double mean = d / r;
-        const double error = std::sqrt(std::max(0.0, dd / r - mean * mean) / std::max(1.0, r - 1));
-        return mean > 2 * error;
+        const double error = std::sqrt(std::max(0.0, dd / r - mean * mean) / (r - 1));
+        return mean - errors * error;
     }
-    static bool Settled(const std::vector<std::vector<double>>& rounds, const std::vector<double>& sum) {
-        const std::size_t best = static_cast<std::size_t>(std::max_element(sum.begin(), sum.end()) - sum.begin());
-        const double r = static_cast<double>(rounds.size());
+    // The leader is ahead of every other live option by three errors, or
+    // all are within a point of it after 64 rounds.
+    static bool Settled(const std::vector<std::vector<double>>& rounds, const std::vector<bool>& live) {
+        const std::size_t best = Leader(rounds, live);
         bool clearLead = true, indifferent = rounds.size() >= 64;
-        for (std::size_t i = 0; i < sum.size(); ++i) {
-            if (i == best) continue;
-            double d = 0, dd = 0;
-            for (const auto& round : rounds) {
-                const double x = round[best] - round[i];
-                d += x;
-                dd += x * x;
-            }
-            const double mean = d / r;
-            const double error = std::sqrt(std::max(0.0, dd / r - mean * mean) / r);
-            clearLead = clearLead && mean > 3 * error;
-            indifferent = indifferent && mean + 3 * error < 0.01;
+        for (std::size_t i = 0; i < live.size(); ++i) {
+            if (i == best || !live[i]) continue;
+            clearLead = clearLead && Margin(rounds, best, i, 3) > 0;
+            indifferent = indifferent && -Margin(rounds, i, best, 3) < 0.01;
         }
         return clearLead || indifferent;
     }
 
     PlayerRandom& rng_;
     LookAhead budget_;
-    NormalJudgement j_;
+    // Its own rules of thumb, the normal player's but for one thing in
+    // games of three and four: there it takes money out of the bank for
+    // any company worth its price, keeping at least $600,000 or the worst
+    // fee ahead. A seat so played among three normal ones wins 28 - 29 %
+    // of 20,000 games instead of 25 % (35 % instead of 33 % among two
+    // normal ones); in a game of two the same seat wins only 41 - 48 %.
+    static NormalJudgement Crowded() {
+        NormalJudgement j;
+        j.withdrawThreshold = 1.0;
+        j.reserveFloor = 600'000;
+        j.reserveShare = 1.0;
+        return j;
+    }
+    const NormalJudgement& J(const SeatView& v) const {
+        return std::max(v.S().InitialNumOfPlayers, v.S().NumOfPlayers) > 2 ? crowded_ : two_;
+    }
+    NormalJudgement two_, crowded_ = Crowded();
     std::unique_ptr<InstantGame> sim_;
 };
 
