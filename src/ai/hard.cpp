@@ -1,10 +1,10 @@
 // The hard computer player looks ahead. Where it has a real choice (which
 // company to buy, how much to bank, what to insure, where to jump, what to
 // bid, whom to sell to, whether to lend or borrow) it plays the game on from
-// each choice many times in instant play, every seat played by the normal
-// player, and takes the choice that brings it the best expected place (in
-// games of three and four: the best chance of winning), keeping to the
-// normal player's choice unless another is clearly better. The
+// each choice many times in instant play (the other seats played by the
+// normal player, its own by its rules of thumb) and takes the choice that
+// brings it the best expected finishing place, keeping to its rules of
+// thumb unless another choice is clearly better. The
 // continuations use its own dice, never the game's, and start from what its
 // seat can see: other players' hidden bids are guessed. An option is only a
 // decision presumed made; the continuation's hands carry it out with the
@@ -185,7 +185,8 @@ private:
     // the money kept buys the next one. A seat so played against a normal
     // one wins 52.7 - 53.3 % of 20,000 games instead of 49.9 - 51.2 %
     // (three seeds), among three normal ones 29.5 % instead of 29.1 %.
-    int Cheapest(const SeatView& v, int row) const {
+    int Cheapest(const SeatView& v, int row) const { return CheapestUnder(J(v), v, row); }
+    static int CheapestUnder(const NormalJudgement& j, const SeatView& v, int row) {
         if (row == 0) return 0;
         const GameState& s = v.S();
         const int me = v.Seat();
@@ -194,7 +195,7 @@ private:
         int best = row;
         for (int r = 1; r <= 3; ++r) {
             if (!v.Buy().optNameEnabled[At(r)] || price(r) > s.Cash[At(me)]) continue;
-            if (funds - price(r) < J(v).Reserve(s, me)) continue;
+            if (funds - price(r) < j.Reserve(s, me)) continue;
             if (price(r) < price(best)) best = r;
         }
         return best;
@@ -207,61 +208,54 @@ private:
         return m;
     }
 
-    InstantGame& Sim() {
+    // The continuations: every other seat played by the normal player, as
+    // they are in the arena, and its own seat by its own rules of thumb,
+    // as it will play them when it does not think.
+    InstantGame& Sim(const SeatView& v) {
         if (!sim_) {
             sim_ = std::make_unique<InstantGame>(rng_());
             sim_->pilot().PlayEverySeatAs(PlayerType::Normal);
+            sim_->pilot().SetStrategy(PlayerType::Hard, [this](PlayerRandom&) {
+                return std::make_unique<RulesOfThumb>(*simJudgement_);
+            });
         }
+        sim_->pilot().PlaySeat(v.IdOf(v.Seat()), PlayerType::Hard);
+        simJudgement_ = &J(v);
         return *sim_;
     }
 
-    // How good the end of a continuation is for `name`. A game still open
-    // is judged by each seated player's chance of winning from there, as
-    // fitted to games of normal players (WinFeatures; weights from
-    // `build/fit-evaluation --games 20000 --players 4` and `--players 2`,
-    // seeds 1 and 2 averaged): estate counts most, what one is owed
-    // almost as much (a loan moves estate, not worth), money idle in cash
-    // and bank somewhat less than companies, the count of companies
-    // itself hardly at all. In games of three and four only the first
-    // place counts: a player who plays for second place, safe behind a
-    // leader, gives the game away, so the score is his chance of winning.
-    // In a game of two that is his expected place, 1 for the first and 0
-    // for the second.
+    // How good the end of a continuation is for `name`: his expected
+    // finishing place, 1 for the first and 0 for the last, so that in games
+    // of three and four the places behind the winner count too. A place
+    // taken counts as it is. Among the players still seated each is judged
+    // by his chance of winning from there, as fitted to games of normal
+    // players (WinFeatures; weights from `build/fit-evaluation --games
+    // 20000 --players 4` and `--players 2`, seeds 1 and 2 averaged):
+    // estate counts most, what one is owed almost as much (a loan moves
+    // estate, not worth), money idle in cash and bank somewhat less than
+    // companies, the count of companies itself hardly at all. The open
+    // places go as those chances would rank them, one after another
+    // (Plackett and Luce): each other seated player finishes before him
+    // with the share his chance has of the two.
     static constexpr std::array<double, NumWinFeatures> WeightsOfTwo{9.22, 0.94, 3.13, -3.53, -0.31, 9.51, 0.88};
     static constexpr std::array<double, NumWinFeatures> WeightsOfMore{12.75, -0.05, 0.80, -1.72, -2.92, 9.11, 0.84};
 
-    double Score(InstantGame& sim, const std::string& name, int players) {
+    static double Score(InstantGame& sim, const std::string& name, int players) {
         const GameState& s = sim.game().S;
         const double spread = std::max(1, players - 1);
-        if (players > 2) {
-            if (const int place = sim.PlaceOf(name)) return place == 1 ? 1.0 : 0.0;
-            if (s.WinnerCount > 0) return 0.0;
-        } else if (const int place = sim.PlaceOf(name)) {
-            return (players - place) / spread;
-        }
+        if (const int place = sim.PlaceOf(name)) return (players - place) / spread;
         const auto& w = players > 2 ? WeightsOfMore : WeightsOfTwo;
-        // The places already taken are behind nobody still playing; he is
-        // out when his name is gone from the seats.
         std::array<double, MaxPlayers + 1> u{};
-        int seated = 0, mine = 0;
-        double top = -1e300;
+        int mine = 0;
         for (int p = 1; p <= s.NumOfPlayers; ++p) {
             const auto x = WinFeatures(s, p);
             for (int i = 0; i < NumWinFeatures; ++i) u[At(p)] += w[At(i)] * x[At(i)];
-            top = std::max(top, u[At(p)]);
-            ++seated;
             if (s.PlayerName[At(p)] == name) mine = p;
         }
         if (mine == 0) return 0.0;
-        double total = 0;
-        for (int p = 1; p <= s.NumOfPlayers; ++p) total += std::exp(u[At(p)] - top);
-        const double chance = std::exp(u[At(mine)] - top) / total;
-        if (players > 2) return chance;
-        // His expected place among those still seated: the best open place
-        // with his chance, the worst open place otherwise.
-        const int best = s.WinnerCount + 1;
-        const int worst = s.WinnerCount + seated;
-        const double expected = best + (worst - best) * (1.0 - chance);
+        double expected = s.WinnerCount + 1;
+        for (int p = 1; p <= s.NumOfPlayers; ++p)
+            if (p != mine) expected += 1.0 / (1.0 + std::exp(u[At(mine)] - u[At(p)]));
         return std::clamp((players - expected) / spread, 0.0, 1.0);
     }
 
@@ -299,7 +293,7 @@ private:
         double roundStart = 0;
         double longestRound = 0;
         int played = 0;
-        InstantGame& sim = Sim();
+        InstantGame& sim = Sim(v);
         const int players = std::max(v.S().InitialNumOfPlayers, v.S().NumOfPlayers);
         const int horizon = budget_.horizon * std::max(2, v.S().NumOfPlayers) / 2;
         const int cap = std::max(budget_.playouts, static_cast<int>(n));
@@ -414,6 +408,31 @@ private:
     }
     NormalJudgement two_, crowded_ = Crowded();
     std::unique_ptr<InstantGame> sim_;
+    const NormalJudgement* simJudgement_ = &two_;
+
+    // Its choices when it does not think: the normal player's hand and
+    // memory with its own judgement, buying the cheapest company.
+    class RulesOfThumb : public Strategy {
+    public:
+        explicit RulesOfThumb(const NormalJudgement& j) : j_(j), base_(MakeNormal(j)) {}
+        int Buy(const SeatView& v) override { return CheapestUnder(j_, v, base_->Buy(v)); }
+        std::string Deposit(const SeatView& v) override { return base_->Deposit(v); }
+        std::array<bool, 6> Insure(const SeatView& v) override { return base_->Insure(v); }
+        int MoveAnywhere(const SeatView& v) override { return base_->MoveAnywhere(v); }
+        Money CashWanted(const SeatView& v) override { return base_->CashWanted(v); }
+        Money Bid(const SeatView& v) override { return base_->Bid(v); }
+        int SaleRow(const SeatView& v) override { return base_->SaleRow(v); }
+        int SaleBuyer(const SeatView& v) override { return base_->SaleBuyer(v); }
+        int DebtSaleRow(const SeatView& v) override { return base_->DebtSaleRow(v); }
+        std::optional<LoanOffer> Lend(const SeatView& v) override { return base_->Lend(v); }
+        bool Borrow(const SeatView& v, int lender, Money amount, int interest, int duration) override {
+            return base_->Borrow(v, lender, amount, interest, duration);
+        }
+
+    private:
+        const NormalJudgement& j_;
+        std::unique_ptr<Strategy> base_;
+    };
 };
 
 }  // namespace
