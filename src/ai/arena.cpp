@@ -57,6 +57,14 @@ ArenaReport RunArena(const ArenaOptions& o) {
     return r;
 }
 
+std::pair<double, double> WilsonInterval(int wins, int games) {
+    if (games <= 0) return {0.0, 0.0};
+    const double z = 1.96, n = games, p = wins / n;
+    const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
+    const double half = z * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n)) / (1 + z * z / n);
+    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
 std::string FormatReport(const ArenaOptions& o, const ArenaReport& r) {
     const int n = static_cast<int>(r.games.size());
     std::string out;
@@ -75,13 +83,10 @@ std::string FormatReport(const ArenaOptions& o, const ArenaReport& r) {
         for (int t : o.seats) seats += t == kind;
         for (const GameOutcome& g : r.games)
             if (g.winnerSeat >= 0 && o.seats[static_cast<std::size_t>(g.winnerSeat)] == kind) ++wins;
-        // Wilson's interval for a share.
-        const double z = 1.96, p = n ? static_cast<double>(wins) / n : 0;
-        const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
-        const double half = z * std::sqrt(p * (1 - p) / n + z * z / (4.0 * n * n)) / (1 + z * z / n);
+        const double p = n ? static_cast<double>(wins) / n : 0;
+        const auto [low, high] = WilsonInterval(wins, n);
         std::snprintf(line, sizeof line, "%-6s (%d seat%s): win share %5.1f %%  (95 %% CI %.1f - %.1f %%), %d wins\n",
-                      KindName(kind), seats, seats == 1 ? "" : "s", 100 * p, 100 * std::max(0.0, centre - half),
-                      100 * std::min(1.0, centre + half), wins);
+                      KindName(kind), seats, seats == 1 ? "" : "s", 100 * p, 100 * low, 100 * high, wins);
         out += line;
     }
     int finished = 0;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ai/strategy.h"
@@ -37,6 +38,9 @@ int ArenaKind(const std::string& name);
 // Plays game `index` of a run: the seats rotated by the index.
 GameOutcome PlayArenaGame(const ArenaOptions& o, int index);
 ArenaReport RunArena(const ArenaOptions& o);
+
+// Wilson's 95 % confidence interval for a share of `wins` in `games`.
+std::pair<double, double> WilsonInterval(int wins, int games);
 
 // The report the arena prints: per strength its win share with a 95 %
 // confidence interval, the share of games that reached the results, games

@@ -38,7 +38,7 @@ public:
 
     int Buy(const SeatView& v) override {
         const int me = v.Seat();
-        const int first = Cheapest(v, J(v).Buy(v));
+        const int first = J(v).Buy(v);
         std::vector<std::int64_t> rows{first};
         if (first != 0) rows.push_back(0);
         for (int row = 1; row <= 3; ++row) {
@@ -180,27 +180,6 @@ public:
     }
 
 private:
-    // Where the normal judgement buys, the cheapest company there that
-    // keeps its reserve: five companies win as surely as $8,000,000, and
-    // the money kept buys the next one. A seat so played against a normal
-    // one wins 52.7 - 53.3 % of 20,000 games instead of 49.9 - 51.2 %
-    // (three seeds), among three normal ones 29.5 % instead of 29.1 %.
-    int Cheapest(const SeatView& v, int row) const { return CheapestUnder(J(v), v, row); }
-    static int CheapestUnder(const NormalJudgement& j, const SeatView& v, int row) {
-        if (row == 0) return 0;
-        const GameState& s = v.S();
-        const int me = v.Seat();
-        const std::int64_t funds = std::int64_t{s.Cash[At(me)]} + s.MoneyInBank[At(me)];
-        auto price = [&](int r) { return s.CompanyValue[At(3 * (s.BuyZoneNumber - 1) + r)]; };
-        int best = row;
-        for (int r = 1; r <= 3; ++r) {
-            if (!v.Buy().optNameEnabled[At(r)] || price(r) > s.Cash[At(me)]) continue;
-            if (funds - price(r) < j.Reserve(s, me)) continue;
-            if (price(r) < price(best)) best = r;
-        }
-        return best;
-    }
-
     static std::int64_t InsuranceMask(const std::array<bool, 6>& boxes) {
         std::int64_t m = 0;
         for (int i = 1; i <= 5; ++i)
@@ -215,9 +194,7 @@ private:
         if (!sim_) {
             sim_ = std::make_unique<InstantGame>(rng_());
             sim_->pilot().PlayEverySeatAs(PlayerType::Normal);
-            sim_->pilot().SetStrategy(PlayerType::Hard, [this](PlayerRandom&) {
-                return std::make_unique<RulesOfThumb>(*simJudgement_);
-            });
+            sim_->pilot().SetStrategy(PlayerType::Hard, [this](PlayerRandom&) { return MakeNormal(*simJudgement_); });
         }
         sim_->pilot().PlaySeat(v.IdOf(v.Seat()), PlayerType::Hard);
         simJudgement_ = &J(v);
@@ -390,14 +367,21 @@ private:
 
     PlayerRandom& rng_;
     LookAhead budget_;
-    // Its own rules of thumb, the normal player's but for one thing in
-    // games of three and four: there it takes money out of the bank for
+    // Its own rules of thumb, the normal player's but for two things. In
+    // games of three and four it takes money out of the bank for
     // any company worth its price, keeping at least $600,000 or the worst
     // fee ahead. A seat so played among three normal ones wins 28 - 29 %
     // of 20,000 games instead of 25 % (35 % instead of 33 % among two
     // normal ones); in a game of two the same seat wins only 41 - 48 %.
-    static NormalJudgement Crowded() {
+    // And in games of every size, where it buys, it buys the cheapest
+    // company there that keeps its reserve: a seat so played against a
+    // normal one wins 52.7 - 53.3 % of 20,000 games instead of 49.9 -
+    // 51.2 % (three seeds), among three normal ones 29.5 % instead of
+    // 29.1 %.
+    static NormalJudgement Own(bool crowded) {
         NormalJudgement j;
+        j.buyCheapest = true;
+        if (!crowded) return j;
         j.withdrawThreshold = 1.0;
         j.reserveFloor = 600'000;
         j.reserveShare = 1.0;
@@ -406,33 +390,9 @@ private:
     const NormalJudgement& J(const SeatView& v) const {
         return std::max(v.S().InitialNumOfPlayers, v.S().NumOfPlayers) > 2 ? crowded_ : two_;
     }
-    NormalJudgement two_, crowded_ = Crowded();
+    NormalJudgement two_ = Own(false), crowded_ = Own(true);
     std::unique_ptr<InstantGame> sim_;
     const NormalJudgement* simJudgement_ = &two_;
-
-    // Its choices when it does not think: the normal player's hand and
-    // memory with its own judgement, buying the cheapest company.
-    class RulesOfThumb : public Strategy {
-    public:
-        explicit RulesOfThumb(const NormalJudgement& j) : j_(j), base_(MakeNormal(j)) {}
-        int Buy(const SeatView& v) override { return CheapestUnder(j_, v, base_->Buy(v)); }
-        std::string Deposit(const SeatView& v) override { return base_->Deposit(v); }
-        std::array<bool, 6> Insure(const SeatView& v) override { return base_->Insure(v); }
-        int MoveAnywhere(const SeatView& v) override { return base_->MoveAnywhere(v); }
-        Money CashWanted(const SeatView& v) override { return base_->CashWanted(v); }
-        Money Bid(const SeatView& v) override { return base_->Bid(v); }
-        int SaleRow(const SeatView& v) override { return base_->SaleRow(v); }
-        int SaleBuyer(const SeatView& v) override { return base_->SaleBuyer(v); }
-        int DebtSaleRow(const SeatView& v) override { return base_->DebtSaleRow(v); }
-        std::optional<LoanOffer> Lend(const SeatView& v) override { return base_->Lend(v); }
-        bool Borrow(const SeatView& v, int lender, Money amount, int interest, int duration) override {
-            return base_->Borrow(v, lender, amount, interest, duration);
-        }
-
-    private:
-        const NormalJudgement& j_;
-        std::unique_ptr<Strategy> base_;
-    };
 };
 
 }  // namespace

@@ -80,7 +80,17 @@ int NormalJudgement::Buy(const SeatView& v) const {
             best = row;
         }
     }
-    return best;
+    if (best == 0 || !buyCheapest) return best;
+    // Five companies win as surely as $8,000,000, and the money kept buys
+    // the next one.
+    auto price = [&](int row) { return s.CompanyValue[At(3 * (z - 1) + row)]; };
+    int cheapest = best;
+    for (int row = 1; row <= 3; ++row) {
+        if (!v.Buy().optNameEnabled[At(row)] || price(row) > cash) continue;
+        if (funds - price(row) < Reserve(s, me)) continue;
+        if (price(row) < price(cheapest)) cheapest = row;
+    }
+    return cheapest;
 }
 
 std::string NormalJudgement::Deposit(const SeatView& v) const {
@@ -321,8 +331,9 @@ bool NormalJudgement::Borrow(const SeatView& v, int lender, Money amount, int in
     const int me = v.Seat();
     const GameState& s = v.S();
     if (lender < 1 || amount <= 0) return false;
-    // Borrowed cash counts in the estate: a loan that lifts it past the line wins.
-    if (std::int64_t{s.Estate[At(me)]} + amount > WinningEstate) return true;
+    // Borrowed cash counts in the estate: a loan that lifts it past the
+    // winning line wins, and is taken.
+    if (std::int64_t{s.Estate[At(me)]} + amount > borrowPast) return true;
     return s.Cash[At(me)] + std::int64_t{s.MoneyInBank[At(me)]} < borrowWhenBelow && interest <= borrowInterest;
 }
 

@@ -8,6 +8,7 @@
 
 #include "ai/strategy.h"
 
+#include "rules/game.h"
 #include "rules/seat_view.h"
 
 namespace zx::ai {
@@ -35,9 +36,11 @@ struct NormalJudgement {
     int lendEvery = 1;               // ... and no more often than once in this many moves
     int askAgainAfter = 2;           // ... nor within this many moves of being refused
     bool oneLoanEach = false;        // ... nor to a player who owes it one already
+    Money borrowPast = WinningEstate; // take any loan that lifts the estate past this (there it wins)
     Money borrowWhenBelow = 600'000; // borrow only when cash and bank are below this
     int borrowInterest = 20;         // ... and at this interest at the most
     double buyThreshold = 1.0;       // buy when a company is worth this share of its price
+    bool buyCheapest = false;        // ... and where it buys, the cheapest company that keeps the reserve
     double withdrawThreshold = 99;   // take money out of the bank for a company worth this share of its price
     Money cashKeep = 0;              // cash kept after a purchase, to bank later
     bool prepareForDebts = false;    // take out what a fee or tax ahead will cost
