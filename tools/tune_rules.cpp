@@ -9,6 +9,8 @@
 //
 // Every field of NormalJudgement can be set by name (`buyCheapest=1`,
 // `borrowPast=6000000`, ...).
+// A weight prefixed with `others.` changes the other seats' judgement
+// instead (`others.lendEvery=3`): the same question against other opponents.
 // `--head-start` gives the changed seat that much more cash at the start:
 // a scale in dollars for what a way of playing is worth.
 
@@ -59,7 +61,8 @@ int main(int argc, char** argv) {
     int players = 4, games = 20000, jobs = 2;
     Money headStart = 0;
     std::uint64_t seed = 1;
-    NormalJudgement weights;
+    NormalJudgement weights, others;
+    bool othersChanged = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&] { return i + 1 < argc ? argv[++i] : "0"; };
@@ -69,7 +72,10 @@ int main(int argc, char** argv) {
         else if (arg == "--seed") seed = std::strtoull(value(), nullptr, 10);
         else if (arg == "--head-start") headStart = std::atoi(value());
         else if (const auto eq = arg.find('='); eq != std::string::npos) {
-            if (!Set(weights, arg.substr(0, eq), std::atof(arg.c_str() + eq + 1))) {
+            const bool theirs = arg.rfind("others.", 0) == 0;
+            othersChanged = othersChanged || theirs;
+            const std::string name = arg.substr(theirs ? 7 : 0, eq - (theirs ? 7 : 0));
+            if (!Set(theirs ? others : weights, name, std::atof(arg.c_str() + eq + 1))) {
                 std::fprintf(stderr, "tune-rules: no weight called %s\n", arg.substr(0, eq).c_str());
                 return 2;
             }
@@ -85,6 +91,7 @@ int main(int argc, char** argv) {
         for (int g = next++; g < games; g = next++) {
             InstantGame game(seed * 1'000'003ull + static_cast<std::uint64_t>(g) + 1);
             game.pilot().SetStrategy(Hard, [&](PlayerRandom&) { return MakeNormal(weights); });
+            if (othersChanged) game.pilot().SetStrategy(Normal, [&](PlayerRandom&) { return MakeNormal(others); });
             std::vector<int> types(static_cast<std::size_t>(players), Normal);
             const int seat = g % players;
             types[static_cast<std::size_t>(seat)] = Hard;
