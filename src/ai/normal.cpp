@@ -60,19 +60,22 @@ int NormalJudgement::Buy(const SeatView& v) const {
     const Money cash = s.Cash[At(me)];
     const std::int64_t funds = std::int64_t{cash} + s.MoneyInBank[At(me)];
     const bool fifth = CompaniesOwned(s, me) == WinningCompanies - 1;
+    const Money reserve = Reserve(s, me);
+    auto price = [&](int row) { return s.CompanyValue[At(3 * (z - 1) + row)]; };
+    // A company it can pay for and still keep its reserve; any fifth one wins.
+    auto affordable = [&](int row) {
+        if (!v.Buy().optNameEnabled[At(row)] || price(row) > cash) return false;
+        return fifth || (funds - price(row) >= reserve && cash - price(row) >= cashKeep);
+    };
     int best = 0;
     double bestScore = 0;
     for (int row = 1; row <= 3; ++row) {
-        if (!v.Buy().optNameEnabled[At(row)]) continue;
-        const int k = 3 * (z - 1) + row;
-        const Money price = s.CompanyValue[At(k)];
-        if (price > cash) continue;
+        if (!affordable(row)) continue;
         double score;
         if (fifth) {
-            score = 1e9 - price;  // any fifth company wins: the cheapest will do
+            score = 1e9 - price(row);  // any fifth company wins: the cheapest will do
         } else {
-            if (funds - price < Reserve(s, me) || cash - price < cashKeep) continue;
-            score = CompanyWorth(s, me, k) / price;
+            score = CompanyWorth(s, me, 3 * (z - 1) + row) / price(row);
             if (score < buyThreshold) continue;
         }
         if (score > bestScore) {
@@ -83,13 +86,9 @@ int NormalJudgement::Buy(const SeatView& v) const {
     if (best == 0 || !buyCheapest) return best;
     // Five companies win as surely as $8,000,000, and the money kept buys
     // the next one.
-    auto price = [&](int row) { return s.CompanyValue[At(3 * (z - 1) + row)]; };
     int cheapest = best;
-    for (int row = 1; row <= 3; ++row) {
-        if (!v.Buy().optNameEnabled[At(row)] || price(row) > cash) continue;
-        if (funds - price(row) < Reserve(s, me)) continue;
-        if (price(row) < price(cheapest)) cheapest = row;
-    }
+    for (int row = 1; row <= 3; ++row)
+        if (affordable(row) && price(row) < price(cheapest)) cheapest = row;
     return cheapest;
 }
 
